@@ -1,0 +1,117 @@
+// TSkinSet: the skin objects and colours of one loaded skin, and the loading
+// of a skin from its stored form (size + LZH package) through the skin
+// definition. Portable; the skin data component derives from it, and the
+// painters read its members directly.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "skin/SkinRead/SkinReader.h"
+#include "skin/WinSkinData/IniFile.h"
+#include "skin/WinSkinData/SkinObjects.h"
+#include "ui/Colors.h"
+#include "ui/Streams.h"
+
+namespace skin {
+
+// Indexes of TSkinSet::Borders.
+enum TBorderIndex { bdLeft = 0, bdRight = 1, bdTop = 2, bdBottom = 3 };
+
+class TSkinSet {
+ public:
+  TSkinSet();
+  virtual ~TSkinSet();
+  TSkinSet(const TSkinSet&) = delete;
+  TSkinSet& operator=(const TSkinSet&) = delete;
+
+  // Decompresses a stored skin, writes its definition to a temporary file,
+  // reads it and deletes the file. False, with Empty left true, for anything
+  // that is not a complete skin: wrong version, malformed or oversized data,
+  // no definition in the package, no temporary file to be had.
+  bool LoadFromStored(ui::TStream& stored);
+  // Reads the definition file and loads the skin from it and `reader`.
+  bool LoadDefinitionFile(const std::filesystem::path& file, const TSkinReader& reader);
+  // The loading steps over an already read definition; Empty becomes false.
+  void LoadDefinition(const TIniFile& ini, const TSkinReader& reader);
+
+  // True from creation and from the start of every load until a definition
+  // has been loaded completely.
+  bool Empty = true;
+  std::string SkinName;
+
+  // Always present (refilled by each load).
+  std::array<std::unique_ptr<TDataSkinBorder>, 4> Borders;  // TBorderIndex order
+  std::unique_ptr<TDataSkinTitle> Title;
+  std::unique_ptr<TDataSkinButton> Buttons;
+  // The caption-button sections, then the three MDI buttons.
+  std::vector<std::unique_ptr<TDataSkinSysButton>> SysButtons;
+
+  // Null when the skin has none (drawn unskinned).
+  std::unique_ptr<TDataSkinObject> MenuBar;
+  std::unique_ptr<TDataSkinObject> Progress;
+  std::unique_ptr<TDataSkinBorder> Tabs;
+  std::unique_ptr<TDataSkinBorder> UpDownHorz;
+  std::unique_ptr<TDataSkinBorder> UpDownVert;
+  std::unique_ptr<TDataSkinObject> GroupBoxEdge;
+  std::unique_ptr<TDataSkinObject> Toolbars;
+  std::unique_ptr<TDataSkinObject> StatusBarEdges;
+  std::unique_ptr<TDataSkinObject> ComboButton;
+  std::unique_ptr<TDataSkinObject> SunkEdge;
+  std::unique_ptr<TDataSkinObject> ExtraImages;
+  std::unique_ptr<TDataSkinObject> Headerbar;
+  std::unique_ptr<TDataSkinObject> MenuItem;
+  std::unique_ptr<TDataSkinObject> MenuBackground;
+  std::unique_ptr<TDataSkinObject> Scrollbar;
+  std::unique_ptr<TDataSkinObject> HorzScroll;
+  std::unique_ptr<TDataSkinObject> VertScroll;
+  std::unique_ptr<TDataSkinObject> HorzScrollThumb;
+  std::unique_ptr<TDataSkinObject> VertScrollThumb;
+
+  ui::TColor WindowTextColour = ui::clWindowText;
+  ui::TColor TitleTextActiveColour = ui::clCaptionText;
+  ui::TColor TitleTextInactiveColour = ui::clInactiveCaptionText;
+  ui::TColor ButtonFaceColour = ui::clBtnFace;
+  ui::TColor ButtonTextColour = ui::clBtnText;
+  ui::TColor ButtonHilightColour = ui::clBtnHighlight;
+  ui::TColor ButtonLightColour = ui::clBtnHighlight;
+  ui::TColor ButtonShadowColour = ui::clBtnShadow;
+  ui::TColor ButtonDkShadowColour = ui::clBtnShadow;
+  ui::TColor HilightTextColour = ui::clHighlightText;
+  ui::TColor HilightColour = ui::clHighlight;
+  ui::TColor MenubarColour = ui::clBtnFace;
+  ui::TColor MenuBarTextColour = ui::clMenu;
+  ui::TColor MenuTextColour = ui::clMenuText;
+  ui::TColor MenuColour = ui::clMenu;
+  ui::TColor ScrollbarColour = ui::clScrollBar;
+
+ protected:
+  // Runs once the skin objects are loaded, before Empty becomes false
+  // (the component makes its brush here).
+  virtual void DefinitionLoaded() {}
+
+ private:
+  void LoadBorders(const TIniFile& ini, const TSkinReader& reader);
+  void LoadColours(const TIniFile& ini);
+  void LoadSysButtons(const TIniFile& ini, const TSkinReader& reader);
+  void LoadMdiButtons(const TIniFile& ini, const TSkinReader& reader, std::size_t first);
+  void LoadButtons(const TIniFile& ini, const TSkinReader& reader);
+  void LoadTitle(const TIniFile& ini, const TSkinReader& reader);
+  void LoadProgress(const TIniFile& ini, const TSkinReader& reader);
+  void LoadMenuBar(const TIniFile& ini, const TSkinReader& reader);
+  void LoadImageObjects(const TIniFile& ini, const TSkinReader& reader);
+  void SetFrameCounts(const TIniFile& ini);
+};
+
+// The caption-button sections of a definition, upper-cased, in file order.
+std::vector<std::string> CaptionButtonSections(const TIniFile& ini);
+
+// Check-box and radio-button frames from a strip's shape (at least 4).
+std::int32_t StripFrameCount(const ui::TBitmap& strip);
+
+}  // namespace skin
