@@ -189,7 +189,10 @@ def strip(frames, vertical=False):
     assert all(f.width == w and f.height == h for f in frames)
     out = Image(w, h * len(frames)) if vertical else Image(w * len(frames), h)
     for i, frame in enumerate(frames):
-        out.paste(frame, 0, i * h) if vertical else out.paste(frame, i * w, 0)
+        if vertical:
+            out.paste(frame, 0, i * h)
+        else:
+            out.paste(frame, i * w, 0)
     return out
 
 
@@ -327,6 +330,8 @@ def title_strip():
     frames = []
     for active in (True, False):
         frame = Image(width, TITLE_H)
+        # One pill longer than the strip gives the rounded left cap and
+        # middle, and the right cap with its rounded end.
         pill = rounded_box(width + 8, PILL_BOTTOM - PILL_TOP, 3, CHROME[active]['pill'])
         frame.paste(pill.crop(0, 0, PILL_LEFT_CAP + PILL_MIDDLE, pill.height), 0, PILL_TOP)
         frame.paste(pill.crop(pill.width - PILL_RIGHT_CAP, 0, PILL_RIGHT_CAP, pill.height),
@@ -441,18 +446,16 @@ def menu_bar():
 def push_button():
     """Frames: 1 normal, 2 pressed, 3 disabled, 4 hot or focused, 5 default
     button (not shown by the program)."""
-    def face(line, fill, inner=None):
-        box = rounded_box(20, 22, 3, fill, line)
-        if inner is not None:
-            box.outline(1, 1, 19, 21, inner)
-            box.set(1, 1, line), box.set(18, 1, line), box.set(1, 20, line), box.set(18, 20, line)
-        return box
+    def face(line, fill):
+        return rounded_box(20, 22, 3, fill, line)
+    default = rounded_box(20, 22, 3, ACCENT)  # a 2-px accent outline
+    default.overlay(rounded_box(18, 20, 2, PAPER, ACCENT), 1, 1)
     return strip([
         face(LINE, PAPER),
         face(rgb(128, 122, 115), PRESSED_FILL),
         face(DISABLED_LINE, DISABLED_FILL),
         face(ACCENT, HOT_FILL),
-        face(ACCENT, PAPER, inner=rgb(226, 150, 155)),
+        default,
     ])
 
 
@@ -528,7 +531,8 @@ def tabs():
         frame = rounded_box(20, 22, 3, fill, line, top_only=True)
         frame.fill(0, 21, 20, 22, fill if open_bottom else line)
         if open_bottom:
-            frame.set(0, 21, line), frame.set(19, 21, line)
+            for x in (0, 19):
+                frame.set(x, 21, line)
         if top is not None:
             frame.fill(2, 0, 18, 1, top)
             frame.fill(1, 1, 19, 2, top)
@@ -811,124 +815,130 @@ def title_text_keys(prefix, c):
     return [(prefix + 'R', c >> 16), (prefix + 'G', (c >> 8) & 255), (prefix + 'B', c & 255)]
 
 
-def border_keys(name, top, bottom, frames, trans):
-    return [(name, name.lower() + '.bmp'), (name + 'TopHeight', top), (name + 'BotHeight', bottom),
-            (name + 'Frame', frames), (name + 'Stretch', 1), (name + 'Trans', trans)]
+def border_keys(name, top, bottom, trans):
+    """A border image with its two fixed ends (top and bottom for the sides,
+    left and right for the top and bottom borders), active and inactive
+    frames, stretched middle."""
+    return [(name, name.lower() + '.bmp'), (name + 'TopHeight', top),
+            (name + 'BotHeight', bottom), (name + 'Frame', 2), (name + 'Stretch', 1),
+            (name + 'Trans', trans)]
 
 
-def caption_section(action, align, xcoord, ycoord, visibility, visibility1, image=None):
+TITLE_TEXT = {True: WHITE, False: rgb(228, 228, 231)}
+
+
+def personality_keys():
+    return (border_keys('Left', TITLE_H, SIDE, 1) + border_keys('Right', TITLE_H, SIDE, 1)
+            + border_keys('Top', TOP_END, TOP_END, 1)
+            + border_keys('Bottom', 0, 0, 0)  # no corners: a plain rectangle region
+            + [('TextBack', 'titlestrip.bmp'), ('Textbackground', 1), ('TextAlignment', 0),
+               ('TextShift', TEXT_SHIFT), ('TextShiftVert', TEXT_SHIFT_VERT),
+               ('TextRightClip', TEXT_RIGHT_CLIP),
+               ('TXTBackleft', PILL_LEFT_CAP), ('TXTBackRight', PILL_RIGHT_CAP)]
+            + title_text_keys('ActiveText', TITLE_TEXT[True])
+            + title_text_keys('InActiveText', TITLE_TEXT[False])
+            + [('menuBar', 'menubar.bmp'), ('TileMenu', 1), ('TileLeftMenu', 2),
+               ('TileRightMenu', 2)])
+
+
+def colour_keys():
+    return [(key, colour_text(c)) for key, c in (
+        ('WindowText', TEXT), ('ButtonFace', FACE), ('Scrollbar', TRACK),
+        ('HilightText', WHITE), ('Hilight', ACCENT), ('Menubar', MENUBAR_ACTIVE),
+        ('Menu', PAPER), ('MenuText', TEXT), ('ButtonText', TEXT), ('ButtonHilight', WHITE),
+        ('Buttonlight', PAPER), ('ButtonShadow', LINE), ('ButtonDkShadow', rgb(96, 92, 86)),
+        ('MenuBarText', TEXT), ('TitleTextActive', TITLE_TEXT[True]),
+        ('TitleTextInactive', TITLE_TEXT[False]))]
+
+
+def caption_keys(action, align, xcoord, ycoord, visibility, visibility1, image=None):
     keys = [('Action', action), ('Align', align), ('Xcoord', xcoord), ('Ycoord', ycoord),
             ('Visibility', visibility), ('Visibility1', visibility1)]
-    if image:
-        keys.append(('ButtonImage', image))
-    return keys
+    return keys + [('ButtonImage', image)] if image else keys
 
 
-def image_section(image, margins=(0, 0, 0, 0), trans=0, tile=0, text=None, extra=()):
-    """An image object: Image, margins (left, top, right, bottom), Trans, Tile
-    and, when given, the normal/hot/pressed text colours."""
-    left, top, right, bottom = margins
-    keys = [('Image', image)] + list(extra) + [
-        ('LeftWidth', left), ('TopHeight', top), ('RightWidth', right), ('BottomHeight', bottom),
-        ('Trans', trans), ('Tile', tile)]
-    if text:
-        keys += [('NormalColour2', colour_text(text[0])), ('MouseOverColour2', colour_text(text[1])),
-                 ('PressedColour2', colour_text(text[2]))]
-    return keys
-
-
-# Action, Align and Visibility codes of the caption buttons:
-#   Action 0 close, 1 maximise/restore, 2 minimise, 3 system menu (shows the
-#   window icon); Align 0 from the left edge, 1 from the right edge;
-#   Visibility (first condition) / Visibility1 (second condition):
-#   0 always (close: needs a system menu), 1 maximised, 2 not maximised,
-#   6 maximise box (and system menu), 7 no maximise box, 8 minimise box.
+# Caption-button codes. Action: 0 close, 1 maximise or restore, 2 minimise,
+# 3 system menu (shows the window's icon). Align: 0 from the left edge,
+# 1 from the right edge. Visibility and Visibility1, two conditions that must
+# both hold: 0 always (close: with a system menu), 1 maximised, 2 not
+# maximised, 6 with a maximise box, 7 without one, 8 with a minimise box.
 def caption_sections():
+    def right(slot, action, visibility, visibility1, image):
+        return caption_keys(action, 1, caption_xcoord(slot), CAP_Y, visibility, visibility1,
+                            image)
     return [
-        ('Button.Close', caption_section(0, 1, caption_xcoord(0), CAP_Y, 0, 0, 'close.bmp')),
-        ('Button.Maximize', caption_section(1, 1, caption_xcoord(1), CAP_Y, 2, 6, 'maximize.bmp')),
-        ('Button.Restore', caption_section(1, 1, caption_xcoord(1), CAP_Y, 1, 6, 'restore.bmp')),
-        # With a maximise box the minimise button sits left of it; without
-        # one it moves into the maximise button's place.
-        ('Button.Minimize', caption_section(2, 1, caption_xcoord(2), CAP_Y, 8, 6, 'minimize.bmp')),
-        ('Button.MinimizeAlone',
-         caption_section(2, 1, caption_xcoord(1), CAP_Y, 8, 7, 'minimize.bmp')),
-        ('Button.SystemMenu', caption_section(3, 0, ICON_X, ICON_Y, 0, 0)),
+        ('Button.Close', right(0, 0, 0, 0, 'close.bmp')),
+        ('Button.Maximize', right(1, 1, 2, 6, 'maximize.bmp')),
+        ('Button.Restore', right(1, 1, 1, 6, 'restore.bmp')),
+        # Left of the maximise button; without a maximise box the minimise
+        # button takes its place instead of leaving a gap.
+        ('Button.Minimize', right(2, 2, 8, 6, 'minimize.bmp')),
+        ('Button.MinimizeAlone', right(1, 2, 8, 7, 'minimize.bmp')),
+        ('Button.SystemMenu', caption_keys(3, 0, ICON_X, ICON_Y, 0, 0)),
+    ]
+
+
+def image_keys(image, margins=(0, 0, 0, 0), trans=0, text=None, extra=()):
+    """An image object: Image (and a second image), margins (left, top,
+    right, bottom), Trans, Tile and, when given, the text colours of the
+    normal, hot and pressed states."""
+    keys = [('Image', image)] + list(extra) + list(zip(
+        ('LeftWidth', 'TopHeight', 'RightWidth', 'BottomHeight'), margins))
+    keys += [('Trans', trans), ('Tile', 0)]
+    if text:
+        keys += [(key, colour_text(c)) for key, c in
+                 zip(('NormalColour2', 'MouseOverColour2', 'PressedColour2'), text)]
+    return keys
+
+
+def control_sections():
+    buttons = [('Bitmap', 'button.bmp'), ('LeftWidth', 4), ('TopHeight', 4), ('RightWidth', 4),
+               ('BottomHeight', 4), ('Trans', 1),
+               ('CheckButton', 'checkbox.bmp'), ('CheckButtonFrame', 5),
+               ('RadioButton', 'radio.bmp'), ('RadioButtonFrame', 5),
+               ('NormalColour2', colour_text(TEXT)),
+               ('MouseOverColour2', colour_text(ACCENT_DARK)),
+               ('PressedColour2', colour_text(TEXT))]
+    progress_keys = [('Bitmap', 'progress.bmp'), ('LeftWidth', 2), ('TopHeight', 2),
+                     ('RightWidth', 2), ('BottomHeight', 2), ('Trans', 1), ('Tile', 0)]
+    return [
+        ('MDICONTROLS', [('Image', 'mdicontrols.bmp')]),
+        ('Buttons', buttons),
+        ('Progress', progress_keys),
+        ('GroupBoxEdge', image_keys('groupbox.bmp', (4, 4, 4, 4), trans=1)),
+        ('Toolbars', image_keys('toolbar.bmp', (4, 4, 4, 4), trans=1, text=(TEXT,) * 3)),
+        ('Tabs', image_keys('tabs.bmp', (4, 4, 4, 2), trans=1,
+                            text=(rgb(90, 86, 80), TEXT, TEXT),
+                            extra=[('Border', 'tabborder.bmp')])),
+        ('StatusBarEdges', image_keys('statusbar.bmp', (2, 2, 2, 2),
+                                      text=(rgb(70, 68, 64),) * 3)),
+        ('ComboButton', image_keys('combobutton.bmp')),
+        ('SunkEdge', image_keys('sunkedge.bmp', (1, 1, 1, 1))),
+        ('ExtraImages', image_keys('comboglyph.bmp', trans=1)),
+        ('Headerbar', image_keys('header.bmp', (1, 3, 2, 2))),
+        ('MenuItem', image_keys('menuitem.bmp', (MENU_INDENT, 3, MENU_INDENT, 3), trans=1)),
+        ('MenuBackground', image_keys('menuback.bmp', (3, 3, 3, 3))),
+        ('Scrollbar', image_keys('scrollarrows.bmp', trans=1)),
+        ('HorzScroll', image_keys('hscroll.bmp')),
+        ('VertScroll', image_keys('vscroll.bmp')),
+        ('HorzScrollThumb', image_keys('hthumb.bmp', (5, 0, 5, 0), trans=1)
+         + [('FrameCount', 3)]),
+        ('VertScrollThumb', image_keys('vthumb.bmp', (0, 5, 0, 5), trans=1)
+         + [('FrameCount', 3)]),
+        ('UpDown.Horz', image_keys('updownh.bmp', trans=1,
+                                   extra=[('GlyphImage', 'updownhglyph.bmp')])),
+        ('UpDown.Vert', image_keys('updownv.bmp', trans=1,
+                                   extra=[('GlyphImage', 'updownvglyph.bmp')])),
     ]
 
 
 def definition():
     """Sections in file order, each a list of (key, value)."""
-    active_text, inactive_text = WHITE, rgb(228, 228, 231)
-    return [
-        ('TitlebarSkin', [('SkinName', 'Tavrin Charcoal')]),
-        ('Personality',
-         border_keys('Left', TITLE_H, SIDE, 2, 1) + border_keys('Right', TITLE_H, SIDE, 2, 1)
-         + border_keys('Top', TOP_END, TOP_END, 2, 1) + border_keys('Bottom', 0, 0, 2, 0)
-         + [('TextBack', 'titlestrip.bmp'), ('Textbackground', 1),
-            ('TextAlignment', 0), ('TextShift', TEXT_SHIFT), ('TextShiftVert', TEXT_SHIFT_VERT),
-            ('TextRightClip', TEXT_RIGHT_CLIP),
-            ('TXTBackleft', PILL_LEFT_CAP), ('TXTBackRight', PILL_RIGHT_CAP)]
-         + title_text_keys('ActiveText', active_text) + title_text_keys('InActiveText', inactive_text)
-         + [('menuBar', 'menubar.bmp'), ('TileMenu', 1), ('TileLeftMenu', 2),
-            ('TileRightMenu', 2)]),
-        ('Fonts', [('FontHeight', 14)]),
-        ('Colours', [
-            ('WindowText', colour_text(TEXT)),
-            ('ButtonFace', colour_text(FACE)),
-            ('Scrollbar', colour_text(TRACK)),
-            ('HilightText', colour_text(WHITE)),
-            ('Hilight', colour_text(ACCENT)),
-            ('Menubar', colour_text(MENUBAR_ACTIVE)),
-            ('Menu', colour_text(PAPER)),
-            ('MenuText', colour_text(TEXT)),
-            ('ButtonText', colour_text(TEXT)),
-            ('ButtonHilight', colour_text(WHITE)),
-            ('Buttonlight', colour_text(PAPER)),
-            ('ButtonShadow', colour_text(LINE)),
-            ('ButtonDkShadow', colour_text(rgb(96, 92, 86))),
-            ('MenuBarText', colour_text(TEXT)),
-            ('TitleTextActive', colour_text(active_text)),
-            ('TitleTextInactive', colour_text(inactive_text)),
-        ]),
-        *caption_sections(),
-        ('MDICONTROLS', [('Image', 'mdicontrols.bmp')]),
-        ('Buttons', [
-            ('Bitmap', 'button.bmp'), ('LeftWidth', 4), ('TopHeight', 4), ('RightWidth', 4),
-            ('BottomHeight', 4), ('Trans', 1),
-            ('CheckButton', 'checkbox.bmp'), ('CheckButtonFrame', 5),
-            ('RadioButton', 'radio.bmp'), ('RadioButtonFrame', 5),
-            ('NormalColour2', colour_text(TEXT)), ('MouseOverColour2', colour_text(ACCENT_DARK)),
-            ('PressedColour2', colour_text(TEXT)),
-        ]),
-        ('Progress', [('Bitmap', 'progress.bmp'), ('LeftWidth', 2), ('TopHeight', 2),
-                      ('RightWidth', 2), ('BottomHeight', 2), ('Trans', 1), ('Tile', 0)]),
-        ('GroupBoxEdge', image_section('groupbox.bmp', (4, 4, 4, 4), trans=1)),
-        ('Toolbars', image_section('toolbar.bmp', (4, 4, 4, 4), trans=1,
-                                   text=(TEXT, TEXT, TEXT))),
-        ('Tabs', image_section('tabs.bmp', (4, 4, 4, 2), trans=1,
-                               text=(rgb(90, 86, 80), TEXT, TEXT),
-                               extra=[('Border', 'tabborder.bmp')])),
-        ('StatusBarEdges', image_section('statusbar.bmp', (2, 2, 2, 2),
-                                         text=(rgb(70, 68, 64),) * 3)),
-        ('ComboButton', image_section('combobutton.bmp')),
-        ('SunkEdge', image_section('sunkedge.bmp', (1, 1, 1, 1))),
-        ('ExtraImages', image_section('comboglyph.bmp', trans=1)),
-        ('Headerbar', image_section('header.bmp', (1, 3, 2, 2))),
-        ('MenuItem', image_section('menuitem.bmp', (MENU_INDENT, 3, MENU_INDENT, 3), trans=1)),
-        ('MenuBackground', image_section('menuback.bmp', (3, 3, 3, 3))),
-        ('Scrollbar', image_section('scrollarrows.bmp', trans=1)),
-        ('HorzScroll', image_section('hscroll.bmp')),
-        ('VertScroll', image_section('vscroll.bmp')),
-        ('HorzScrollThumb', image_section('hthumb.bmp', (5, 0, 5, 0), trans=1)
-         + [('FrameCount', 3)]),
-        ('VertScrollThumb', image_section('vthumb.bmp', (0, 5, 0, 5), trans=1)
-         + [('FrameCount', 3)]),
-        ('UpDown.Horz', image_section('updownh.bmp', trans=1,
-                                      extra=[('GlyphImage', 'updownhglyph.bmp')])),
-        ('UpDown.Vert', image_section('updownv.bmp', trans=1,
-                                      extra=[('GlyphImage', 'updownvglyph.bmp')])),
-    ]
+    return ([('TitlebarSkin', [('SkinName', 'Tavrin Charcoal')]),
+             ('Personality', personality_keys()),
+             ('Fonts', [('FontHeight', 14)]),
+             ('Colours', colour_keys())]
+            + caption_sections() + control_sections())
 
 
 def ini_text(sections):
