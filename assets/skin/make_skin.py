@@ -842,10 +842,12 @@ def personality_keys():
 
 
 def colour_keys():
+    # ButtonHilight frames the hot menu-bar item: white would vanish on our
+    # light menu bar, so it takes the accent, like the outline of hot buttons.
     return [(key, colour_text(c)) for key, c in (
         ('WindowText', TEXT), ('ButtonFace', FACE), ('Scrollbar', TRACK),
         ('HilightText', WHITE), ('Hilight', ACCENT), ('Menubar', MENUBAR_ACTIVE),
-        ('Menu', PAPER), ('MenuText', TEXT), ('ButtonText', TEXT), ('ButtonHilight', WHITE),
+        ('Menu', PAPER), ('MenuText', TEXT), ('ButtonText', TEXT), ('ButtonHilight', ACCENT),
         ('Buttonlight', PAPER), ('ButtonShadow', LINE), ('ButtonDkShadow', rgb(96, 92, 86)),
         ('MenuBarText', TEXT), ('TitleTextActive', TITLE_TEXT[True]),
         ('TitleTextInactive', TITLE_TEXT[False]))]
