@@ -10,7 +10,7 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-winedbg.exe=d}
 
 DEBIAN_PACKAGES="wine wine64 xvfb x11-utils xauth imagemagick xdotool fonts-wqy-microhei fonts-wine
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools cmake ninja-build
-  g++ googletest libcpp-httplib-dev clang libclang-rt-14-dev"
+  g++ googletest libcpp-httplib-dev pkg-config clang libclang-rt-14-dev"
 
 log() { printf '== %s\n' "$*" >&2; }
 
@@ -99,4 +99,29 @@ start_wineserver() {
 
 stop_wineserver() {
   wineserver -k >/dev/null 2>&1 || true
+}
+
+# Configures a tree and builds one target of it:
+#   ensure_target <dir> <target> <extra cmake args...>
+# Fails with a message when the tree has no such target.
+ensure_target() {
+  local dir=$1 target=$2; shift 2
+  cmake -S "$TAVRIN_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+  if ! ninja -C "$dir" -t query "$target" >/dev/null 2>&1; then
+    log "the build in $dir has no target '$target'"
+    return 1
+  fi
+  cmake --build "$dir" --target "$target"
+}
+
+# Waits up to <seconds> for a line matching <pattern> in <file> while process <pid> lives:
+#   wait_for_line <file> <pattern> <pid> <seconds>
+wait_for_line() {
+  local file=$1 pattern=$2 pid=$3 seconds=$4 i
+  for i in $(seq $((seconds * 10))); do
+    grep -q "$pattern" "$file" 2>/dev/null && return 0
+    kill -0 "$pid" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
 }
