@@ -188,14 +188,14 @@ class Skin:
     def integer(self, section, key, default=0):
         return parse_int(self.value(section, key), default)
 
-    def load(self, section, key, bits, required=True):
-        """The bitmap an image key names, or None after reporting why not."""
+    def load(self, section, key, bits):
+        """The bitmap an image key names, or None after reporting why not.
+        Our skin leaves no image key empty: each one stands for a look."""
         where = f'[{section}] {key}'
         value = self.value(section, key) or ''
-        name = value.replace(':', '\\').rsplit('\\', 1)[-1]
+        name = value.replace(':', '\\').rsplit('\\', 1)[-1]  # the loader drops directories
         if not name:
-            if required:
-                self.problem(f'{where}: no image')
+            self.problem(f'{where}: no image')
             return None
         if not name.endswith('.bmp') or name != name.lower():
             self.problem(f'{where}: "{name}" must be a lower-case .bmp name')
@@ -252,9 +252,9 @@ class Skin:
         return out
 
     def caption_buttons(self):
-        """(section, keys, image or None) of every caption-button section."""
+        """(section, image or None) of every caption-button section."""
         out = []
-        for name, keys in self.sections:
+        for name, _ in self.sections:
             upper = name.upper()
             if not upper.startswith('BUTTON') or upper in NOT_CAPTION_BUTTONS:
                 continue
