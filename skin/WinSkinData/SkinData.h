@@ -1,0 +1,93 @@
+// TSkinData: the component a form drops in to be skinned. It keeps the stored
+// skin (from the form description or a skin file), loads it into its skin
+// set, asks the skin manager to switch skinning on, off or to a new skin, and
+// tells the manager which window classes to leave alone.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "skin/WinSkinData/SkinControlTypes.h"
+#include "skin/WinSkinData/SkinSet.h"
+#include "ui/Component.h"
+#include "ui/Graphics.h"
+#include "ui/Streams.h"
+
+#ifdef _WIN32
+#include "ui/GdiHandles.h"
+#endif
+
+namespace skin {
+
+enum TSkinFormType { sfMainform, sfOnlyThisForm, sfDialog };
+
+// Asked before windows of class `aName` are skinned; clearing DoSkin keeps them plain.
+using TOnFormSkin = std::function<void(ui::TObject* Sender, const std::string& aName, bool& DoSkin)>;
+
+class TSkinData : public ui::TComponent, public TSkinSet {
+ public:
+  explicit TSkinData(ui::TComponent* owner);
+  ~TSkinData() override;
+
+  std::string ClassName() const override { return "TSkinData"; }
+
+  // Published properties.
+  bool Active() const { return active_; }
+  void SetActive(bool value);
+  int DisableTag = 99;  // controls whose Tag mod 100 equals it stay plain
+  TSkinControlTypes SkinControls = kDefaultSkinControls;
+  const std::string& SkinFile() const { return skinFile_; }
+  void SetSkinFile(const std::string& path);  // UTF-8
+  // "(Good)" in the designer while a skin is stored, else "(none)". Writing does nothing.
+  std::string SkinStore() const;
+  TSkinFormType SkinFormtype = sfMainform;
+  TOnFormSkin OnFormSkin;
+  ui::TNotifyEvent OnSkinChanged;
+
+  // The stored skin (the SkinStream data: size + LZH package).
+  ui::TMemoryStream& StoredSkin() { return stored_; }
+  // The SkinStream property: a 32-bit little-endian count, then the bytes.
+  void WriteSkinStream(ui::TStream& out) const;
+  void ReadSkinStream(ui::TStream& in);
+
+  // Loads the skin set from the stored skin; false when it is not a usable skin.
+  bool LoadFromStored();
+  using TSkinSet::LoadFromStored;
+  // Makes the manager put the new skin on every skinned window.
+  void ApplySkin();
+  // Raises OnSkinChanged; the manager calls it once a new skin is on.
+  void SkinChanged();
+  // Whether windows of `className` may be skinned.
+  void FormFilter(std::string_view className, bool& DoSkin);
+
+  // A window's small icon, kept by form skinning for windows without one.
+  ui::TBitmap DefaultIcon;
+#ifdef _WIN32
+  // Solid brush of ButtonFaceColour, remade after each load (null before).
+  HBRUSH FaceBrush() const { return faceBrush_.Get(); }
+#endif
+
+  void Loaded() override;
+  bool SetProperty(std::string_view name, const ui::TPropertyValue& value, ui::TReader& reader) override;
+  bool ReadBinaryProperty(std::string_view name, ui::TStream& stream) override;
+
+ protected:
+  void DefinitionLoaded() override;
+
+ private:
+  bool Designing() const { return InState(ui::csDesigning); }
+  void Request(int action);
+
+  bool active_ = false;
+  std::string skinFile_;
+  ui::TMemoryStream stored_;
+#ifdef _WIN32
+  ui::BrushHandle faceBrush_;
+#endif
+};
+
+// Makes "TSkinData" known to the form reader (idempotent).
+void RegisterSkinDataClass();
+
+}  // namespace skin
