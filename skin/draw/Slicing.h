@@ -1,0 +1,34 @@
+// Nine-part drawing: a frame of a skin image cut by four margins into fixed
+// corners, stretched edges and a stretched or tiled centre.
+#pragma once
+
+#include <memory>
+
+#include "ui/Graphics.h"
+
+namespace skin {
+
+// A new bitmap of destRect's size (only the size counts) holding frame
+// `frameIndex` of `image` in nine parts; the caller owns it. Margins are
+// Left = L, Top = T, Right = R, Bottom = B. Where nothing is drawn (an empty
+// image, a centre with no source pixels) the bitmap keeps its initial black.
+std::unique_ptr<ui::TBitmap> CreateSlicedBitmap(const RECT& destRect, ui::TBitmap& image,
+                                                const RECT& margins, bool vertical, bool tile,
+                                                int frameCount, int frameIndex);
+
+// The nine-part frame composed off screen and put on `dc` at destRect in one
+// blit, leaving key-colour pixels out when `transparent`.
+void DrawSlicedImage(HDC dc, const RECT& destRect, ui::TBitmap& image, const RECT& margins,
+                     bool vertical, bool tile, bool transparent, int frameCount, int frameIndex);
+
+// Only the four corners and four edges, straight onto `dc` (whose stretch mode
+// becomes COLORONCOLOR and stays so); whatever `dc` holds inside stays. `tile`
+// is accepted for the callers' uniform argument list and has no effect.
+void DrawSlicedBorder(HDC dc, const RECT& destRect, ui::TBitmap& image, const RECT& margins,
+                      bool vertical, bool tile, int frameCount, int frameIndex);
+
+// One whole frame of a side-by-side image stretched to destRect.
+void DrawImageFrame(HDC dc, const RECT& destRect, ui::TBitmap& image, bool transparent,
+                    int frameCount, int frameIndex);
+
+}  // namespace skin

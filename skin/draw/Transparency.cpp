@@ -1,0 +1,77 @@
+#include "skin/draw/Transparency.h"
+
+#include <algorithm>
+
+#include "skin/draw/Frames.h"
+
+namespace skin {
+
+namespace {
+
+TTransparentPath chosenPath = TTransparentPath::Platform;
+
+#ifdef _MSC_VER
+#pragma warning(push)
+#pragma warning(disable : 4996)  // GetVersionExW is deprecated, yet it is what reports the platform id
+#endif
+bool IsNtPlatform() {
+  OSVERSIONINFOW info{};
+  info.dwOSVersionInfoSize = sizeof info;
+  if (!GetVersionExW(&info)) return true;
+  return info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+#ifdef _MSC_VER
+#pragma warning(pop)
+#endif
+
+bool UseMaskBlt() {
+  switch (chosenPath) {
+    case TTransparentPath::MaskBlt: return true;
+    case TTransparentPath::ThreeBlits: return false;
+    case TTransparentPath::Platform: break;
+  }
+  static const bool nt = IsNtPlatform();
+  return nt;
+}
+
+// Mask 1 (key colour) keeps the destination, mask 0 takes the source.
+constexpr DWORD kKeepDestination = 0x00AA0029;
+constexpr DWORD kKeyKeepsDestination = MAKEROP4(kKeepDestination, SRCCOPY);
+
+// Without MaskBlt: D ^ S, then AND the mask (key pixels white, others black,
+// by the white background and black text colours), then ^ S again: key
+// pixels come back to D, the others become S.
+void ThreeBlits(HDC dc, int x, int y, int w, int h, HDC source, HDC mask) {
+  const COLORREF oldBk = SetBkColor(dc, RGB(255, 255, 255));
+  const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
+  BitBlt(dc, x, y, w, h, source, 0, 0, SRCINVERT);
+  BitBlt(dc, x, y, w, h, mask, 0, 0, SRCAND);
+  BitBlt(dc, x, y, w, h, source, 0, 0, SRCINVERT);
+  SetBkColor(dc, oldBk);
+  SetTextColor(dc, oldText);
+}
+
+}  // namespace
+
+void SetTransparentPath(TTransparentPath path) { chosenPath = path; }
+
+TTransparentPath GetTransparentPath() { return chosenPath; }
+
+void DrawTransparent(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, ui::TColor keyColour) {
+  // Never read past the bitmap: its mask is only as large as the bitmap itself.
+  const int w = std::min(RectWidth(destRect), bitmap.Width());
+  const int h = std::min(RectHeight(destRect), bitmap.Height());
+  if (w <= 0 || h <= 0) return;
+  const ui::BitmapHandle mask = bitmap.CreateMask(keyColour);
+  if (!mask) return;
+  HDC source = bitmap.Canvas().Handle();
+  if (UseMaskBlt()) {
+    MaskBlt(dc, destRect.left, destRect.top, w, h, source, 0, 0, mask.Get(), 0, 0, kKeyKeepsDestination);
+    return;
+  }
+  ui::MemoryDC maskDC;
+  ui::SelectGuard selectMask(maskDC.Get(), mask.Get());
+  ThreeBlits(dc, destRect.left, destRect.top, w, h, source, maskDC.Get());
+}
+
+}  // namespace skin
