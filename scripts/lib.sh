@@ -52,9 +52,10 @@ ensure_display() {
 # fonts the CJK glyphs of WenQuanYi.
 write_registry_file() {
   local link
-  # REG_MULTI_SZ of "wqy-microhei.ttc,WenQuanYi Micro Hei" (UTF-16LE, double NUL).
-  link=$(printf 'wqy-microhei.ttc,WenQuanYi Micro Hei' | iconv -t UTF-16LE | od -An -tx1 -v | tr -s ' \n' ',,' | sed 's/^,//;s/,$//')
-  link="hex(7):${link},00,00,00,00"
+  # REG_MULTI_SZ of "wqy-microhei.ttc,WenQuanYi Micro Hei": a REGEDIT4 file gives
+  # the bytes of the ANSI text, ended by two zero bytes.
+  link=$(printf 'wqy-microhei.ttc,WenQuanYi Micro Hei' | od -An -tx1 -v | tr -s ' \n' ',,' | sed 's/^,//;s/,$//')
+  link="hex(7):${link},00,00"
   cat <<REG
 REGEDIT4
 
@@ -79,15 +80,14 @@ REG
 
 # Creates the Wine prefix once and applies the registry settings.
 ensure_prefix() {
-  local stamp=$WINEPREFIX/.tavrin-ready
+  local stamp=$WINEPREFIX/.tavrin-ready-2
   [ -f "$stamp" ] && return 0
   log "creating Wine prefix $WINEPREFIX"
   mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1 || true
+  [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1 || true
   local reg=$WINEPREFIX/tavrin.reg
   write_registry_file > "$reg"
   wine regedit /S "$reg" >/dev/null 2>&1
-  wineserver -w
   touch "$stamp"
 }
 
