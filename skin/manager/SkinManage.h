@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/Colors.h"  // before <windows.h>, whose colour macros would hide its functions
 #include "ui/Component.h"
 
 #ifdef _WIN32

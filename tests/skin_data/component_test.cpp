@@ -243,6 +243,24 @@ TEST_F(SkinDataTest, ManagerSwitchesAtOnceOnlyBeforeTheFirstActivation) {
   EXPECT_EQ(manager.RequestLog(), (std::vector<int>{3, 1, 2, 1, 2, 1}));
 }
 
+#ifdef _WIN32
+TEST_F(SkinDataTest, FaceBrushIsRemadeWithEachSkin) {
+  auto* data = new TSkinData(&form_);
+  EXPECT_EQ(data->FaceBrush(), nullptr);
+  const auto brushColour = [data] {
+    LOGBRUSH brush{};
+    EXPECT_EQ(GetObjectW(data->FaceBrush(), sizeof brush, &brush), int(sizeof brush));
+    return brush.lbColor;
+  };
+  ui::TMemoryStream first{Framed(Stored({}, kDefinition))};
+  data->ReadSkinStream(first);
+  EXPECT_EQ(brushColour(), RGB(10, 20, 30));
+  ui::TMemoryStream second{Framed(Stored({}, "[Colours]\n"))};  // clBtnFace, resolved
+  data->ReadSkinStream(second);
+  EXPECT_EQ(brushColour(), GetSysColor(COLOR_BTNFACE));
+}
+#endif
+
 TEST_F(SkinDataTest, UnknownFormValuesAreErrors) {
   EXPECT_THROW(ReadForm("SkinControls = [xcMainMenu, xcNothing]"), ui::EFormError);
   form_.DestroyComponents();
