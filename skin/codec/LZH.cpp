@@ -120,10 +120,28 @@ std::unique_ptr<TWorkArea> AllocateWorkArea() {
   return work;
 }
 
+// Two levels of the tree a step: the child and the grandchild that the next
+// two bits lead to are fetched together.
 int DecodeSymbol(TLZHTree& tree, TBitInput& in) {
   int node = tree.Son(kR);
-  while (node < kT) node = tree.Son(node + int(in.Bit()));
-  const int symbol = node - kT;
+  int symbol;
+  for (;;) {
+    const unsigned bits = in.Peek(2);
+    const int first = node + int(bits >> 1);
+    const int child = tree.Son(first);
+    const int grandchild = tree.Grandson(first, bits & 1);
+    if (child >= kT) {
+      in.Skip(1);
+      symbol = child - kT;
+      break;
+    }
+    in.Skip(2);
+    if (grandchild >= kT) {
+      symbol = grandchild - kT;
+      break;
+    }
+    node = grandchild;
+  }
   tree.Update(symbol);
   return symbol;
 }

@@ -8,15 +8,13 @@ void TLZHTree::Start() {
   for (int i = 0; i < kNChar; ++i) {
     freq_[i] = 1;
     son_[i] = std::uint16_t(i + kT);
-    prnt_[i + kT] = std::uint16_t(i);
   }
   for (int i = 0, j = kNChar; j <= kR; i += 2, ++j) {
     freq_[j] = std::uint16_t(freq_[i] + freq_[i + 1]);
     son_[j] = std::uint16_t(i);
-    prnt_[i] = prnt_[i + 1] = std::uint16_t(j);
   }
   freq_[kT] = 0xFFFF;
-  prnt_[kR] = 0;
+  LinkAll();
 }
 
 // Halves every count (rounding up) and builds the tree again from the leaves,
@@ -40,7 +38,23 @@ void TLZHTree::Rebuild() {
     freq_[k] = std::uint16_t(f);
     son_[k] = std::uint16_t(i);
   }
-  for (int i = 0; i < kT; ++i) SetParentsOf(i, i);
+  LinkAll();
+}
+
+// Every link derived from `son_`: parents first, then what builds on them.
+void TLZHTree::LinkAll() {
+  prnt_[kR] = 0;
+  for (int i = 0; i < kT; ++i) {
+    const int child = son_[i];
+    prnt_[child] = std::uint16_t(i);
+    if (child < kT) prnt_[child + 1] = std::uint16_t(i);
+  }
+  for (int i = 0; i < kT; ++i) {
+    grandparent_[i] = i == kR ? 0 : prnt_[prnt_[i]];
+    const int child = son_[i];
+    grandson_[2 * i] = child < kT ? son_[child] : 0;
+    grandson_[2 * i + 1] = child < kT ? son_[child + 1] : 0;
+  }
 }
 
 }  // namespace skin::lzh
