@@ -243,6 +243,33 @@ TEST_F(SkinDataTest, ManagerSwitchesAtOnceOnlyBeforeTheFirstActivation) {
   EXPECT_EQ(manager.RequestLog(), (std::vector<int>{3, 1, 2, 1, 2, 1}));
 }
 
+#ifdef TAVRIN_STORED_SKIN
+TEST_F(SkinDataTest, OurSkinLoadsWhole) {
+  auto* data = new TSkinData(&form_);
+  data->SetSkinFile(TAVRIN_STORED_SKIN);
+  ASSERT_FALSE(data->Empty);
+  EXPECT_EQ(data->SkinName, "Tavrin Charcoal");
+  for (const auto& border : data->Borders) EXPECT_FALSE(border->Bitmap.Empty()) << border->Name;
+  EXPECT_FALSE(data->Buttons->Bitmap.Empty());
+  EXPECT_FALSE(data->Buttons->CheckBitmap.Empty());
+  EXPECT_FALSE(data->Buttons->RadioBitmap.Empty());
+  for (const skin::TDataSkinObject* o :
+       {data->MenuBar.get(), data->Progress.get(), static_cast<skin::TDataSkinObject*>(data->Tabs.get()),
+        static_cast<skin::TDataSkinObject*>(data->UpDownHorz.get()),
+        static_cast<skin::TDataSkinObject*>(data->UpDownVert.get()), data->GroupBoxEdge.get(),
+        data->Toolbars.get(), data->StatusBarEdges.get(), data->ComboButton.get(), data->SunkEdge.get(),
+        data->Headerbar.get(), data->MenuItem.get(), data->MenuBackground.get(), data->Scrollbar.get(),
+        data->HorzScroll.get(), data->VertScroll.get(), data->HorzScrollThumb.get(), data->VertScrollThumb.get()}) {
+    ASSERT_NE(o, nullptr);
+    EXPECT_FALSE(o->Bitmap.Empty()) << o->Name;
+  }
+  ASSERT_GE(data->SysButtons.size(), 3u);
+  for (std::size_t i = data->SysButtons.size() - 3; i < data->SysButtons.size(); ++i)
+    EXPECT_FALSE(data->SysButtons[i]->Bitmap.Empty()) << i;
+  EXPECT_TRUE(FilesIn(temp_.Path()).empty());
+}
+#endif
+
 #ifdef _WIN32
 TEST_F(SkinDataTest, FaceBrushIsRemadeWithEachSkin) {
   auto* data = new TSkinData(&form_);
