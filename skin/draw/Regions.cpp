@@ -17,12 +17,13 @@ constexpr DWORD kFlushCount = 2000;
 
 // Inclusive channel bounds of the key pixels.
 struct TKeyRange {
-  std::uint8_t Low[3];   // B, G, R: the byte order of a pixel
+  std::uint8_t Low[3];  // B, G, R: the byte order of a pixel
   std::uint8_t High[3];
 
   TKeyRange(ui::TColor key, std::uint8_t tr, std::uint8_t tg, std::uint8_t tb) {
     key = ui::ColorToRGB(key);
-    const std::uint8_t low[3] = {std::uint8_t(key >> 16), std::uint8_t(key >> 8), std::uint8_t(key)};
+    const std::uint8_t low[3] = {std::uint8_t(key >> 16), std::uint8_t(key >> 8),
+                                 std::uint8_t(key)};
     const int tolerance[3] = {tb, tg, tr};
     for (int c = 0; c < 3; ++c) {
       Low[c] = low[c];

@@ -25,15 +25,15 @@ std::array<TSlice, 9> NineSlices(const TFrame& f, const RECT& m, int w, int h) {
   const int L = m.left, T = m.top, R = m.right, B = m.bottom;
   const int x0 = f.SX, y0 = f.SY, x1 = f.SX + f.FW, y1 = f.SY + f.FH;
   return {{
-      {{0, 0, L, T}, {x0, y0, x0 + L, y0 + T}},                      // a top-left
-      {{0, h - B, L, h}, {x0, y1 - B, x0 + L, y1}},                  // b bottom-left
-      {{w - R, 0, w, T}, {x1 - R, y0, x1, y0 + T}},                  // c top-right
-      {{0, T, L, h - B}, {x0, y0 + T, x0 + L, y1 - B}},              // d left edge
-      {{L, 0, w - R, T}, {x0 + L, y0, x1 - R, y0 + T}},              // e top edge
-      {{L, T, w - R, h - B}, {x0 + L, y0 + T, x1 - R, y1 - B}},      // f centre
-      {{w - R, h - B, w, h}, {x1 - R, y1 - B, x1, y1}},              // g bottom-right
-      {{w - R, T, w, h - B}, {x1 - R, y0 + T, x1, y1 - B}},          // h right edge
-      {{L, h - B, w - R, h}, {x0 + L, y1 - B, x1 - R, y1}},          // i bottom edge
+      {{0, 0, L, T}, {x0, y0, x0 + L, y0 + T}},                  // a top-left
+      {{0, h - B, L, h}, {x0, y1 - B, x0 + L, y1}},              // b bottom-left
+      {{w - R, 0, w, T}, {x1 - R, y0, x1, y0 + T}},              // c top-right
+      {{0, T, L, h - B}, {x0, y0 + T, x0 + L, y1 - B}},          // d left edge
+      {{L, 0, w - R, T}, {x0 + L, y0, x1 - R, y0 + T}},          // e top edge
+      {{L, T, w - R, h - B}, {x0 + L, y0 + T, x1 - R, y1 - B}},  // f centre
+      {{w - R, h - B, w, h}, {x1 - R, y1 - B, x1, y1}},          // g bottom-right
+      {{w - R, T, w, h - B}, {x1 - R, y0 + T, x1, y1 - B}},      // h right edge
+      {{L, h - B, w - R, h}, {x0 + L, y1 - B, x1 - R, y1}},      // i bottom edge
   }};
 }
 
@@ -91,7 +91,8 @@ std::unique_ptr<ui::TBitmap> CreateSlicedBitmap(const RECT& destRect, ui::TBitma
 void DrawSlicedImage(HDC dc, const RECT& destRect, ui::TBitmap& image, const RECT& margins,
                      bool vertical, bool tile, bool transparent, int frameCount, int frameIndex) {
   if (IsEmptyArea(destRect) || SelectFrame(image, vertical, frameCount, frameIndex).Empty()) return;
-  auto sliced = CreateSlicedBitmap(destRect, image, margins, vertical, tile, frameCount, frameIndex);
+  auto sliced =
+      CreateSlicedBitmap(destRect, image, margins, vertical, tile, frameCount, frameIndex);
   PutComposed(dc, destRect, *sliced, transparent);
 }
 
@@ -120,7 +121,8 @@ void DrawImageFrame(HDC dc, const RECT& destRect, ui::TBitmap& image, bool trans
   // when a frame is shrunk, which garbles its colours.
   auto composed = CreateWorkBitmap(RectWidth(destRect), RectHeight(destRect), image);
   StretchCopy(composed->Canvas().Handle(), {0, 0, composed->Width(), composed->Height()},
-              image.Canvas().Handle(), {frame.SX, frame.SY, frame.SX + frame.FW, frame.SY + frame.FH});
+              image.Canvas().Handle(),
+              {frame.SX, frame.SY, frame.SX + frame.FW, frame.SY + frame.FH});
   PutComposed(dc, destRect, *composed, transparent);
 }
 

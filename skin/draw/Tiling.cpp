@@ -4,7 +4,8 @@
 
 namespace skin {
 
-void TileImage(ui::TCanvas& canvas, const RECT& destRect, ui::TBitmap& image, const RECT& sourceRect) {
+void TileImage(ui::TCanvas& canvas, const RECT& destRect, ui::TBitmap& image,
+               const RECT& sourceRect) {
   const int sw = RectWidth(sourceRect), sh = RectHeight(sourceRect);
   if (sw <= 0 || sh <= 0 || image.Empty()) return;
   // The tile is copied out first, so tiling works even onto the image's own canvas.

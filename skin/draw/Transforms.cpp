@@ -35,14 +35,17 @@ void Rotate(ui::TBitmap& bitmap, bool clockwise) {
   const int bpp = bitmap.BytesPerPixel();
   const std::size_t rowBytes = std::size_t(turn.W) * bpp;
   std::vector<std::uint8_t> old(rowBytes * turn.H);
-  for (int y = 0; y < turn.H; ++y) std::memcpy(&old[y * rowBytes], bitmap.ScanLine(y), rowBytes);
+  for (int y = 0; y < turn.H; ++y)
+    std::memcpy(&old[std::size_t(y) * rowBytes], bitmap.ScanLine(y), rowBytes);
 
   bitmap.SetSize(turn.H, turn.W);
   for (int y = 0; y < turn.W; ++y) {
     std::uint8_t* target = bitmap.ScanLine(y);
     for (int x = 0; x < turn.H; ++x) {
       const POINT from = turn.Source(x, y);
-      std::memcpy(target + x * bpp, &old[from.y * rowBytes + from.x * bpp], std::size_t(bpp));
+      std::memcpy(target + x * bpp,
+                  &old[std::size_t(from.y) * rowBytes + std::size_t(from.x) * bpp],
+                  std::size_t(bpp));
     }
   }
 }

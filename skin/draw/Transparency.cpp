@@ -12,7 +12,8 @@ TTransparentPath chosenPath = TTransparentPath::Platform;
 
 #ifdef _MSC_VER
 #pragma warning(push)
-#pragma warning(disable : 4996)  // GetVersionExW is deprecated, yet it is what reports the platform id
+// GetVersionExW is deprecated, yet it is what reports the platform id.
+#pragma warning(disable : 4996)
 #endif
 bool IsNtPlatform() {
   OSVERSIONINFOW info{};
@@ -26,9 +27,12 @@ bool IsNtPlatform() {
 
 bool UseMaskBlt() {
   switch (chosenPath) {
-    case TTransparentPath::MaskBlt: return true;
-    case TTransparentPath::ThreeBlits: return false;
-    case TTransparentPath::Platform: break;
+    case TTransparentPath::MaskBlt:
+      return true;
+    case TTransparentPath::ThreeBlits:
+      return false;
+    case TTransparentPath::Platform:
+      break;
   }
   static const bool nt = IsNtPlatform();
   return nt;
@@ -66,7 +70,8 @@ void DrawTransparent(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, ui::TCol
   if (!mask) return;
   HDC source = bitmap.Canvas().Handle();
   if (UseMaskBlt()) {
-    MaskBlt(dc, destRect.left, destRect.top, w, h, source, 0, 0, mask.Get(), 0, 0, kKeyKeepsDestination);
+    MaskBlt(dc, destRect.left, destRect.top, w, h, source, 0, 0, mask.Get(), 0, 0,
+            kKeyKeepsDestination);
     return;
   }
   ui::MemoryDC maskDC;

@@ -15,7 +15,9 @@ constexpr ui::TColor kBackground = ui::RGBColor(1, 2, 3);  // what targets hold 
 
 // Every pixel (x, y) of a coordinate picture is RGB(x, y, 0x80): a destination
 // pixel names the source pixel that landed there. Never the key colour.
-inline ui::TColor CoordColor(int x, int y) { return ui::RGBColor(std::uint8_t(x), std::uint8_t(y), 0x80); }
+inline ui::TColor CoordColor(int x, int y) {
+  return ui::RGBColor(std::uint8_t(x), std::uint8_t(y), 0x80);
+}
 inline bool IsCoord(ui::TColor c) { return ((c >> 16) & 0xFF) == 0x80; }
 inline int SourceX(ui::TColor c) { return int(c & 0xFF); }
 inline int SourceY(ui::TColor c) { return int((c >> 8) & 0xFF); }
@@ -91,9 +93,9 @@ inline ::testing::AssertionResult MatchesNinePart(const ui::TBitmap& out, int ox
       if (!IsCoord(c) || SourceX(c) < sx.Low || SourceX(c) >= sx.High || SourceY(c) < sy.Low ||
           SourceY(c) >= sy.High)
         return ::testing::AssertionFailure()
-               << "pixel (" << x << ", " << y << ") came from (" << SourceX(c) << ", "
-               << SourceY(c) << "), expected x in [" << sx.Low << ", " << sx.High << "), y in ["
-               << sy.Low << ", " << sy.High << ")";
+               << "pixel (" << x << ", " << y << ") came from (" << SourceX(c) << ", " << SourceY(c)
+               << "), expected x in [" << sx.Low << ", " << sx.High << "), y in [" << sy.Low << ", "
+               << sy.High << ")";
     }
   return ::testing::AssertionSuccess();
 }

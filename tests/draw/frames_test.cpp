@@ -20,8 +20,8 @@ int DrawnFrameStart(int imageWidth, int count, int index, int frameWidth) {
     return -1;
   }
   const int start = SourceX(first);
-  EXPECT_TRUE(MatchesNinePart(*target, 0, 0, frameWidth, 4, {start, frameWidth, 0, 0},
-                              {0, 4, 0, 0}, false));
+  EXPECT_TRUE(MatchesNinePart(*target, 0, 0, frameWidth, 4, {start, frameWidth, 0, 0}, {0, 4, 0, 0},
+                              false));
   return start;
 }
 

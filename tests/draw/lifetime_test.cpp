@@ -12,7 +12,8 @@ namespace {
 // GDI objects in use. Windows counts them; Wine reports 0, so there the count
 // is taken as how many regions can still be made before the handle table is full.
 long GdiObjectsInUse() {
-  if (const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return long(counted);
+  if (const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
+    return long(counted);
   std::vector<HRGN> probes;
   while (probes.size() < 200000) {
     HRGN r = CreateRectRgn(0, 0, 1, 1);
@@ -41,25 +42,32 @@ TEST(BadSkinData, NeverDrawsFromOutsideTheImage) {
   auto image = CoordImage(40, 12);
   const RECT whole{0, 0, 40, 12};
   const RECT hostileMargins[] = {
-      {INT_MAX, INT_MAX, INT_MAX, INT_MAX}, {INT_MIN, INT_MIN, INT_MIN, INT_MIN},
-      {30, 10, 30, 10},                     {-5, 3, 50, -1},
-      {0, 0, 0, 0},                         {40, 12, 0, 0},
+      {INT_MAX, INT_MAX, INT_MAX, INT_MAX},
+      {INT_MIN, INT_MIN, INT_MIN, INT_MIN},
+      {30, 10, 30, 10},
+      {-5, 3, 50, -1},
+      {0, 0, 0, 0},
+      {40, 12, 0, 0},
   };
   for (const RECT& m : hostileMargins)
     for (int count : {INT_MIN, -1, 0, 1, 3, 41, INT_MAX})
       for (int index : {INT_MIN, -1, 0, 1, 2, 99, INT_MAX})
         for (bool vertical : {false, true}) {
-          SCOPED_TRACE(::testing::Message() << "margins " << m.left << "," << m.top << ","
-                                            << m.right << "," << m.bottom << " count " << count
-                                            << " index " << index << " vertical " << vertical);
+          SCOPED_TRACE(::testing::Message()
+                       << "margins " << m.left << "," << m.top << "," << m.right << "," << m.bottom
+                       << " count " << count << " index " << index << " vertical " << vertical);
           for (bool tile : {false, true}) {
-            auto sliced = skin::CreateSlicedBitmap({0, 0, 25, 17}, *image, m, vertical, tile, count, index);
+            auto sliced =
+                skin::CreateSlicedBitmap({0, 0, 25, 17}, *image, m, vertical, tile, count, index);
             ASSERT_TRUE(OnlyFrom(*sliced, whole));
           }
           auto target = Target(60, 30);
-          skin::DrawSlicedImage(DC(*target), {1, 1, 26, 18}, *image, m, vertical, true, true, count, index);
-          skin::DrawSlicedBorder(DC(*target), {30, 1, 55, 18}, *image, m, vertical, false, count, index);
-          skin::DrawTiledStrip(target->Canvas(), {0, 20, 60, 25}, *image, m, vertical, false, count, index);
+          skin::DrawSlicedImage(DC(*target), {1, 1, 26, 18}, *image, m, vertical, true, true, count,
+                                index);
+          skin::DrawSlicedBorder(DC(*target), {30, 1, 55, 18}, *image, m, vertical, false, count,
+                                 index);
+          skin::DrawTiledStrip(target->Canvas(), {0, 20, 60, 25}, *image, m, vertical, false, count,
+                               index);
           skin::DrawImageFrame(DC(*target), {0, 25, 60, 30}, *image, true, count, index);
           ASSERT_TRUE(OnlyFrom(*target, whole));
         }

@@ -12,7 +12,8 @@ std::unique_ptr<ui::TBitmap> TwoFrames() { return CoordImage(26, 11); }
 constexpr int kSX = 13, kFW = 13, kFH = 11;
 
 std::unique_ptr<ui::TBitmap> Sliced(ui::TBitmap& image, int w, int h, RECT margins, bool tile) {
-  auto out = skin::CreateSlicedBitmap({100, 100, 100 + w, 100 + h}, image, margins, false, tile, 2, 2);
+  auto out =
+      skin::CreateSlicedBitmap({100, 100, 100 + w, 100 + h}, image, margins, false, tile, 2, 2);
   EXPECT_EQ(out->Width(), w);
   EXPECT_EQ(out->Height(), h);
   return out;
@@ -78,7 +79,8 @@ TEST(DrawSlicedImage, DrawsAtTheRectangleOnly) {
 TEST(DrawSlicedImage, InvertedOrEmptyRectanglesDrawNothing) {
   auto image = TwoFrames();
   auto target = Target(40, 40);
-  for (const RECT& dest : {RECT{20, 5, 10, 30}, RECT{5, 30, 30, 5}, RECT{5, 5, 5, 30}, RECT{5, 5, 30, 5}}) {
+  for (const RECT& dest :
+       {RECT{20, 5, 10, 30}, RECT{5, 30, 30, 5}, RECT{5, 5, 5, 30}, RECT{5, 5, 30, 5}}) {
     skin::DrawSlicedImage(DC(*target), dest, *image, {3, 2, 4, 5}, false, true, false, 2, 2);
     skin::DrawSlicedImage(DC(*target), dest, *image, {3, 2, 4, 5}, false, false, true, 2, 2);
     skin::DrawImageFrame(DC(*target), dest, *image, false, 2, 1);
@@ -98,7 +100,8 @@ TEST(DrawSlicedBorder, DrawsTheEightOuterSlicesAndLeavesTheInside) {
   const RECT inside{4 + 3, 3 + 2, 34 - 4, 23 - 5};
   EXPECT_TRUE(Untouched(*target, inside));
   EXPECT_TRUE(UntouchedOutside(*target, dest));
-  EXPECT_TRUE(MatchesNinePart(*target, 4, 3, 30, 20, {kSX, kFW, 3, 4}, {0, kFH, 2, 5}, false, true));
+  EXPECT_TRUE(
+      MatchesNinePart(*target, 4, 3, 30, 20, {kSX, kFW, 3, 4}, {0, kFH, 2, 5}, false, true));
 }
 
 TEST(DrawImageFrame, StretchesOneWholeFrameAndCanLeaveKeyPixelsOut) {

@@ -45,7 +45,8 @@ TEST_P(TransparentDraw, KeyPixelsKeepTheDestination) {
 TEST_P(TransparentDraw, DrawsOnlyWhatTheRectangleAndTheBitmapBothCover) {
   auto image = PatternImage(9, 7);
   auto target = Target(30, 20);
-  skin::DrawTransparent(DC(*target), {2, 2, 6, 30}, *image, kKey);  // 4 wide, taller than the bitmap
+  skin::DrawTransparent(DC(*target), {2, 2, 6, 30}, *image,
+                        kKey);  // 4 wide, taller than the bitmap
   for (int y = 0; y < 7; ++y)
     for (int x = 0; x < 4; ++x)
       ASSERT_EQ(target->Pixel(2 + x, 2 + y), IsKeyPixel(x, y) ? kBackground : CoordColor(x, y));
