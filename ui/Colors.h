@@ -4,6 +4,12 @@
 
 #include <cstdint>
 
+// <windows.h> defines these three as macros; included before this header they
+// would mangle the functions below (after it, the macros compute the same).
+#undef GetRValue
+#undef GetGValue
+#undef GetBValue
+
 namespace ui {
 
 using TColor = std::uint32_t;

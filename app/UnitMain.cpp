@@ -1,0 +1,129 @@
+#include "app/UnitMain.h"
+
+#include <vector>
+
+#include "app/Quiz.h"
+#include "ui/Application.h"
+#include "ui/Dialogs.h"
+#include "ui/Screen.h"
+#include "ui/TextConv.h"
+
+std::string LetterPool;
+std::string Letter1;
+std::string Letter2;
+std::string Letter3;
+int ExerciseMode = 0;
+std::uint8_t PageLoaded = 0;
+std::uint8_t Closing = 0;
+
+namespace {
+
+// Set while an exercise waits for its page: a second exercise started then
+// would overwrite the first one's characters and mode.
+bool WaitingForPage = false;
+
+class WaitingScope {
+ public:
+  WaitingScope() { WaitingForPage = true; }
+  ~WaitingScope() { WaitingForPage = false; }
+  WaitingScope(const WaitingScope&) = delete;
+  WaitingScope& operator=(const WaitingScope&) = delete;
+};
+
+constexpr UINT kInfoBox = MB_OK | MB_ICONINFORMATION;
+
+}  // namespace
+
+TForm1::TForm1(ui::TComponent* owner) : ui::TForm(owner) {
+  BindField("WebBrowser1", WebBrowser1);
+  BindField("Panel1", Panel1);
+  BindField("Image1", Image1);
+  BindField("Image2", Image2);
+  BindField("Image3", Image3);
+  BindField("Image4", Image4);
+  BindField("Timer1", Timer1);
+  BindEvent("FormCreate", this, &TForm1::FormCreate);
+  BindEvent("FormShow", this, &TForm1::FormShow);
+  BindEvent("FormCloseQuery", this, &TForm1::FormCloseQuery);
+  BindEvent("Image1Click", this, &TForm1::Image1Click);
+  BindEvent("Image2Click", this, &TForm1::Image2Click);
+  BindEvent("Image3Click", this, &TForm1::Image3Click);
+  BindEvent("Image4Click", this, &TForm1::Image4Click);
+  BindEvent("Image1MouseMove", this, &TForm1::Image1MouseMove);
+  BindEvent("Image2MouseMove", this, &TForm1::Image2MouseMove);
+  BindEvent("Image3MouseMove", this, &TForm1::Image3MouseMove);
+  BindEvent("Panel1MouseMove", this, &TForm1::Panel1MouseMove);
+  BindEvent("WebBrowser1DownloadComplete", this, &TForm1::WebBrowser1DownloadComplete);
+  BindEvent("Timer1Timer", this, &TForm1::Timer1Timer);
+  InitializeForm();
+}
+
+// The components go first, while the handlers they call still have their form.
+TForm1::~TForm1() { DestroyComponents(); }
+
+void TForm1::FormCreate(ui::TObject*) {
+  LetterPool = std::string(quiz::kGridLetters);
+  Closing = 0;
+}
+
+void TForm1::FormShow(ui::TObject*) { WebBrowser1->Navigate(ui::Utf8ToWide(quiz::StartPageUrl())); }
+
+void TForm1::FormCloseQuery(ui::TObject*, bool&) { Closing = 1; }
+
+void TForm1::Image1Click(ui::TObject*) { StartExercise(1); }
+void TForm1::Image2Click(ui::TObject*) { StartExercise(2); }
+void TForm1::Image3Click(ui::TObject*) { StartExercise(3); }
+
+void TForm1::Image4Click(ui::TObject*) { WebBrowser1->Navigate(ui::Utf8ToWide(quiz::ShopPageUrl())); }
+
+void TForm1::StartExercise(int letterCount) {
+  if (Timer1->Enabled() || WaitingForPage) return;
+  PageLoaded = 0;
+  ExerciseMode = letterCount;
+  WebBrowser1->Navigate(ui::Utf8ToWide(quiz::QuizPageUrl()));
+  if (!WaitForQuizPage()) {
+    ui::Application->Terminate();  // the window is closing: no task any more
+    return;
+  }
+  Letter1 = quiz::PickLetter(LetterPool);
+  if (letterCount >= 2) Letter2 = quiz::PickLetter(LetterPool);
+  if (letterCount == 3) Letter3 = quiz::PickLetter(LetterPool);
+  std::vector<std::string> letters{Letter1, Letter2, Letter3};
+  letters.resize(std::size_t(letterCount));
+  const std::string task = quiz::TaskMessage(letters);
+  Timer1->SetEnabled(true);  // the answer period runs while the task box is open
+  ui::ShowMessageBox(this, task, "开始", kInfoBox);
+  // Only while the exercise still runs: an answer shown meanwhile has ended it.
+  if (letterCount == 1 && Timer1->Enabled()) ui::Screen->SetCursor(ui::crHourGlass);
+}
+
+bool TForm1::WaitForQuizPage() {
+  WaitingScope waiting;
+  while (PageLoaded == 0 && Closing == 0 && !ui::Application->Terminated())
+    ui::Application->HandleMessage();  // sleeps until the next message
+  return PageLoaded != 0 && Closing == 0 && !ui::Application->Terminated();
+}
+
+void TForm1::Timer1Timer(ui::TObject*) {
+  Timer1->SetEnabled(false);
+  ui::Screen->SetCursor(ui::crDefault);
+  std::vector<std::string> letters{Letter1, Letter2, Letter3};
+  letters.resize(std::size_t(ExerciseMode >= 0 && ExerciseMode <= 3 ? ExerciseMode : 0));
+  ui::ShowMessageBox(this, quiz::AnswerMessage(letters, LetterPool), "答对了吗？", kInfoBox);
+}
+
+void TForm1::WebBrowser1DownloadComplete(ui::TObject*) {
+  if (quiz::IsQuizLocation(ui::WideToUtf8(WebBrowser1->LocationURL()), quiz::QuizPageUrlInCapitals()))
+    PageLoaded = 1;
+}
+
+void TForm1::ShowHover(bool image1, bool image2, bool image3) {
+  Image1->SetTransparent(image1);
+  Image2->SetTransparent(image2);
+  Image3->SetTransparent(image3);
+}
+
+void TForm1::Image1MouseMove(ui::TObject*, ui::TShiftState, int, int) { ShowHover(false, true, true); }
+void TForm1::Image2MouseMove(ui::TObject*, ui::TShiftState, int, int) { ShowHover(true, false, true); }
+void TForm1::Image3MouseMove(ui::TObject*, ui::TShiftState, int, int) { ShowHover(true, true, false); }
+void TForm1::Panel1MouseMove(ui::TObject*, ui::TShiftState, int, int) { ShowHover(true, true, true); }

@@ -1,0 +1,27 @@
+// The program: initialise the application, create the training window from
+// its stored description, run until the window closes.
+#include <windows.h>
+#include <ole2.h>
+
+#include <exception>
+
+#include "app/UnitMain.h"
+#include "ui/Application.h"
+#include "ui/TextConv.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  const HRESULT ole = OleInitialize(nullptr);  // the web-browser control needs it
+  int exitCode = 0;
+  try {
+    ui::TApplication application;
+    application.Initialize();
+    application.CreateForm<TForm1>();
+    application.Run();
+  } catch (const std::exception& e) {
+    MessageBoxW(nullptr, ui::Utf8ToWide(e.what()).c_str(), ui::Utf8ToWide("Tavrin集中力训练").c_str(),
+                MB_OK | MB_ICONERROR);
+    exitCode = 1;
+  }
+  if (SUCCEEDED(ole)) OleUninitialize();
+  return exitCode;
+}

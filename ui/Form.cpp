@@ -1,0 +1,230 @@
+#include "ui/Form.h"
+
+#include <algorithm>
+
+#include "ui/Application.h"
+#include "ui/Resources.h"
+#include "ui/Screen.h"
+#include "ui/StandardClasses.h"
+
+namespace ui {
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) {
+  StoreVisible(false);
+  StoreBounds(0, 0, 320, 240);
+  if (Screen) Screen->AddForm(this);
+}
+
+TForm::~TForm() {
+  if (Screen) Screen->RemoveForm(this);
+}
+
+void TForm::InitializeForm() {
+  std::string name = ClassName();
+  std::transform(name.begin(), name.end(), name.begin(), [](char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; });
+  const auto text = LoadResourceBytes(name);
+  if (!text) throw EFormError("there is no form description resource " + name);
+  InitializeForm(std::string_view(reinterpret_cast<const char*>(text->data()), text->size()),
+                 [](const std::string& resource) { return LoadResourceBytes(resource); });
+}
+
+void TForm::InitializeForm(std::string_view text, TResourceLoader resources) {
+  RegisterStandardClasses();
+  ReadComponent(*this, text, bindings_, std::move(resources));
+  if (OnCreate) OnCreate(this);
+}
+
+bool TForm::IsMainForm() const { return Application && Application->MainForm() == this; }
+
+void TForm::FrameStyles(DWORD& style, DWORD& exStyle) const {
+  style = WS_CLIPCHILDREN;
+  exStyle = 0;
+  switch (BorderStyle) {
+    case bsNone: style |= WS_POPUP; break;
+    case bsSingle: style |= WS_CAPTION | WS_BORDER; break;
+    case bsSizeable: style |= WS_CAPTION | WS_THICKFRAME; break;
+    case bsDialog:
+      style |= WS_POPUP | WS_CAPTION;
+      exStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+      break;
+    case bsToolWindow:
+      style |= WS_CAPTION;
+      exStyle |= WS_EX_TOOLWINDOW;
+      break;
+    case bsSizeToolWin:
+      style |= WS_CAPTION | WS_THICKFRAME;
+      exStyle |= WS_EX_TOOLWINDOW;
+      break;
+  }
+  if (BorderStyle != bsNone && (BorderIcons & biSystemMenu)) {
+    style |= WS_SYSMENU;
+    if (BorderStyle == bsSingle || BorderStyle == bsSizeable) {
+      if (BorderIcons & biMinimize) style |= WS_MINIMIZEBOX;
+      if (BorderIcons & biMaximize) style |= WS_MAXIMIZEBOX;
+    }
+  }
+}
+
+SIZE TForm::FrameSize() const {
+  DWORD style, exStyle;
+  FrameStyles(style, exStyle);
+  RECT r{0, 0, 0, 0};
+  AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+void TForm::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  if (Parent()) return;  // a form inside another control is an ordinary child window
+  FrameStyles(params.Style, params.ExStyle);
+  params.WndParent = nullptr;
+  params.ClassStyle = CS_DBLCLKS;
+}
+
+void TForm::CreateHandle() {
+  ApplyPosition();
+  TWinControl::CreateHandle();
+}
+
+void TForm::ApplyPosition() {
+  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  switch (Position) {
+    case poScreenCenter:
+    case poDesktopCenter:
+      break;
+    case poMainFormCenter:
+      if (Application && Application->MainForm() && Application->MainForm() != this)
+        area = Application->MainForm()->BoundsRect();
+      break;
+    default:
+      return;
+  }
+  StoreBounds(area.left + (area.right - area.left - Width()) / 2, area.top + (area.bottom - area.top - Height()) / 2,
+              Width(), Height());
+}
+
+RECT TForm::ClientRect() const {
+  if (HandleAllocated() || Parent()) return TWinControl::ClientRect();
+  const SIZE frame = FrameSize();
+  return RECT{0, 0, std::max<LONG>(Width() - frame.cx, 0), std::max<LONG>(Height() - frame.cy, 0)};
+}
+
+void TForm::SetClientWidth(int width) { SetWidth(width + (Width() - ClientRect().right)); }
+
+void TForm::SetClientHeight(int height) { SetHeight(height + (Height() - ClientRect().bottom)); }
+
+void TForm::SetVisible(bool visible) {
+  if (Parent()) {
+    TWinControl::SetVisible(visible);
+    return;
+  }
+  if (InState(csLoading)) {  // shown once everything has been read
+    showWhenLoaded_ = visible;
+    return;
+  }
+  if (visible == Visible()) return;
+  if (visible) {
+    HandleNeeded();
+    StoreVisible(true);
+    if (OnShow) OnShow(this);
+    if (HandleAllocated() && Visible()) {
+      ShowWindow(Handle(), SW_SHOWNORMAL);
+      SetForegroundWindow(Handle());
+      UpdateWindow(Handle());
+    }
+  } else {
+    StoreVisible(false);
+    if (OnHide) OnHide(this);
+    if (HandleAllocated()) ShowWindow(Handle(), SW_HIDE);
+  }
+  Perform(CM_VISIBLECHANGED, visible);
+}
+
+void TForm::Loaded() {
+  TWinControl::Loaded();
+  if (showWhenLoaded_) {
+    showWhenLoaded_ = false;
+    SetVisible(true);
+  }
+}
+
+bool TForm::CloseQuery() {
+  bool canClose = true;
+  if (OnCloseQuery) OnCloseQuery(this, canClose);
+  return canClose;
+}
+
+void TForm::Close() {
+  if (!CloseQuery()) return;
+  TCloseAction action = IsMainForm() ? caFree : caHide;
+  if (OnClose) OnClose(this, action);
+  if (action == caNone) return;
+  if (IsMainForm()) {
+    Application->Terminate();
+    return;
+  }
+  switch (action) {
+    case caHide: Hide(); break;
+    case caMinimize: ShowWindow(Handle(), SW_MINIMIZE); break;
+    default: Release(); break;
+  }
+}
+
+void TForm::Release() {
+  if (HandleAllocated()) PostMessageW(Handle(), CM_RELEASE, 0, 0);
+}
+
+bool TForm::Active() const { return Screen && Screen->ActiveForm() == this; }
+
+void TForm::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case WM_CLOSE:
+      Close();
+      return;
+    case WM_QUERYENDSESSION:
+      m.Result = CloseQuery();
+      return;
+    case WM_ACTIVATE:
+      if (LOWORD(m.WParam) != WA_INACTIVE) {
+        if (Screen) Screen->SetActiveForm(this);
+        if (OnActivate) OnActivate(this);
+      } else if (OnDeactivate) {
+        OnDeactivate(this);
+      }
+      break;
+    case CM_RELEASE:
+      delete this;  // nothing of this form is touched after this
+      return;
+    default:
+      break;
+  }
+  TWinControl::WndProc(m);
+}
+
+bool TForm::SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) {
+  if (name == "Position")
+    Position = value.AsEnum<TPosition>({{"poDesigned", poDesigned}, {"poDefault", poDefault},
+                                        {"poDefaultPosOnly", poDefaultPosOnly}, {"poDefaultSizeOnly", poDefaultSizeOnly},
+                                        {"poScreenCenter", poScreenCenter}, {"poDesktopCenter", poDesktopCenter},
+                                        {"poMainFormCenter", poMainFormCenter}});
+  else if (name == "BorderStyle")
+    BorderStyle = value.AsEnum<TFormBorderStyle>({{"bsNone", bsNone}, {"bsSingle", bsSingle},
+                                                  {"bsSizeable", bsSizeable}, {"bsDialog", bsDialog},
+                                                  {"bsToolWindow", bsToolWindow}, {"bsSizeToolWin", bsSizeToolWin}});
+  else if (name == "BorderIcons")
+    BorderIcons = value.AsFlags<unsigned>({{"biSystemMenu", biSystemMenu}, {"biMinimize", biMinimize},
+                                           {"biMaximize", biMaximize}, {"biHelp", biHelp}});
+  else if (name == "ClientWidth") SetClientWidth(value.AsInt());
+  else if (name == "ClientHeight") SetClientHeight(value.AsInt());
+  else if (name == "OnCreate") OnCreate = reader.FindEvent<TNotifyEvent>(value);
+  else if (name == "OnShow") OnShow = reader.FindEvent<TNotifyEvent>(value);
+  else if (name == "OnHide") OnHide = reader.FindEvent<TNotifyEvent>(value);
+  else if (name == "OnActivate") OnActivate = reader.FindEvent<TNotifyEvent>(value);
+  else if (name == "OnDeactivate") OnDeactivate = reader.FindEvent<TNotifyEvent>(value);
+  else if (name == "OnCloseQuery") OnCloseQuery = reader.FindEvent<TCloseQueryEvent>(value);
+  else if (name == "OnClose") OnClose = reader.FindEvent<TCloseEvent>(value);
+  else return TWinControl::SetProperty(name, value, reader);
+  return true;
+}
+
+}  // namespace ui

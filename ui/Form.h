@@ -1,0 +1,100 @@
+// Forms: top-level windows made from a stored form description.
+//
+// A form class binds its handlers and component fields by name, then reads its
+// description:
+//
+//   TForm1::TForm1(TComponent* owner) : TForm(owner) {
+//     BindField("Panel1", Panel1);
+//     BindEvent("FormCreate", this, &TForm1::FormCreate);
+//     InitializeForm();   // reads resource "TFORM1", then raises OnCreate
+//   }
+//
+// The form's window class is named after its class ("TForm1"), so windows of
+// framework forms can be told apart by class name.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "ui/Control.h"
+#include "ui/FormReader.h"
+
+namespace ui {
+
+enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter, poMainFormCenter };
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TBorderIconFlag : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+
+using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
+using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+
+class TForm : public TWinControl {
+ public:
+  explicit TForm(TComponent* owner);
+  ~TForm() override;
+  std::string ClassName() const override { return "TForm"; }
+
+  // These take effect when the window is created.
+  TPosition Position = poDesigned;
+  TFormBorderStyle BorderStyle = bsSizeable;
+  unsigned BorderIcons = biSystemMenu | biMinimize | biMaximize;
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnShow;
+  TNotifyEvent OnHide;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeactivate;
+  TCloseQueryEvent OnCloseQuery;
+  TCloseEvent OnClose;
+
+  // Asks OnCloseQuery, then OnClose; closing the main form ends the application
+  // (the form itself is freed with the application, never under a running handler).
+  void Close();
+  bool CloseQuery();
+  // Frees the form once the messages being handled now are done.
+  void Release();
+  bool Active() const;
+
+  void SetClientWidth(int width);
+  void SetClientHeight(int height);
+  RECT ClientRect() const override;
+  void SetVisible(bool visible) override;
+
+  bool SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) override;
+  void Loaded() override;
+
+ protected:
+  template <class F, class... A>
+  void BindEvent(const std::string& name, F* object, void (F::*method)(A...)) {
+    bindings_.Events.Bind<std::function<void(A...)>>(
+        name, [object, method](A... args) { (object->*method)(std::forward<A>(args)...); });
+  }
+  template <class T>
+  void BindField(const std::string& name, T*& field) {
+    bindings_.Fields.Bind(name, field);
+  }
+  TFormBindings& Bindings() { return bindings_; }
+
+  // Reads the form description stored as the RCDATA resource named after the
+  // class in capitals ("TFORM1"), then raises OnCreate. Throws EFormError.
+  void InitializeForm();
+  // The same from a given text, with binary properties from `resources`.
+  void InitializeForm(std::string_view text, TResourceLoader resources);
+
+  void CreateParams(TCreateParams& params) override;
+  void CreateHandle() override;
+  void WndProc(TMessage& message) override;
+
+ private:
+  bool IsMainForm() const;
+  void FrameStyles(DWORD& style, DWORD& exStyle) const;
+  SIZE FrameSize() const;
+  void ApplyPosition();
+
+  TFormBindings bindings_;
+  bool showWhenLoaded_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,45 @@
+#include "ui/UtilWindow.h"
+
+#include <exception>
+#include <stdexcept>
+
+#include "ui/Application.h"
+
+namespace ui {
+
+namespace {
+constexpr wchar_t kUtilClass[] = L"TPUtilWindow";
+}
+
+TUtilWindow::TUtilWindow(std::function<bool(TMessage&)> handler) : handler_(std::move(handler)) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = WndProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = kUtilClass;
+  RegisterClassExW(&wc);  // already registered by an earlier window: fine
+  handle_ = CreateWindowExW(0, kUtilClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (!handle_) throw std::runtime_error("cannot create a utility window");
+  SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+TUtilWindow::~TUtilWindow() {
+  SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+  DestroyWindow(handle_);
+}
+
+LRESULT CALLBACK TUtilWindow::WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<TUtilWindow*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
+  if (self && self->handler_) {
+    TMessage m{msg, wParam, lParam, 0};
+    try {
+      if (self->handler_(m)) return m.Result;
+    } catch (const std::exception& e) {
+      HandleException(e);
+      return 0;
+    }
+  }
+  return DefWindowProcW(wnd, msg, wParam, lParam);
+}
+
+}  // namespace ui
