@@ -145,6 +145,7 @@ TEST_F(SkinpackTest, EncodeDecodeAnyFileAndRefuseTruncation) {
   const TRun truncated = Skinpack({"decode", packed.string(), back.string()});
   EXPECT_EQ(truncated.status, 1);
   EXPECT_NE(truncated.err.find("truncated"), std::string::npos);
+  EXPECT_FALSE(fs::exists(back));  // no partial output left behind
 }
 
 TEST_F(SkinpackTest, WrongCommandLinesExitWithUsage) {

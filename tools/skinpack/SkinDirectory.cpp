@@ -1,11 +1,10 @@
 #include "tools/skinpack/SkinDirectory.h"
 
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <system_error>
 
 #include "skin/SkinRead/SkinReader.h"
+#include "tools/skinpack/FileBytes.h"
 #include "tools/skinpack/LzhEncoder.h"
 #include "tools/skinpack/PackageNames.h"
 
@@ -23,13 +22,6 @@ fs::path PathOf(const fs::path& folder, const std::string& utf8Name) {
 }
 
 namespace {
-
-bool ReadWholeFile(const fs::path& path, std::vector<std::uint8_t>& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
-}
 
 void CheckWhole(TSkinSource& source) {
   std::size_t definitions = 0;
@@ -74,7 +66,7 @@ TSkinSource ReadSkinDirectory(const fs::path& folder) {
       continue;
     }
     TPackageFile file{name, {}};
-    if (!ReadWholeFile(entry.path(), file.Data)) {
+    if (!ReadFileBytes(entry.path(), file.Data)) {
       source.Errors.push_back(name + ": cannot be read");
       continue;
     }

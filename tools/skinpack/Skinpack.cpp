@@ -1,12 +1,11 @@
 #include "tools/skinpack/Skinpack.h"
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <iomanip>
 #include <map>
 
-#include "skin/codec/LZH.h"
+#include "tools/skinpack/FileBytes.h"
 #include "tools/skinpack/LzhEncoder.h"
 #include "tools/skinpack/SkinCheck.h"
 #include "tools/skinpack/SkinDirectory.h"
@@ -35,20 +34,6 @@ struct TCommand {
   std::size_t arguments;
   std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)> run;
 };
-
-bool ReadFileBytes(const fs::path& path, std::vector<std::uint8_t>& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
-}
-
-bool WriteFileBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-  out.close();
-  return bool(out);
-}
 
 void PrintAll(const std::vector<std::string>& lines, const char* prefix, std::ostream& stream) {
   for (const std::string& line : lines) stream << prefix << line << '\n';
@@ -142,41 +127,12 @@ int Encode(const std::vector<std::string>& args, std::ostream& out, std::ostream
 }
 
 int Decode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  std::ifstream in(fs::path(args[0]), std::ios::binary);
-  std::uint8_t sizeBytes[4] = {};
-  if (!in || !in.read(reinterpret_cast<char*>(sizeBytes), 4)) {
-    err << "error: " << args[0] << ": cannot be read, or shorter than its 4-byte size\n";
+  std::string error;
+  if (!DecodeStoredFile(args[0], args[1], error)) {
+    err << "error: " << error << '\n';
     return kFailed;
   }
-  const std::uint32_t size = std::uint32_t(sizeBytes[0]) | std::uint32_t(sizeBytes[1]) << 8 |
-                             std::uint32_t(sizeBytes[2]) << 16 | std::uint32_t(sizeBytes[3]) << 24;
-  std::ofstream output(fs::path(args[1]), std::ios::binary | std::ios::trunc);
-  std::uint64_t written = 0;
-  const auto read = [&in](std::uint8_t* buffer, std::size_t requested, std::size_t& actual) {
-    in.read(reinterpret_cast<char*>(buffer), std::streamsize(requested));
-    actual = std::size_t(in.gcount());
-  };
-  // Only the first `size` bytes count; a final match may run past them.
-  const auto write = [&](const std::uint8_t* buffer, std::size_t count, std::size_t& actual) {
-    const std::size_t wanted = std::size_t(std::min<std::uint64_t>(count, size - written));
-    output.write(reinterpret_cast<const char*>(buffer), std::streamsize(wanted));
-    written += wanted;
-    actual = output ? count : 0;
-  };
-  skin::TLZH lzh;
-  lzh.StopAtInputEnd = true;
-  const skin::TLZHResult result = lzh.Decode(size, read, write);
-  output.close();
-  if (result == skin::TLZHResult::OutputRefused || !output) {
-    err << "error: " << args[1] << ": cannot be written\n";
-    return kFailed;
-  }
-  if (result == skin::TLZHResult::InputRanOut) {
-    err << "error: " << args[0] << ": the stream is truncated (" << written << " of " << size
-        << " bytes decoded)\n";
-    return kFailed;
-  }
-  out << size << " bytes decoded\n";
+  out << "decoded " << args[0] << " into " << args[1] << '\n';
   return 0;
 }
 

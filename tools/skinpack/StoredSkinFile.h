@@ -1,4 +1,4 @@
-// Reading stored skins from disk into the same reader the program uses.
+// Stored skins on disk: loaded into the same reader the program uses, or decoded as they are.
 #pragma once
 
 #include <filesystem>
@@ -14,5 +14,9 @@ bool LoadStoredSkinFile(const std::filesystem::path& file, skin::TSkinReader& re
 
 // Loads stored skin bytes; see LoadStoredSkinFile.
 bool LoadStoredSkin(std::vector<std::uint8_t> stored, skin::TSkinReader& reader, std::string& reason);
+
+// Decompresses any file in the stored form (4-byte size + LZH stream) into
+// `output`. False with a message when the input is truncated or a file fails.
+bool DecodeStoredFile(const std::filesystem::path& input, const std::filesystem::path& output, std::string& error);
 
 }  // namespace skinpack

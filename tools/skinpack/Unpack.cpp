@@ -1,9 +1,9 @@
 #include "tools/skinpack/Unpack.h"
 
-#include <fstream>
 #include <set>
 #include <system_error>
 
+#include "tools/skinpack/FileBytes.h"
 #include "tools/skinpack/PackageNames.h"
 #include "tools/skinpack/SkinDirectory.h"
 
@@ -17,9 +17,7 @@ namespace {
 bool WriteNewFile(const fs::path& path, const ui::TMemoryStream& bytes) {
   std::error_code error;
   fs::remove(path, error);
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.Bytes().data()), std::streamsize(bytes.Size()));
-  return bool(file);
+  return WriteFileBytes(path, bytes.Vector());
 }
 
 bool TryWrite(const fs::path& folder, const std::string& name, const ui::TMemoryStream& bytes) {
