@@ -41,6 +41,7 @@ TForm1::TForm1(ui::TComponent* owner) : ui::TForm(owner) {
   BindField("Image2", Image2);
   BindField("Image3", Image3);
   BindField("Image4", Image4);
+  BindField("SkinData1", SkinData1);
   BindField("Timer1", Timer1);
   BindEvent("FormCreate", this, &TForm1::FormCreate);
   BindEvent("FormShow", this, &TForm1::FormShow);

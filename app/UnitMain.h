@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "skin/WinSkinData/SkinData.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
 #include "ui/Panel.h"
@@ -32,6 +33,7 @@ class TForm1 : public ui::TForm {
   ui::TImage* Image2 = nullptr;
   ui::TImage* Image3 = nullptr;
   ui::TImage* Image4 = nullptr;
+  skin::TSkinData* SkinData1 = nullptr;
   ui::TTimer* Timer1 = nullptr;
 
   void FormCreate(ui::TObject* Sender);

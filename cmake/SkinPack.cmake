@@ -53,3 +53,17 @@ add_custom_command(
   COMMENT "Packing our skin from assets/skin"
   VERBATIM)
 add_custom_target(tavrin_skin ALL DEPENDS ${TAVRIN_STORED_SKIN} ${TAVRIN_FRAMED_SKIN})
+
+# Lets the resource scripts `resources` of `target` name our skin as
+# "SkinData1.bin" (e.g. SKINDATA1 RCDATA "SkinData1.bin"): the skin's build
+# folder joins the target's include path, the skin is packed first, and the
+# scripts are compiled again whenever it changes.
+function(tavrin_use_packed_skin target)
+  cmake_parse_arguments(P "" "" "RESOURCES" ${ARGN})
+  add_dependencies(${target} tavrin_skin)
+  target_include_directories(${target} PRIVATE ${CMAKE_BINARY_DIR}/skin)
+  if(P_RESOURCES)
+    set_property(SOURCE ${P_RESOURCES} TARGET_DIRECTORY ${target}
+      APPEND PROPERTY OBJECT_DEPENDS ${TAVRIN_FRAMED_SKIN})
+  endif()
+endfunction()

@@ -182,4 +182,9 @@ bool TSkinData::ReadBinaryProperty(std::string_view name, ui::TStream& stream) {
 
 void RegisterSkinDataClass() { ui::RegisterComponentClass<TSkinData>("TSkinData"); }
 
+namespace {
+// Any program that uses TSkinData can read it from its forms without a call.
+[[maybe_unused]] const bool kSkinDataRegistered = (RegisterSkinDataClass(), true);
+}  // namespace
+
 }  // namespace skin
