@@ -12,6 +12,7 @@
 
 #include "skin/SkinRead/SkinMessage.h"
 #include "skin/SkinRead/SkinReader.h"
+#include "skin/WinSkinData/SkinSet.h"
 #include "tools/skinpack/LzhEncoder.h"
 #include "ui/Streams.h"
 
@@ -46,7 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ui::TMemoryStream file;
   for (const std::string& name : reader.Names()) reader.ExtractByName(name, file);
 
-  // DEFINITION STAGE: load `definition` (and through it the bitmaps of
-  // `reader`) into the skin objects here, exactly as the skin data component does.
+  // Definition stage: the skin objects and their bitmaps, from the definition
+  // text in memory (the component reads the same text back from its
+  // temporary file; the file round trip itself is tested elsewhere).
+  const auto* text = reinterpret_cast<const char*>(definition.Bytes().data());
+  skin::TSkinSet set;
+  set.LoadDefinition(skin::TIniFile(std::string_view(text, definition.Bytes().size())), reader);
   return 0;
 }
