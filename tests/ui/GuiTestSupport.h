@@ -1,0 +1,140 @@
+// Helpers of the window tests: message pumping with a time limit, reading
+// painted pixels back from a window, moving the real mouse, and a watcher that
+// records and closes the message boxes the code under test shows.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ui/Application.h"
+#include "ui/Graphics.h"
+
+// Rectangles compared and printed in test expectations (found by argument lookup).
+inline bool operator==(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+inline std::ostream& operator<<(std::ostream& os, const RECT& r) {
+  return os << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
+}
+
+namespace guitest {
+
+// Handles messages until `done` holds or `timeoutMs` has passed; returns `done()`.
+inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > timeoutMs) return false;
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    if (!done()) MsgWaitForMultipleObjectsEx(0, nullptr, 10, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  }
+  return true;
+}
+
+inline void PumpFor(DWORD ms) {
+  PumpUntil([] { return false; }, ms);
+}
+
+// The colour painted at (x, y) of the window's client area.
+inline ui::TColor WindowPixel(HWND wnd, int x, int y) {
+  ui::TBitmap pixel;
+  pixel.SetPixelFormat(ui::TPixelFormat::pf32bit);
+  pixel.SetSize(1, 1);
+  HDC dc = GetDC(wnd);
+  BitBlt(pixel.Canvas().Handle(), 0, 0, 1, 1, dc, x, y, SRCCOPY);
+  ReleaseDC(wnd, dc);
+  return pixel.Pixel(0, 0);
+}
+
+// Moves the real mouse to (x, y) of the window's client area and lets the
+// resulting messages arrive.
+inline void MoveMouse(HWND wnd, int x, int y) {
+  POINT p{x, y};
+  ClientToScreen(wnd, &p);
+  SetCursorPos(p.x, p.y);
+  PumpFor(300);
+}
+
+// A click as the window receives it, without moving the real mouse.
+inline void PostClick(HWND wnd, int x, int y) {
+  PostMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  PostMessageW(wnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+struct ShownBox {
+  std::wstring Caption;
+  std::wstring Text;
+};
+
+// Records every message box of this thread and presses its OK button. Works
+// from a thread timer, which fires inside the boxes' own message loops.
+class BoxWatcher {
+ public:
+  BoxWatcher() {
+    active_ = this;
+    timer_ = SetTimer(nullptr, 0, 40, Tick);
+  }
+  ~BoxWatcher() {
+    KillTimer(nullptr, timer_);
+    active_ = nullptr;
+  }
+  BoxWatcher(const BoxWatcher&) = delete;
+  BoxWatcher& operator=(const BoxWatcher&) = delete;
+
+  std::vector<ShownBox> Boxes;
+  // While false, boxes are recorded but left open.
+  bool Close = true;
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (!active_) return;
+    std::erase_if(active_->seen_, [](HWND wnd) { return !IsWindow(wnd); });  // handles may come again
+    EnumThreadWindows(GetCurrentThreadId(), Visit, 0);
+  }
+
+  static BOOL CALLBACK Visit(HWND wnd, LPARAM) {
+    wchar_t cls[32] = {};
+    GetClassNameW(wnd, cls, 32);
+    if (std::wstring(cls) != L"#32770" || !IsWindowVisible(wnd)) return TRUE;
+    BoxWatcher& self = *active_;
+    if (!self.seen_.count(wnd)) {
+      self.seen_.insert(wnd);
+      self.Boxes.push_back(ShownBox{WindowText(wnd), BoxText(wnd)});
+    }
+    if (self.Close) PostMessageW(wnd, WM_COMMAND, IDOK, 0);
+    return TRUE;
+  }
+
+  static std::wstring WindowText(HWND wnd) {
+    std::wstring text(size_t(GetWindowTextLengthW(wnd)) + 1, L'\0');
+    text.resize(size_t(GetWindowTextW(wnd, text.data(), int(text.size()))));
+    return text;
+  }
+
+  // The message: the longest text of the box's static controls.
+  static std::wstring BoxText(HWND box) {
+    std::wstring best;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      wchar_t cls[32] = {};
+      GetClassNameW(child, cls, 32);
+      if (lstrcmpiW(cls, L"Static") != 0) continue;
+      const std::wstring text = WindowText(child);
+      if (text.size() > best.size()) best = text;
+    }
+    return best;
+  }
+
+  static inline BoxWatcher* active_ = nullptr;
+  UINT_PTR timer_ = 0;
+  std::set<HWND> seen_;
+};
+
+}  // namespace guitest
