@@ -4,7 +4,13 @@
 
 #include "skin/WinSkinData/SkinData.h"
 
+#ifdef _WIN32
+#include "skin/WinSkinForm/SkinTimer.h"
+#endif
+
 namespace skin {
+
+std::uint32_t WinVersion = 0;
 
 namespace {
 
@@ -25,19 +31,31 @@ TSkinManage& EnsureSkinManage() {
 }
 
 void FreeSkinManage() {
-  delete instance;
+  // Cleared first: the hook and the companions must not find a manager that
+  // is half gone.
+  TSkinManage* manager = instance;
   instance = nullptr;
+  delete manager;
 }
 
 TSkinManage::TSkinManage() {
-  // Window skinning: create the timer and install the CBT hook here
-  // (WinVersion := GetVersion(), trace "winversion %1x", WH_CBT on this thread).
+#ifdef _WIN32
+  Timer = std::make_unique<TSkinTimer>(250, [this] { RunPendingAction(); });
+  LoadScrollLibrary();
+  InstallHook();
+#endif
 }
 
 TSkinManage::~TSkinManage() {
   Started = 4;
-  // Window skinning: free the timer, unhook, detach and free every entry of
-  // Forms (last first) and of PopupMenus.
+#ifdef _WIN32
+  Timer.reset();
+  RemoveHook();
+  if (CoolSBUninitializeApp) CoolSBUninitializeApp();
+  FreeAllForms();
+  FreeAllPopupMenus();
+  if (ScrollLibrary) FreeLibrary(ScrollLibrary);
+#endif
   Forms.clear();
   PopupMenus.clear();
   SkinDatas.clear();
@@ -50,21 +68,24 @@ void TSkinManage::UnregisterSkinData(TSkinData* skinData) {
   if (ChangedSkinData == skinData) ChangedSkinData = nullptr;  // never tell a freed component
 }
 
+void TSkinManage::SetTimerEnabled(bool enabled) {
+  TimerEnabled = enabled;
+#ifdef _WIN32
+  if (Timer) Timer->SetEnabled(enabled);
+#endif
+}
+
 void TSkinManage::SetState(int action) {
   requestLog_.push_back(action);
   PendingAction = action;
   if (Started != 0) {
-    TimerEnabled = true;
+    SetTimerEnabled(true);
     return;
   }
   // No window has been activated yet: switch at once, so that the first
   // window is skinned at its own first activation.
   if (action == 1) Enabled = true;
   if (action == 2) Enabled = false;
-}
-
-void TSkinManage::FreeAllSysButtons() {
-  // Window skinning: for every entry of Forms, free its caption-button objects.
 }
 
 bool TSkinManage::CanSkinClass(std::string_view className) const {
@@ -77,19 +98,18 @@ bool TSkinManage::CanSkinClass(std::string_view className) const {
 }
 
 void TSkinManage::RunPendingAction() {
-  TimerEnabled = false;
+  SetTimerEnabled(false);
   switch (PendingAction) {
     case 1:
       Enabled = true;
-      // Window skinning: sweep the screen forms, last first, with TrySkinWindow.
+      ActivateAll();
       break;
     case 2:
       Enabled = false;
-      // Window skinning: detach, repaint and free every entry of Forms, last first.
+      DeactivateAll();
       break;
     case 3:
-      // Window skinning: rebuild each form's frame metrics and caption buttons,
-      // then re-skin each form.
+      RefreshAll();
       if (ChangedSkinData) {
         TSkinData* changed = ChangedSkinData;
         ChangedSkinData = nullptr;
@@ -100,5 +120,13 @@ void TSkinManage::RunPendingAction() {
       break;
   }
 }
+
+#ifndef _WIN32
+// Without windows there is nothing to skin: only the requests are kept.
+void TSkinManage::FreeAllSysButtons() {}
+void TSkinManage::ActivateAll() {}
+void TSkinManage::DeactivateAll() {}
+void TSkinManage::RefreshAll() {}
+#endif
 
 }  // namespace skin

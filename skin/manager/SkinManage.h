@@ -1,30 +1,39 @@
 // TSkinManage: the one process-wide coordinator of window skinning. It keeps
 // the registry of skin data components and carries out their requests
-// (1 activate, 2 deactivate, 3 re-apply a changed skin).
+// (1 activate, 2 deactivate, 3 re-apply a changed skin) and, on Windows, the
+// window side: a thread-local CBT hook that sees window creation, activation
+// and destruction, a companion (TWinSkinForm) for every skinned window, one
+// (TWinSkinPopMenu) for every popup-menu window, and the MDI maximise state
+// shared by all MDI children.
 //
-// This is the part the skin data component needs. The window side — the CBT
-// hook that sees window creation, activation and destruction, the 250 ms
-// request timer, attaching and detaching window companions (TrySkinWindow,
-// WindowDestroyed, IsSkinned, FindSkinData, SetMdiMax, PopupBackground,
-// ScrollBarUninit) and the popup-menu companions — is left to the window
-// skinning work; every place it plugs in is marked "Window skinning:".
+// Windows are skinned at their first activation (popup menus at creation);
+// requests made before any window was activated take effect at once, later
+// ones at the next tick of a 250 ms timer.
 #pragma once
 
+#include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
-#include "ui/Colors.h"  // before <windows.h>, whose colour macros would hide its functions
 #include "ui/Component.h"
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "ui/Graphics.h"
 #endif
+
+namespace ui {
+class TForm;
+}
 
 namespace skin {
 
 class TSkinData;
-class TWinSkinForm;     // window companion (window skinning)
-class TWinSkinPopMenu;  // popup-menu companion (window skinning)
+class TWinSkinForm;     // window companion
+class TWinSkinPopMenu;  // popup-menu companion
+class TSkinTimer;
 
 class TSkinManage : public ui::TObject {
  public:
@@ -33,16 +42,29 @@ class TSkinManage : public ui::TObject {
   TSkinManage(const TSkinManage&) = delete;
   TSkinManage& operator=(const TSkinManage&) = delete;
 
-  // Window skinning: `Timer` (250 ms, disabled at creation, tick runs
-  // RunPendingAction). Until then this flag stands for "timer enabled".
+  // The request timer (250 ms; its tick runs RunPendingAction) is running.
+  // Change it only through SetState and RunPendingAction.
   bool TimerEnabled = false;
-  // Window skinning: one entry per skinned window / popup-menu window (owned).
+#ifdef _WIN32
+  std::unique_ptr<TSkinTimer> Timer;
+  // The optional scroll-bar library: never loaded, so its entry points stay
+  // null and every use of them is skipped.
+  HMODULE ScrollLibrary = nullptr;
+  using TInitializeApp = BOOL(WINAPI*)();
+  using TUninitializeApp = void(WINAPI*)();
+  using TWindowEntry = BOOL(WINAPI*)(HWND);
+  TInitializeApp CoolSBInitializeApp = nullptr;
+  TUninitializeApp CoolSBUninitializeApp = nullptr;
+  TWindowEntry InitializeCoolSB = nullptr;
+  TWindowEntry UninitializeCoolSB = nullptr;
+#endif
+  // One entry per skinned window / popup-menu window (owned).
   std::vector<TWinSkinForm*> Forms;
   std::vector<TWinSkinPopMenu*> PopupMenus;
   // Registered skin data components in creation order (not owned).
   std::vector<TSkinData*> SkinDatas;
   bool Enabled = false;
-  bool Sweeping = false;
+  bool Sweeping = false;  // an activation sweep over the screen's forms runs
   // 0 until the hook sees the first window activation, then 1; 4 while destroying.
   int Started = 0;
   bool MdiMaximized = false;
@@ -58,7 +80,8 @@ class TSkinManage : public ui::TObject {
   void UnregisterSkinData(TSkinData* skinData);
 
   // Before the first activation requests take effect at once (1 on, 2 off,
-  // 3 nothing to redo); afterwards they wait for the next timer tick.
+  // 3 nothing to redo); afterwards they wait for the next timer tick, and a
+  // later request replaces a waiting one.
   void SetState(int action);
   // Every skinned window frees its caption-button objects.
   void FreeAllSysButtons();
@@ -67,12 +90,48 @@ class TSkinManage : public ui::TObject {
   // The timer tick: carries out PendingAction.
   void RunPendingAction();
 
+#ifdef _WIN32
+  // Attaches a companion to the window when everything allows it.
+  bool TrySkinWindow(HWND wnd);
+  // Detaches and frees the window's companion; false when it has none.
+  bool WindowDestroyed(HWND wnd);
+  bool IsSkinned(HWND wnd) const;
+  // The window's companion, or null.
+  TWinSkinForm* FindForm(HWND wnd) const;
+  // The skin data component that skins the window, or null.
+  TSkinData* FindSkinData(HWND wnd) const;
+  // The MDI children are maximised (or not): their caption buttons and
+  // regions follow.
+  void SetMdiMax(bool value);
+  // The cached background of the popup-menu window showing `menu`, or null.
+  ui::TBitmap* PopupBackground(HMENU menu) const;
+  // The scroll-bar library's detach for a window; 0 without the library.
+  int ScrollBarUninit(HWND wnd);
+#endif
+
   // Every SetState request in order, for tests (requests are otherwise only
   // visible through their effect on windows).
   const std::vector<int>& RequestLog() const { return requestLog_; }
   void ClearRequestLog() { requestLog_.clear(); }
 
  private:
+  void SetTimerEnabled(bool enabled);
+  void ActivateAll();
+  void DeactivateAll();
+  void RefreshAll();
+#ifdef _WIN32
+  static LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam);
+  LRESULT CbtHook(int code, WPARAM wParam, LPARAM lParam);
+  void InstallHook();
+  void RemoveHook();
+  void LoadScrollLibrary();
+  void PopupCreated(HWND wnd);
+  void PopupDestroyed(HWND wnd);
+  void FreeForm(std::size_t index);
+  void FreeAllForms();
+  void FreeAllPopupMenus();
+#endif
+
   std::vector<int> requestLog_;
 };
 
@@ -82,5 +141,9 @@ TSkinManage* SkinManage();
 TSkinManage& EnsureSkinManage();
 // Frees the manager (at the end of the program; tests use it to start afresh).
 void FreeSkinManage();
+
+// GetVersion() as the manager read it when it installed its hook; the top bit
+// set means a Windows 95/98/Me system (some painters shift a few pixels by it).
+extern std::uint32_t WinVersion;
 
 }  // namespace skin

@@ -1,0 +1,51 @@
+// Clickable objects of a skinned window's non-client area: the caption buttons
+// (TWinSysButton) here, the menu-bar items (TMenuBtn) with the menu bar. Each
+// has a small state machine (1 normal, 2 pressed, 3 hot) shared through the
+// window companion's HotObject: at most one object of a window is hot or
+// pressed. Rect is in frame coordinates (the window's top-left corner is 0,0).
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace skin {
+
+class TWinSkinForm;
+class TDataSkinSysButton;
+
+enum TNCState { ncsNormal = 1, ncsPressed = 2, ncsHot = 3 };
+
+class TNCObject {
+ public:
+  explicit TNCObject(TWinSkinForm* skinForm) : SkinForm(skinForm) {}
+  virtual ~TNCObject() = default;
+  TNCObject(const TNCObject&) = delete;
+  TNCObject& operator=(const TNCObject&) = delete;
+
+  TWinSkinForm* SkinForm;  // not owned
+  std::uint32_t Reserved = 0;
+  RECT Rect{};
+  bool Visible = false;
+  int State = ncsNormal;
+
+  virtual void MouseDown();
+  virtual void MouseUp();
+  virtual void MouseEnter();
+  virtual void MouseLeave();
+  // Repaints the object in its State; nothing here.
+  virtual void DrawState() {}
+};
+
+// One caption button, linked to its skin object (owned by the skin data).
+class TWinSysButton : public TNCObject {
+ public:
+  TWinSysButton(TWinSkinForm* skinForm, TDataSkinSysButton* skinButton)
+      : TNCObject(skinForm), SkinButton(skinButton) {}
+
+  TDataSkinSysButton* SkinButton;
+
+  void DrawState() override;
+};
+
+}  // namespace skin
