@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "app/UnitMain.h"
+#include "skin/draw/ScratchBitmap.h"
 #include "ui/Application.h"
 #include "ui/TextConv.h"
 
@@ -13,6 +14,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const HRESULT ole = OleInitialize(nullptr);  // the web-browser control needs it
   int exitCode = 0;
   try {
+    skin::TScratchBitmapOwner scratch;  // the skin painters' back buffer, there before any window is skinned
     ui::TApplication application;
     application.Initialize();
     application.CreateForm<TForm1>();
