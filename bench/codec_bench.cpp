@@ -35,10 +35,11 @@ struct TStream {
   Bytes bits;          // the LZH stream after the size
 };
 
-// Decodes `stream` with one decoder through the same memory callbacks.
+// Decodes `stream` with one decoder through the same memory callbacks into
+// `out`, whose memory is kept from run to run so that no run pays for fresh pages.
 template <typename Decoder>
-Bytes DecodeWith(const TStream& stream) {
-  Bytes out;
+void DecodeInto(const TStream& stream, Bytes& out) {
+  out.clear();
   out.reserve(stream.size + 64);
   std::size_t pos = 0;
   const skin::TLZHReadFunc read = [&](std::uint8_t* buffer, std::size_t requested, std::size_t& actual) {
@@ -52,13 +53,12 @@ Bytes DecodeWith(const TStream& stream) {
   };
   Decoder().Decode(stream.size, read, write);
   out.resize(stream.size);
-  return out;
 }
 
 template <typename Decoder>
-double Seconds(const TStream& stream) {
+double Seconds(const TStream& stream, Bytes& out) {
   const auto start = Clock::now();
-  const Bytes out = DecodeWith<Decoder>(stream);
+  DecodeInto<Decoder>(stream, out);
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
@@ -70,19 +70,21 @@ struct TThroughput {
 // Best of alternating runs, so that both decoders see the same machine load:
 // MB/s (10^6 bytes per second) of decoded output.
 TThroughput Throughputs(const TStream& stream, double minSeconds) {
+  Bytes out;
   double ours = 1e300, plain = 1e300;
   const auto start = Clock::now();
   for (int round = 0; round < 3 || std::chrono::duration<double>(Clock::now() - start).count() < minSeconds; ++round) {
-    ours = std::min(ours, Seconds<skin::TLZH>(stream));
-    plain = std::min(plain, Seconds<bench::TReferenceLZH>(stream));
+    ours = std::min(ours, Seconds<skin::TLZH>(stream, out));
+    plain = std::min(plain, Seconds<bench::TReferenceLZH>(stream, out));
   }
   return {double(stream.size) / ours / 1e6, double(stream.size) / plain / 1e6};
 }
 
 // Compares both decoders' output (and the original, when known); prints one row.
 bool Measure(const char* label, const TStream& stream, const Bytes* original, double minSeconds) {
-  const Bytes ours = DecodeWith<skin::TLZH>(stream);
-  const Bytes plain = DecodeWith<bench::TReferenceLZH>(stream);
+  Bytes ours, plain;
+  DecodeInto<skin::TLZH>(stream, ours);
+  DecodeInto<bench::TReferenceLZH>(stream, plain);
   if (ours != plain || (original && ours != *original)) {
     std::printf("%-22s MISMATCH: the decoders disagree\n", label);
     return false;

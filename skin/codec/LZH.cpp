@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -18,19 +19,18 @@ namespace {
 constexpr std::size_t kInputBlock = 16 * 1024;
 constexpr std::size_t kOutputBlock = 64 * 1024;
 
+// Fills `block` from the input; a short read marks the end of the input.
+std::size_t ReadBlock(const TLZHReadFunc& read, std::uint8_t* block) {
+  std::size_t got = 0;
+  read(block, kInputBlock, got);
+  return got < kInputBlock ? got : kInputBlock;
+}
+
 // Most significant bit first, 64 bits buffered so that a whole position code
 // can be taken in one step. Input missing at the end reads as zero bits.
 class TBitInput {
  public:
   TBitInput(const TLZHReadFunc& read, std::uint8_t* block) : read_(read), block_(block) {}
-
-  unsigned Bit() {
-    if (held_ == 0) Refill();
-    const unsigned bit = unsigned(bits_ >> 63);
-    bits_ <<= 1;
-    --held_;
-    return bit;
-  }
 
   // The next `count` bits (at most 56) without taking them.
   unsigned Peek(int count) {
@@ -44,14 +44,17 @@ class TBitInput {
   }
 
   // True once a bit beyond the real input has been taken.
-  bool RanOut() const { return ended_ && taken() > realBits_; }
+  bool RanOut() const { return ended_ && added_ - std::uint64_t(held_) > realBits_; }
 
  private:
-  std::uint64_t taken() const { return added_ - std::uint64_t(held_); }
-
   void Refill() {
     while (held_ <= 56) {
-      if (next_ == end_ && !ended_) FillBlock();
+      if (next_ == end_ && !ended_) {
+        const std::size_t got = ReadBlock(read_, block_);
+        next_ = block_;
+        end_ = block_ + got;
+        ended_ = got < kInputBlock;
+      }
       std::uint64_t byte = 0;
       if (next_ != end_) {
         byte = *next_++;
@@ -63,17 +66,8 @@ class TBitInput {
     }
   }
 
-  void FillBlock() {
-    std::size_t got = 0;
-    read_(block_, kInputBlock, got);
-    if (got > kInputBlock) got = kInputBlock;
-    next_ = block_;
-    end_ = block_ + got;
-    if (got < kInputBlock) ended_ = true;
-  }
-
   const TLZHReadFunc& read_;
-  std::uint8_t* block_;
+  std::uint8_t* const block_;
   const std::uint8_t* next_ = nullptr;
   const std::uint8_t* end_ = nullptr;
   bool ended_ = false;
@@ -83,28 +77,33 @@ class TBitInput {
   std::uint64_t realBits_ = 0;
 };
 
-class TByteOutput {
- public:
-  TByteOutput(const TLZHWriteFunc& write, std::uint8_t* block) : write_(write), block_(block), next_(block) {}
+// Hands the decoded bytes in [block, end) to the caller.
+bool Flush(const TLZHWriteFunc& write, const std::uint8_t* block, const std::uint8_t* end) {
+  const auto count = std::size_t(end - block);
+  if (count == 0) return true;
+  std::size_t taken = 0;
+  write(block, count, taken);
+  return taken >= count;
+}
 
-  // Room for one whole match without a check per byte.
-  bool Reserve() { return std::size_t(next_ - block_) + kF <= kOutputBlock || Flush(); }
-  void Put(std::uint8_t byte) { *next_++ = byte; }
-
-  bool Flush() {
-    const std::size_t count = std::size_t(next_ - block_);
-    next_ = block_;
-    if (count == 0) return true;
-    std::size_t taken = 0;
-    write_(block_, count, taken);
-    return taken >= count;
+// Copies a match within the ring and to `out`, with the result of copying
+// byte by byte: a source that overlaps the bytes being written repeats them.
+std::uint8_t* CopyMatch(std::uint8_t* ring, int& r, int from, int length, std::uint8_t* out) {
+  const int distance = (r - from) & kRingMask;
+  const bool wraps = r + length > kN || from + length > kN;
+  if (!wraps && (distance == 0 || distance >= length)) {
+    std::memmove(ring + r, ring + from, std::size_t(length));
+  } else if (!wraps && distance == 1) {
+    std::memset(ring + r, ring[from], std::size_t(length));
+  } else {
+    for (int k = 0; k < length; ++k) ring[(r + k) & kRingMask] = ring[(from + k) & kRingMask];
   }
-
- private:
-  const TLZHWriteFunc& write_;
-  std::uint8_t* block_;
-  std::uint8_t* next_;
-};
+  const int first = std::min(length, kN - r);
+  std::memcpy(out, ring + r, std::size_t(first));
+  std::memcpy(out + first, ring, std::size_t(length - first));
+  r = (r + length) & kRingMask;
+  return out + length;
+}
 
 // Everything Decode allocates, in one piece.
 struct TWorkArea {
@@ -124,7 +123,7 @@ std::unique_ptr<TWorkArea> AllocateWorkArea() {
 // two bits lead to are fetched together.
 int DecodeSymbol(TLZHTree& tree, TBitInput& in) {
   int node = tree.Son(kR);
-  int symbol;
+  int leaf;
   for (;;) {
     const unsigned bits = in.Peek(2);
     const int first = node + int(bits >> 1);
@@ -132,17 +131,18 @@ int DecodeSymbol(TLZHTree& tree, TBitInput& in) {
     const int grandchild = tree.Grandson(first, bits & 1);
     if (child >= kT) {
       in.Skip(1);
-      symbol = child - kT;
+      leaf = first;
       break;
     }
     in.Skip(2);
     if (grandchild >= kT) {
-      symbol = grandchild - kT;
+      leaf = child + int(bits & 1);
       break;
     }
     node = grandchild;
   }
-  tree.Update(symbol);
+  const int symbol = tree.Son(leaf) - kT;
+  tree.UpdateFrom(symbol, leaf);
   return symbol;
 }
 
@@ -165,32 +165,31 @@ TLZHResult TLZH::Decode(std::uint32_t size, const TLZHReadFunc& read, const TLZH
   std::uint8_t* const ring = work->ring.data();
   std::fill(ring, ring + kRingStart, kRingFill);
   TBitInput in(read, work->input.data());
-  TByteOutput out(write, work->output.data());
+  std::uint8_t* const block = work->output.data();
+  const std::uint8_t* const blockFull = block + (kOutputBlock - kF);  // past it a whole match may not fit
+  std::uint8_t* out = block;
   int r = kRingStart;
   std::uint64_t produced = 0;
   while (produced < size) {
-    if (!out.Reserve()) return TLZHResult::OutputRefused;
+    if (out > blockFull) {
+      if (!Flush(write, block, out)) return TLZHResult::OutputRefused;
+      out = block;
+    }
     const int symbol = DecodeSymbol(work->tree, in);
     if (symbol < 256) {
       ring[r] = std::uint8_t(symbol);
-      out.Put(std::uint8_t(symbol));
+      *out++ = std::uint8_t(symbol);
       r = (r + 1) & kRingMask;
       ++produced;
     } else {
       const int length = symbol - kMatchBase;
-      int from = (r - DecodePosition(in) - 1) & kRingMask;
-      for (int k = 0; k < length; ++k) {
-        const std::uint8_t byte = ring[from];
-        ring[r] = byte;
-        out.Put(byte);
-        from = (from + 1) & kRingMask;
-        r = (r + 1) & kRingMask;
-      }
+      const int from = (r - DecodePosition(in) - 1) & kRingMask;
+      out = CopyMatch(ring, r, from, length, out);
       produced += std::uint64_t(length);
     }
     if (StopAtInputEnd && in.RanOut()) break;
   }
-  if (!out.Flush()) return TLZHResult::OutputRefused;
+  if (!Flush(write, block, out)) return TLZHResult::OutputRefused;
   return in.RanOut() ? TLZHResult::InputRanOut : TLZHResult::Done;
 }
 

@@ -1,6 +1,12 @@
 #include "skin/codec/LZHTree.h"
 
 #include <algorithm>
+#include <bit>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define TAVRIN_LZH_SSE2 1
+#endif
 
 namespace skin::lzh {
 
@@ -13,7 +19,7 @@ void TLZHTree::Start() {
     freq_[j] = std::uint16_t(freq_[i] + freq_[i + 1]);
     son_[j] = std::uint16_t(i);
   }
-  freq_[kT] = 0xFFFF;
+  std::fill(freq_.begin() + kT, freq_.end(), std::uint16_t(0xFFFF));
   LinkAll();
 }
 
@@ -39,6 +45,57 @@ void TLZHTree::Rebuild() {
     son_[k] = std::uint16_t(i);
   }
   LinkAll();
+}
+
+// The links of whatever now sits at `node`: its children (and grandchildren)
+// hang below it, and its parent's downward lookup passes through it.
+inline void TLZHTree::Adopt(int node) {
+  const int child = son_[node];
+  const int up = prnt_[node];
+  grandson_[2 * up + (node & 1)] = std::uint16_t(child);
+  prnt_[child] = std::uint16_t(node);
+  if (child >= kT) return;
+  prnt_[child + 1] = std::uint16_t(node);
+  grandparent_[child] = grandparent_[child + 1] = std::uint16_t(up);
+  grandson_[2 * node] = son_[child];
+  grandson_[2 * node + 1] = son_[child + 1];
+  for (int k = child; k <= child + 1; ++k) {
+    const int grandchild = son_[k];
+    if (grandchild < kT) grandparent_[grandchild] = grandparent_[grandchild + 1] = std::uint16_t(node);
+  }
+}
+
+// The last node from `node` on whose count is below `count`; `node` itself
+// is. Counts rise from node to node, and the sentinels end every search.
+int TLZHTree::LastBelow(int node, unsigned count) const {
+#ifdef TAVRIN_LZH_SSE2
+  // Eight counts at a time; the bias turns the unsigned comparison into a signed one.
+  const __m128i bias = _mm_set1_epi16(std::int16_t(0x8000));
+  const __m128i limit = _mm_xor_si128(_mm_set1_epi16(std::int16_t(count)), bias);
+  for (;;) {
+    const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&freq_[node + 1]));
+    const auto below = unsigned(_mm_movemask_epi8(_mm_cmplt_epi16(_mm_xor_si128(next, bias), limit)));
+    if (below != 0xFFFF) return node + std::countr_one(below) / 2;
+    node += 8;
+  }
+#else
+  while (count > freq_[node + 1]) ++node;
+  return node;
+#endif
+}
+
+// A node whose count now exceeds the next node's swaps places (and subtrees)
+// with the last node of its old count, keeping the nodes in order.
+int TLZHTree::MoveUp(int node, unsigned count) {
+  const int last = LastBelow(node + 1, count);
+  freq_[node] = freq_[last];
+  freq_[last] = std::uint16_t(count);
+  const std::uint16_t moved = son_[node];
+  son_[node] = son_[last];
+  son_[last] = moved;
+  Adopt(node);
+  Adopt(last);
+  return last;
 }
 
 // Every link derived from `son_`: parents first, then what builds on them.

@@ -22,7 +22,9 @@ class TLZHTree {
   void Start();
 
   // Counts one more occurrence of `symbol`; keeps the nodes ordered by frequency.
-  void Update(int symbol);
+  void Update(int symbol) { UpdateFrom(symbol, LeafOf(symbol)); }
+  // The same, for a decoder that has just found the symbol at `leaf`.
+  void UpdateFrom(int symbol, int leaf);
 
   // Children of an internal node are Son, Son + 1; a value >= kT is a leaf
   // holding the symbol value - kT.
@@ -37,64 +39,44 @@ class TLZHTree {
   void Rebuild();
   void LinkAll();
   int Bump(int node);
+  int MoveUp(int node, unsigned count);
+  int LastBelow(int node, unsigned count) const;
   void Adopt(int node);
 
-  std::array<std::uint16_t, kT + 1> freq_{};       // the last entry is a sentinel
+  // Counts; the entries from kT on are sentinels, eight so that a search may
+  // read eight counts at a time.
+  std::array<std::uint16_t, kT + 8> freq_{};
   std::array<std::uint16_t, kT + kNChar> prnt_{};  // entries from kT on map symbols to leaves
   std::array<std::uint16_t, kT> son_{};
   std::array<std::uint16_t, kT> grandparent_{};    // 0 for the root and its children
   std::array<std::uint16_t, 2 * kT> grandson_{};
 };
 
-// The links of whatever now sits at `node`: its children (and grandchildren)
-// hang below it, and its parent's downward lookup passes through it.
-inline void TLZHTree::Adopt(int node) {
-  const int child = son_[node];
-  const int up = prnt_[node];
-  grandson_[2 * up + (node & 1)] = std::uint16_t(child);
-  prnt_[child] = std::uint16_t(node);
-  if (child >= kT) return;
-  prnt_[child + 1] = std::uint16_t(node);
-  grandparent_[child] = grandparent_[child + 1] = std::uint16_t(up);
-  grandson_[2 * node] = son_[child];
-  grandson_[2 * node + 1] = son_[child + 1];
-  for (int k = child; k <= child + 1; ++k) {
-    const int grandchild = son_[k];
-    if (grandchild < kT) grandparent_[grandchild] = grandparent_[grandchild + 1] = std::uint16_t(node);
-  }
-}
-
-// One more count at `node`. A node that would pass others of its old count
-// first swaps places (and subtrees) with the last of them. Returns where the
-// count now lives.
+// One more count at `node`. Returns where the count now lives: `node`, or
+// the place it moved to when it passed others of its old count.
 inline int TLZHTree::Bump(int node) {
   const unsigned count = ++freq_[node];
   if (count <= freq_[node + 1]) return node;
-  int last = node + 1;
-  while (count > freq_[last + 1]) ++last;  // the sentinel stops the search
-  freq_[node] = freq_[last];
-  freq_[last] = std::uint16_t(count);
-  const std::uint16_t moved = son_[node];
-  son_[node] = son_[last];
-  son_[last] = moved;
-  Adopt(node);
-  Adopt(last);
-  return last;
+  return MoveUp(node, count);
 }
 
 // Hot path of both coders: kept inline. Walks from the leaf to the root two
 // levels at a time; a node's parent and grandparent are fetched together.
-inline void TLZHTree::Update(int symbol) {
-  if (freq_[kR] == kMaxFreq) Rebuild();
-  int node = prnt_[symbol + kT];
+inline void TLZHTree::UpdateFrom(int symbol, int leaf) {
+  if (freq_[kR] == kMaxFreq) {
+    Rebuild();
+    leaf = LeafOf(symbol);
+  }
+  // Leaves pass their equals far more often than inner nodes do: their own
+  // call site keeps the branches of both predictable.
+  int node = Bump(leaf);
   for (;;) {
-    node = Bump(node);
     int grandparent = grandparent_[node];
     const int parent = prnt_[node];
     if (parent == 0) return;  // node is the root
     if (const int moved = Bump(parent); moved != parent) grandparent = prnt_[moved];
     if (grandparent == 0) return;
-    node = grandparent;
+    node = Bump(grandparent);
   }
 }
 
