@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/WinSkinForm/WinSkinForm.h"
+#include "skin/popup_menu/WinSkinPopMenu.h"
 #include "skin_form/FormTestSupport.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
