@@ -56,6 +56,7 @@ TForm1::TForm1(ui::TComponent* owner) : ui::TForm(owner) {
   BindEvent("Panel1MouseMove", this, &TForm1::Panel1MouseMove);
   BindEvent("WebBrowser1DownloadComplete", this, &TForm1::WebBrowser1DownloadComplete);
   BindEvent("Timer1Timer", this, &TForm1::Timer1Timer);
+  skin::RegisterSkinDataClass();  // explicitly: a static library's own registration may never be linked in
   InitializeForm();
 }
 

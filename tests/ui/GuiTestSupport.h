@@ -90,8 +90,9 @@ class BoxWatcher {
   BoxWatcher& operator=(const BoxWatcher&) = delete;
 
   std::vector<ShownBox> Boxes;
-  // While false, boxes are recorded but left open.
-  bool Close = true;
+  // Boxes are left open until this many have been seen (all of them stay on
+  // screen together, as when a user does not answer at once).
+  std::size_t HoldUntil = 0;
 
  private:
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
@@ -109,7 +110,7 @@ class BoxWatcher {
       self.seen_.insert(wnd);
       self.Boxes.push_back(ShownBox{WindowText(wnd), BoxText(wnd)});
     }
-    if (self.Close) PostMessageW(wnd, WM_COMMAND, IDOK, 0);
+    if (self.Boxes.size() >= self.HoldUntil) PostMessageW(wnd, WM_COMMAND, IDOK, 0);
     return TRUE;
   }
 

@@ -1,0 +1,280 @@
+// The training window: its components, the hover highlight, and the whole
+// exercise flow with a browser double and a shortened answer period.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Quiz.h"
+#include "app/UnitMain.h"
+#include "ui/Application.h"
+#include "ui/Screen.h"
+#include "ui/TextConv.h"
+#include "ui/GuiTestSupport.h"
+
+namespace {
+
+using guitest::PumpFor;
+using guitest::PumpUntil;
+
+// Runs `action` after `ms` milliseconds, from whatever message loop is running
+// then (a thread timer: it fires inside the exercise's own waiting loop too).
+class Scheduler {
+ public:
+  ~Scheduler() {
+    for (const auto& [id, action] : actions_) KillTimer(nullptr, id);
+    actions_.clear();
+  }
+  void After(UINT ms, std::function<void()> action) { actions_[SetTimer(nullptr, 0, ms, Fire)] = std::move(action); }
+
+ private:
+  static void CALLBACK Fire(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    const auto it = actions_.find(id);
+    if (it == actions_.end()) return;
+    auto action = std::move(it->second);
+    actions_.erase(it);
+    action();
+  }
+  static inline std::map<UINT_PTR, std::function<void()>> actions_;
+};
+
+// Stands in for the browser: remembers navigations and reports a finished
+// download when told to (or on its own shortly after each navigation).
+class FakeBrowser : public ui::IWebBrowserEngine {
+ public:
+  void Navigate(const std::wstring& url) override {
+    Navigations.push_back(ui::WideToUtf8(url));
+    location_ = url;
+    if (AutoComplete) scheduler_.After(60, [this] { Complete(); });
+  }
+  std::wstring LocationURL() override { return location_; }
+  void SetBounds(const RECT& r) override { Bounds = r; }
+  void Complete() {
+    if (OnDownloadComplete) OnDownloadComplete();
+  }
+
+  std::vector<std::string> Navigations;
+  RECT Bounds{};
+  bool AutoComplete = true;
+
+ private:
+  std::wstring location_;
+  Scheduler scheduler_;
+};
+
+std::wstring Wide(const std::string& utf8) { return ui::Utf8ToWide(utf8); }
+
+double ProcessSeconds() {
+  FILETIME created, exited, kernel, user;
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  auto seconds = [](const FILETIME& t) { return double((std::uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7; };
+  return seconds(kernel) + seconds(user);
+}
+
+class AppTest : public ::testing::Test {
+ protected:
+  AppTest() {
+    app.OnException = [this](const std::exception& e) { errors.push_back(e.what()); };
+    ui::TWebBrowser::SetEngineFactory([this](HWND, const RECT& bounds) {
+      auto engine = std::make_unique<FakeBrowser>();
+      engine->Bounds = bounds;
+      browser = engine.get();
+      return engine;
+    });
+    form = app.CreateForm<TForm1>();
+    form->Timer1->SetInterval(300);  // instead of 30 s; the program's own value is untouched
+  }
+  ~AppTest() override { ui::TWebBrowser::SetEngineFactory(nullptr); }
+  void TearDown() override { EXPECT_TRUE(errors.empty()) << errors.front(); }
+
+  void Show() {
+    form->Show();
+    PumpFor(200);
+  }
+  void Click(ui::TImage* image) {
+    guitest::PostClick(form->Panel1->Handle(), image->Left() + image->Width() / 2, image->Top() + image->Height() / 2);
+  }
+  void HoverOver(int x, int y) {
+    PostMessageW(form->Panel1->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    PumpFor(100);
+  }
+  ui::TColor PanelPixel(int x, int y) { return guitest::WindowPixel(form->Panel1->Handle(), x, y); }
+
+  ui::TApplication app;
+  guitest::BoxWatcher boxes;
+  Scheduler scheduler;
+  TForm1* form = nullptr;
+  FakeBrowser* browser = nullptr;
+  std::vector<std::string> errors;
+};
+
+TEST_F(AppTest, TheWindowShowsItsComponentsAtTheirPlaces) {
+  EXPECT_EQ(form->BoundsRect(), (RECT{192, 107, 192 + 713, 107 + 548})) << "as stored";
+  Show();
+  HWND wnd = form->Handle();
+  wchar_t title[64] = {}, cls[32] = {};
+  GetWindowTextW(wnd, title, 64);
+  GetClassNameW(wnd, cls, 32);
+  EXPECT_STREQ(title, L"Tavrin\u96C6\u4E2D\u529B\u8BAD\u7EC3");
+  EXPECT_STREQ(cls, L"TForm1");
+  RECT client;
+  GetClientRect(wnd, &client);
+  const int w = client.right, h = client.bottom;
+  EXPECT_EQ(form->Panel1->BoundsRect(), (RECT{0, 0, w, 57}));
+  EXPECT_EQ(form->Image1->BoundsRect(), (RECT{8, 8, 8 + 139, 8 + 42}));
+  EXPECT_EQ(form->Image2->BoundsRect(), (RECT{152, 8, 152 + 143, 8 + 43}));
+  EXPECT_EQ(form->Image3->BoundsRect(), (RECT{301, 8, 301 + 138, 8 + 43}));
+  EXPECT_EQ(form->Image4->BoundsRect(), (RECT{w - 2 - 206, 2, w - 2, 55}));
+  EXPECT_EQ(form->WebBrowser1->BoundsRect(), (RECT{0, 57, w, h}));
+  EXPECT_EQ(browser->Bounds, (RECT{0, 0, w, h - 57}));
+  EXPECT_EQ(form->Image1->Cursor, ui::crHandPoint);
+  EXPECT_FALSE(form->Timer1->Enabled());
+  // Shown: the start page; the shop banner works at any time.
+  ASSERT_EQ(browser->Navigations.size(), 1u);
+  EXPECT_EQ(browser->Navigations[0], quiz::StartPageUrl());
+  Click(form->Image4);
+  PumpFor(100);
+  EXPECT_EQ(browser->Navigations.back(), quiz::ShopPageUrl());
+  EXPECT_TRUE(boxes.Boxes.empty());
+}
+
+TEST_F(AppTest, HoveringHighlightsOneExerciseImage) {
+  Show();
+  const ui::TColor face = ui::ColorToRGB(ui::clBtnFace), white = ui::RGBColor(255, 255, 255);
+  // (1, 1) of each picture is part of its white background.
+  EXPECT_EQ(PanelPixel(9, 9), face);
+  HoverOver(60, 30);  // over Image1
+  EXPECT_FALSE(form->Image1->Transparent());
+  EXPECT_EQ(PanelPixel(9, 9), white);
+  HoverOver(200, 30);  // over Image2
+  EXPECT_TRUE(form->Image1->Transparent());
+  EXPECT_FALSE(form->Image2->Transparent());
+  EXPECT_EQ(PanelPixel(9, 9), face);
+  EXPECT_EQ(PanelPixel(153, 9), white);
+  HoverOver(470, 30);  // the empty part of the panel
+  EXPECT_TRUE(form->Image1->Transparent() && form->Image2->Transparent() && form->Image3->Transparent());
+  EXPECT_EQ(PanelPixel(153, 9), face);
+  EXPECT_TRUE(form->Image4->Transparent());
+}
+
+TEST_F(AppTest, AnExerciseShowsTheTaskAndThirtySecondsLaterTheAnswer) {
+  form->Timer1->SetInterval(1000);
+  Show();
+  Click(form->Image1);
+  ASSERT_TRUE(PumpUntil([&] { return boxes.Boxes.size() == 1; }, 5000));
+  ASSERT_TRUE(PumpUntil([&] { return form->Timer1->Enabled() && ui::Screen->Cursor() == ui::crHourGlass; }, 3000))
+      << "the answer period runs and the hourglass shows";
+  ASSERT_TRUE(PumpUntil([&] { return boxes.Boxes.size() == 2; }, 5000));
+  EXPECT_EQ(browser->Navigations, (std::vector<std::string>{quiz::StartPageUrl(), quiz::QuizPageUrl()}));
+  EXPECT_EQ(ExerciseMode, 1);
+  ASSERT_EQ(Letter1.size(), 1u);
+  EXPECT_NE(LetterPool.find(Letter1), std::string::npos);
+  EXPECT_EQ(boxes.Boxes[0].Caption, L"\u5F00\u59CB");
+  EXPECT_EQ(boxes.Boxes[0].Text, Wide(quiz::TaskMessage({Letter1})));
+  EXPECT_EQ(boxes.Boxes[1].Caption, L"\u7B54\u5BF9\u4E86\u5417\uFF1F");
+  EXPECT_EQ(boxes.Boxes[1].Text, Wide(quiz::AnswerMessage({Letter1}, LetterPool)));
+  EXPECT_FALSE(form->Timer1->Enabled());
+  EXPECT_EQ(ui::Screen->Cursor(), ui::crDefault);
+}
+
+TEST_F(AppTest, TheAdvancedExerciseAsksForThreeCharacters) {
+  Show();
+  Click(form->Image3);
+  ASSERT_TRUE(PumpUntil([&] { return boxes.Boxes.size() == 2; }, 8000));
+  EXPECT_EQ(ExerciseMode, 3);
+  EXPECT_EQ(boxes.Boxes[0].Text, Wide(quiz::TaskMessage({Letter1, Letter2, Letter3})));
+  EXPECT_EQ(boxes.Boxes[1].Text, Wide(quiz::AnswerMessage({Letter1, Letter2, Letter3}, LetterPool)));
+  EXPECT_EQ(ui::Screen->Cursor(), ui::crDefault) << "only the first exercise shows the hourglass";
+}
+
+TEST_F(AppTest, AClickWhileTheAnswerPeriodRunsDoesNothing) {
+  form->Timer1->SetInterval(1500);
+  Show();
+  Click(form->Image2);
+  ASSERT_TRUE(PumpUntil([&] { return boxes.Boxes.size() == 1 && form->Timer1->Enabled(); }, 5000));
+  PumpFor(150);  // the task box is gone
+  Click(form->Image1);
+  Click(form->Image3);
+  PumpFor(300);
+  EXPECT_EQ(browser->Navigations.size(), 2u);
+  EXPECT_EQ(boxes.Boxes.size(), 1u);
+  ASSERT_TRUE(PumpUntil([&] { return boxes.Boxes.size() == 2; }, 5000));
+  EXPECT_EQ(ExerciseMode, 2);
+  EXPECT_EQ(boxes.Boxes[1].Text, Wide(quiz::AnswerMessage({Letter1, Letter2}, LetterPool)));
+}
+
+TEST_F(AppTest, ASecondClickWhileThePageLoadsIsIgnored) {
+  Show();
+  browser->AutoComplete = false;
+  Click(form->Image1);
+  scheduler.After(200, [&] { Click(form->Image3); });  // arrives while the first exercise waits
+  scheduler.After(600, [&] { browser->Complete(); });
+  ASSERT_TRUE(PumpUntil([&] { return boxes.Boxes.size() == 2; }, 8000));
+  EXPECT_EQ(browser->Navigations.size(), 2u);
+  EXPECT_EQ(ExerciseMode, 1);
+  EXPECT_EQ(boxes.Boxes[0].Text, Wide(quiz::TaskMessage({Letter1})));
+}
+
+TEST_F(AppTest, OnlyTheQuizPageEndsTheWait) {
+  Show();
+  browser->AutoComplete = false;
+  Click(form->Image1);
+  scheduler.After(200, [&] { browser->Navigate(Wide(quiz::QuizPageUrl() + "?again")); });
+  scheduler.After(300, [&] { browser->Complete(); });  // another location: still waiting
+  scheduler.After(600, [&] { EXPECT_TRUE(boxes.Boxes.empty()); });
+  scheduler.After(700, [&] { browser->Navigate(Wide(ui::WideToUtf8(L"HTTP://") + quiz::QuizPageUrl().substr(7))); });
+  scheduler.After(800, [&] { browser->Complete(); });
+  ASSERT_TRUE(PumpUntil([&] { return boxes.Boxes.size() == 2; }, 8000));
+}
+
+TEST_F(AppTest, ClosingWhileThePageLoadsEndsTheProgramWithoutATask) {
+  browser = nullptr;
+  bool timedOut = false;
+  scheduler.After(300, [&] {
+    browser->AutoComplete = false;
+    Click(form->Image1);
+  });
+  scheduler.After(800, [&] { PostMessageW(form->Handle(), WM_CLOSE, 0, 0); });
+  scheduler.After(8000, [&] {
+    timedOut = true;
+    app.Terminate();
+  });
+  app.Run();  // returns once the program ends
+  EXPECT_FALSE(timedOut);
+  EXPECT_EQ(Closing, 1);
+  EXPECT_EQ(PageLoaded, 0);
+  EXPECT_EQ(browser->Navigations.size(), 2u);
+  EXPECT_TRUE(boxes.Boxes.empty());
+  EXPECT_FALSE(form->Timer1->Enabled());
+}
+
+TEST_F(AppTest, WaitingForThePageLeavesTheProcessorFree) {
+  Show();
+  browser->AutoComplete = false;
+  double start = 0, used = 0;
+  Click(form->Image1);
+  scheduler.After(100, [&] { start = ProcessSeconds(); });
+  scheduler.After(1100, [&] {
+    used = ProcessSeconds() - start;
+    browser->Complete();
+  });
+  ASSERT_TRUE(PumpUntil([&] { return boxes.Boxes.size() == 2; }, 8000));
+  EXPECT_LT(used, 0.2) << "processor seconds used during one second of waiting";
+}
+
+TEST_F(AppTest, AnAnswerShownWhileTheTaskIsOpenLeavesNoHourglass) {
+  Show();
+  boxes.HoldUntil = 2;  // the user leaves the task open beyond the answer period
+  Click(form->Image1);
+  ASSERT_TRUE(PumpUntil([&] { return boxes.Boxes.size() == 2; }, 8000));
+  PumpFor(200);
+  EXPECT_EQ(boxes.Boxes[1].Text, Wide(quiz::AnswerMessage({Letter1}, LetterPool)));
+  EXPECT_FALSE(form->Timer1->Enabled());
+  EXPECT_EQ(ui::Screen->Cursor(), ui::crDefault);
+}
+
+}  // namespace
