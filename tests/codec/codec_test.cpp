@@ -5,6 +5,7 @@
 #include <string>
 
 #include "codec/CodecTestSupport.h"
+#include "skin/codec/LZHPositionCode.h"
 #include "skin/codec/LZHTree.h"
 #include "tools/skinpack/LzhEncoder.h"
 
@@ -55,6 +56,19 @@ TEST(LzhCodec, MatchesReachIntoTheInitialSpaces) {
   EXPECT_LE(stream.size(), 5u);
   EXPECT_TRUE(Decode(stream, std::uint32_t(data.size())).bytes == data);
   EXPECT_TRUE(DecodeWithReference(stream, std::uint32_t(data.size())) == data);
+}
+
+// Spot checks against the published first-byte table of the position code:
+// both coders use this one table, so a slip here would go unnoticed by round trips.
+TEST(LzhPositionCode, MatchesThePublishedTable) {
+  const auto& code = skin::lzh::kPositionCode;
+  const std::pair<int, int> upper[] = {{0x00, 0},  {0x1F, 0},  {0x20, 1},  {0x30, 2},  {0x4F, 3},  {0x50, 4},
+                                       {0x58, 5},  {0x8F, 11}, {0x90, 12}, {0x94, 13}, {0xBF, 23}, {0xC0, 24},
+                                       {0xC2, 25}, {0xEF, 47}, {0xF0, 48}, {0xFF, 63}};
+  for (const auto& [byte, value] : upper) EXPECT_EQ(code.Upper[byte], value) << "byte " << byte;
+  const std::pair<int, int> lengths[] = {{0x1F, 3}, {0x20, 4}, {0x4F, 4}, {0x50, 5}, {0x8F, 5}, {0x90, 6},
+                                         {0xBF, 6}, {0xC0, 7}, {0xEF, 7}, {0xF0, 8}, {0xFF, 8}};
+  for (const auto& [byte, bits] : lengths) EXPECT_EQ(code.Length[byte], bits) << "byte " << byte;
 }
 
 TEST(LzhTree, FirstRebuildComesWithSymbol32455) {

@@ -54,6 +54,16 @@ TEST_F(SkinReaderTest, FindsFilesByMixedCaseNameAndTheDefinitionLast) {
   EXPECT_EQ(stream.Size(), 0u);
 }
 
+// Only A to Z change case: other bytes (here UTF-8 and code page 936 text) stay as they are.
+TEST_F(SkinReaderTest, NamesLowerOnlyAsciiLetters) {
+  EXPECT_EQ(skin::LowerAscii("AZaz09.BMP"), "azaz09.bmp");
+  const std::string accented = "\xC3\x84\xD6\xD0Top.BMP";
+  EXPECT_EQ(skin::LowerAscii(accented), "\xC3\x84\xD6\xD0top.bmp");
+  ASSERT_TRUE(LoadPackage(reader, skinpack::WritePackage({{accented, BytesOf("x")}})).loaded);
+  EXPECT_TRUE(reader.ExtractByName(accented, stream));
+  EXPECT_EQ(Text(stream), "x");
+}
+
 TEST_F(SkinReaderTest, LineBreaksOfTheNamesText) {
   const Bytes data = BytesOf("abc");
   for (const std::string names : {"a.bmp\r\nb.ini", "a.bmp\r\nb.ini\r\n", "a.bmp\nb.ini\n", "a.bmp\rb.ini"}) {
