@@ -29,12 +29,20 @@ class TNCObject {
   bool Visible = false;
   int State = ncsNormal;
 
+  // Pressed: takes HotObject from whoever holds it.
   virtual void MouseDown();
+  // Released over the object: hot again (it stays HotObject).
   virtual void MouseUp();
+  // The mouse came over it: hot, unless it already is HotObject.
   virtual void MouseEnter();
+  // The mouse left it: normal, and HotObject no more.
   virtual void MouseLeave();
   // Repaints the object in its State; nothing here.
   virtual void DrawState() {}
+
+ protected:
+  // The owning window's HotObject.
+  TNCObject*& Hot() const;
 };
 
 // One caption button, linked to its skin object (owned by the skin data).
@@ -45,6 +53,7 @@ class TWinSysButton : public TNCObject {
 
   TDataSkinSysButton* SkinButton;
 
+  // Straight onto the window, over what it shows there.
   void DrawState() override;
 };
 

@@ -1,0 +1,122 @@
+// TWinSkinForm: the non-client mouse over the skinned frame. The system keeps
+// its own hit testing; with the caption-button styles off the window it
+// calls the skinned buttons' area caption, so the buttons are found here,
+// before the old procedure sees a message, and a message that hits one is
+// consumed.
+#include "skin/WinSkinForm/WinSkinForm.h"
+
+namespace skin {
+
+namespace {
+
+// The screen point of a mouse message. Coordinates are signed: left of or
+// above the primary monitor they are negative.
+POINT MessagePoint(const ui::TMessage& message) {
+  return POINT{short(LOWORD(message.LParam)), short(HIWORD(message.LParam))};
+}
+
+struct TNcTarget {
+  TNCObject* Object = nullptr;
+  bool MenuItem = false;
+};
+
+// The caption button under a frame point or, without one, the item of the
+// skinned menu bar there.
+TNcTarget NcObjectAt(TWinSkinForm& form, POINT framePoint) {
+  if (TNCObject* button = form.SysButtonAt(framePoint)) return {button, false};
+  if (form.SkinMenu) {
+    if (TNCObject* item = form.MenuBarItemAt(framePoint)) return {item, true};
+  }
+  return {};
+}
+
+}  // namespace
+
+POINT TWinSkinForm::ScreenToFrame(int x, int y) {
+  POINT p{x, y};
+  ScreenToClient(Handle, &p);
+  if (WindowState != wsMinimized) {
+    p.x += BorderLeft;
+    p.y += BorderTop + MenuBarHeight;
+  }
+  return p;
+}
+
+// The mouse may leave a hot button without another non-client message (onto
+// the client area, another window, the desktop): the window's 250 ms tick
+// notices it here.
+void TWinSkinForm::HoverCheck() {
+  if (MenuTracking || !HotObject) return;
+  POINT cursor{};
+  if (!GetCursorPos(&cursor)) return;
+  const POINT p = ScreenToFrame(cursor.x, cursor.y);
+  if (!PtInRect(&HotObject->Rect, p)) HotObject->MouseLeave();
+}
+
+void TWinSkinForm::HandleNcMouseMove(ui::TMessage& message) {
+  message.Result = 0;
+  if (!Active) return;  // no hot tracking on an inactive window
+  const POINT screen = MessagePoint(message);
+  if (TNCObject* object = NcObjectAt(*this, ScreenToFrame(screen.x, screen.y)).Object) {
+    object->MouseEnter();
+    return;
+  }
+  if (HotObject) HotObject->MouseLeave();
+  CallOld(message);
+}
+
+void TWinSkinForm::HandleNcLButtonDown(ui::TMessage& message) {
+  const POINT screen = MessagePoint(message);
+  TNcTarget target = NcObjectAt(*this, ScreenToFrame(screen.x, screen.y));
+  if (target.Object) {
+    if (!Active) {
+      SetForegroundWindow(Handle);
+      // Activation repaints the frame, which may place the buttons anew.
+      target = NcObjectAt(*this, ScreenToFrame(screen.x, screen.y));
+    }
+    if (target.Object) {
+      target.Object->MouseDown();
+      if (target.MenuItem) OpenMenuItem(target.Object);
+    }
+    message.Result = 0;
+    return;
+  }
+  // A press on the caption of a maximised window must not start moving it.
+  if (WindowState == wsMaximized && Active && message.WParam == HTCAPTION) message.WParam = HTMENU;
+  CallOld(message);
+}
+
+void TWinSkinForm::HandleNcLButtonUp(ui::TMessage& message) {
+  const POINT screen = MessagePoint(message);
+  const TNcTarget target = NcObjectAt(*this, ScreenToFrame(screen.x, screen.y));
+  if (!target.Object) {
+    CallOld(message);
+    return;
+  }
+  message.Result = 0;
+  // Only HotObject acts: a release over a button the mouse was never seen
+  // to enter (pressed on the client area, say) does nothing.
+  if (target.MenuItem || target.Object != HotObject) return;
+  target.Object->MouseUp();
+  RunSysButtonAction(screen.x, screen.y);
+}
+
+void TWinSkinForm::HandleNcRButtonDown(ui::TMessage& message) {
+  if (message.WParam != HTCAPTION || FormKind == fkMdiChild) {
+    CallOld(message);
+    return;
+  }
+  const POINT screen = MessagePoint(message);
+  ShowSystemMenu(screen.x, screen.y);
+  message.Result = 0;
+}
+
+void TWinSkinForm::HandleNcHitTest(ui::TMessage& message) {
+  CallOld(message);
+  if (message.Result != HTCAPTION || MenuBarHeight <= 0) return;
+  const POINT screen = MessagePoint(message);
+  // The menu bar begins at row BorderTop of the frame.
+  if (ScreenToFrame(screen.x, screen.y).y >= BorderTop) message.Result = HTMENU;
+}
+
+}  // namespace skin
