@@ -108,7 +108,7 @@ std::uint8_t* CopyMatch(std::uint8_t* ring, int& r, int from, int length, std::u
 // Everything Decode allocates, in one piece.
 struct TWorkArea {
   TLZHTree tree;
-  std::array<std::uint8_t, kN + kF - 1> ring;
+  std::array<std::uint8_t, kN> ring;  // matches wrap explicitly, so no spill-over area
   std::array<std::uint8_t, kInputBlock> input;
   std::array<std::uint8_t, kOutputBlock> output;
 };

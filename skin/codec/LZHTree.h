@@ -3,9 +3,8 @@
 // symbol, so both use this one class.
 //
 // Nodes are positions 0..kR in order of frequency; kR is the root. Besides the
-// classic links it keeps each position's grandparent and, for each child
-// position, the two positions below it, so that walks up (counting) and down
-// (decoding) take two levels per memory access.
+// classic links it keeps each node's grandparent and grandsons, so that walks
+// up (counting) and down (decoding) take two levels per memory access.
 #pragma once
 
 #include <array>
