@@ -97,6 +97,27 @@ inline void PumpFor(DWORD ms) {
   }
 }
 
+// An MDI client filling part of `frame`.
+inline HWND CreateMdiClient(HWND frame) {
+  CLIENTCREATESTRUCT ccs{};
+  ccs.idFirstChild = 100;
+  return CreateWindowExW(0, L"MDIClient", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 380, 260, frame,
+                         nullptr, GetModuleHandleW(nullptr), &ccs);
+}
+
+// An MDI child of our plain class, made by the client.
+inline HWND CreateMdiChild(HWND client) {
+  MDICREATESTRUCTW mcs{};
+  mcs.szClass = PlainClassName();
+  mcs.szTitle = L"child";
+  mcs.hOwner = GetModuleHandleW(nullptr);
+  mcs.x = mcs.y = 10;
+  mcs.cx = 200;
+  mcs.cy = 150;
+  mcs.style = WS_OVERLAPPEDWINDOW;
+  return reinterpret_cast<HWND>(SendMessageW(client, WM_MDICREATE, 0, LPARAM(&mcs)));
+}
+
 inline SIZE WindowSize(HWND wnd) {
   RECT r{};
   GetWindowRect(wnd, &r);

@@ -231,25 +231,14 @@ TEST_F(LifecycleTest, KeyMenuWithoutKeyIsSwallowedSystemMenuKeysGoOn) {
 TEST_F(LifecycleTest, MdiFrameAndChild) {
   TTestWindow frame;
   ShowWindow(frame.Get(), SW_SHOW);
-  CLIENTCREATESTRUCT ccs{};
-  ccs.idFirstChild = 100;
-  const HWND client = CreateWindowExW(0, L"MDIClient", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0,
-                                      300, 200, frame.Get(), nullptr, GetModuleHandleW(nullptr), &ccs);
+  const HWND client = CreateMdiClient(frame.Get());
   ASSERT_NE(client, nullptr);
   auto frameCompanion = Attach(frame.Get());
   EXPECT_EQ(frameCompanion->FormKind, skin::fkMdiFrame);
   EXPECT_EQ(frameCompanion->MdiClient, client);
   EXPECT_TRUE(frameCompanion->ClientProcStub.Attached());
 
-  MDICREATESTRUCTW mcs{};
-  mcs.szClass = PlainClassName();
-  mcs.szTitle = L"child";
-  mcs.hOwner = GetModuleHandleW(nullptr);
-  mcs.x = mcs.y = 10;
-  mcs.cx = 200;
-  mcs.cy = 150;
-  mcs.style = WS_OVERLAPPEDWINDOW;
-  const auto child = reinterpret_cast<HWND>(SendMessageW(client, WM_MDICREATE, 0, LPARAM(&mcs)));
+  const HWND child = CreateMdiChild(client);
   ASSERT_NE(child, nullptr);
   EXPECT_EQ(frameCompanion->LastMdiChild, child);
   const HMENU childId = GetMenu(child);  // a child's "menu" is its identifier

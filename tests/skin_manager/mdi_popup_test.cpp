@@ -15,10 +15,7 @@ class MdiTest : public ManagerTest {
     ManagerTest::SetUp();
     manager_->SetState(1);
     frame_ = std::make_unique<TTestWindow>();
-    CLIENTCREATESTRUCT ccs{};
-    ccs.idFirstChild = 100;
-    client_ = CreateWindowExW(0, L"MDIClient", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 380, 260,
-                              frame_->Get(), nullptr, GetModuleHandleW(nullptr), &ccs);
+    client_ = CreateMdiClient(frame_->Get());
     ShowWindow(frame_->Get(), SW_SHOW);
     SetForegroundWindow(frame_->Get());
     PumpFor(100);
@@ -29,15 +26,7 @@ class MdiTest : public ManagerTest {
   }
 
   HWND NewChild() {
-    MDICREATESTRUCTW mcs{};
-    mcs.szClass = PlainClassName();
-    mcs.szTitle = L"child";
-    mcs.hOwner = GetModuleHandleW(nullptr);
-    mcs.x = mcs.y = 10;
-    mcs.cx = 200;
-    mcs.cy = 150;
-    mcs.style = WS_OVERLAPPEDWINDOW;
-    const auto child = reinterpret_cast<HWND>(SendMessageW(client_, WM_MDICREATE, 0, LPARAM(&mcs)));
+    const HWND child = CreateMdiChild(client_);
     // The application asks for its menu to be refreshed after a new child:
     // that is where the frame's companion skins the child.
     SendMessageW(client_, WM_MDIREFRESHMENU, 0, 0);
