@@ -40,6 +40,7 @@ void TWebBrowser::DestroyWnd() {
 }
 
 void TWebBrowser::WndProc(TMessage& m) {
+  if (m.Msg == WM_DESTROY) engine_.reset();  // also when a parent's window takes ours along
   TWinControl::WndProc(m);
   if (m.Msg == WM_SIZE && engine_) engine_->SetBounds(ClientRect());
 }
