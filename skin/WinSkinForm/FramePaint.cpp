@@ -1,49 +1,181 @@
-// TWinSkinForm: frame layout, painting and the window region.
+// TWinSkinForm: the skinned frame's layout and painting.
 //
-// Placeholder bodies: the client placement is in (attach, detach and the
-// start-up sizing rely on it); painting and the shaped region come with the
-// frame painting work.
+// The client area sits inside the four skin borders (and the skinned menu bar
+// under the title). Each border is composed off screen and put on the window
+// in one blit; the title bar (top border, caption, caption buttons) is
+// composed in FrameBitmap and put on the window in one blit, so the frame
+// never shows half drawn.
+#include <optional>
+
+#include "skin/WinSkinData/SkinData.h"
+#include "skin/WinSkinForm/TitleBar.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
+#include "skin/draw/Frames.h"
+#include "skin/draw/ScratchBitmap.h"
+#include "skin/draw/Slicing.h"
 
 namespace skin {
+
+namespace {
+
+constexpr int kBorderLeft = 1;
+constexpr int kBorderRight = 2;
+constexpr int kBorderTop = 3;
+constexpr int kBorderBottom = 4;
+
+bool IsMdiChildNotNormal(const TWinSkinForm& form) {
+  return form.FormKind == fkMdiChild && form.WindowState != wsNormal;
+}
+
+// The frame is the skin's only while the skin runs on a window that has a
+// skinned frame; painters borrow the scratch bitmap, so nothing is painted
+// before the program has made it.
+bool FramePaintable(const TWinSkinForm& form) {
+  return ScratchBitmap() && form.SkinData &&
+         (form.SkinState == ssRunning || form.SkinState == ssReskinning) && form.BorderKind != bkNone &&
+         !IsMdiChildNotNormal(form);
+}
+
+// The device context of a WM_NCPAINT: the window DC clipped to the update
+// region. WM_NCPAINT's region stays the sender's, while GetDCEx takes over
+// the one it is given, so it gets a copy. The whole-window value 1 is no
+// region: it (like a failed GetDCEx) leaves Get() null, and the painter then
+// takes the plain window DC.
+class TNcPaintDC {
+ public:
+  TNcPaintDC(HWND wnd, WPARAM updateRegion) : wnd_(wnd) {
+    if (updateRegion <= 1) return;
+    ui::RegionHandle copy(CreateRectRgn(0, 0, 0, 0));
+    if (!copy || CombineRgn(copy.Get(), reinterpret_cast<HRGN>(updateRegion), nullptr, RGN_COPY) == ERROR) return;
+    dc_ = GetDCEx(wnd, copy.Get(), DCX_WINDOW | DCX_INTERSECTRGN);
+    if (dc_) copy.Release();
+  }
+  ~TNcPaintDC() {
+    if (dc_) ReleaseDC(wnd_, dc_);
+  }
+  TNcPaintDC(const TNcPaintDC&) = delete;
+  TNcPaintDC& operator=(const TNcPaintDC&) = delete;
+  HDC Get() const { return dc_; }
+
+ private:
+  HWND wnd_;
+  HDC dc_ = nullptr;
+};
+
+void PaintFrameParts(TWinSkinForm& form, HDC dc) {
+  RECT window{};
+  if (!GetWindowRect(form.Handle, &window)) return;
+  form.WindowRect = window;
+  const int w = RectWidth(window), h = RectHeight(window);
+  form.FrameWidth = w;
+  form.DrawBorder(kBorderLeft, {0, 0, form.BorderLeft, h}, dc);
+  form.DrawBorder(kBorderRight, {w - form.BorderRight, 0, w, h}, dc);
+  form.DrawBorder(kBorderBottom, {form.BorderLeft, h - form.BorderBottom, w - form.BorderRight, h}, dc);
+  form.PaintTitleBar(dc);
+  if (form.SkinMenu)
+    form.PaintMenuBar(dc, {form.BorderLeft, form.BorderTop, w - form.BorderRight, form.BorderTop + form.MenuBarHeight});
+}
+
+// When the window turns inactive, the old procedure paints the system's own
+// inactive caption, which is taller than a low skin title bar and may reach
+// into the top rows of the client area. The client repaints those rows
+// itself: covering them with a plain fill would wipe what the client shows
+// there wherever the system drew nothing.
+void RepairBelowTitleBar(TWinSkinForm& form) {
+  if (form.Active) return;
+  const int systemCaptionBottom = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
+  const int rows = systemCaptionBottom - form.BorderTop - form.MenuBarHeight;
+  if (rows <= 0) return;
+  RECT client{};
+  GetClientRect(form.Handle, &client);
+  const RECT strip{0, 0, client.right, rows};
+  RedrawWindow(form.Handle, &strip, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+}  // namespace
+
+void ComposeTitleBar(TWinSkinForm& form, int width, int height) {
+  form.FrameWidth = width;
+  ui::TBitmap& bar = form.FrameBitmap;
+  bar.SetSize(width, form.BorderTop);
+  if (bar.Empty()) return;
+  HDC dc = bar.Canvas().Handle();
+  // The top ends of the side borders, as PaintFrame puts them on the window.
+  form.DrawBorder(kBorderLeft, {0, 0, form.BorderLeft, height}, dc);
+  form.DrawBorder(kBorderRight, {width - form.BorderRight, 0, width, height}, dc);
+  const RECT title{form.BorderLeft, 0, width - form.BorderRight, form.BorderTop};
+  form.DrawBorder(kBorderTop, title, dc);
+  form.DrawCaptionText(bar.Canvas(), title);
+  form.LayoutSysButtons();  // places the buttons by CaptionRect and FrameWidth
+  form.PaintSysButtons(bar.Canvas());
+}
 
 void TWinSkinForm::CalcFrameClient(ui::TMessage& message) {
   CallOld(message);
   if ((message.WParam & 0xFF) == 0) {
-    message.Result = 0;
+    message.Result = 0;  // the plain rectangle keeps what the old procedure computed
     return;
   }
   auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(message.LParam);
-  if (IsMdiChildNotNormal() || BorderKind == bkNone) {
+  message.Result = WVR_VALIDRECTS;
+  if (IsMdiChildNotNormal() || BorderKind == bkNone || !params->lppos) {
     params->rgrc[1] = params->rgrc[0];
-    message.Result = WVR_VALIDRECTS;
     return;
   }
   const WINDOWPOS& pos = *params->lppos;
   params->rgrc[0] = RECT{pos.x + BorderLeft, pos.y + BorderTop + MenuBarHeight, pos.x + pos.cx - BorderRight,
                          pos.y + pos.cy - BorderBottom};
   params->rgrc[1] = params->rgrc[0];
-  message.Result = WVR_VALIDRECTS;
 }
 
-void TWinSkinForm::HandleNcPaint(ui::TMessage& message) { CallOld(message); }
+void TWinSkinForm::HandleNcPaint(ui::TMessage& message) {
+  if (IsMdiChildNotNormal() || BorderKind == bkNone) {
+    CallOld(message);
+    return;
+  }
+  const TNcPaintDC dc(Handle, message.WParam);
+  PaintFrame(dc.Get());
+  message.Result = 0;
+}
 
-void TWinSkinForm::PaintFrame(HDC /*dc*/) { HotObject = nullptr; }
+void TWinSkinForm::PaintFrame(HDC dc) {
+  if (!FramePaintable(*this)) return;
+  std::optional<ui::WindowDC> windowDC;
+  if (!dc) {
+    windowDC.emplace(Handle, true);
+    dc = windowDC->Get();
+  }
+  if (dc) {
+    try {
+      PaintFrameParts(*this, dc);
+    } catch (...) {
+      // A frame that fails to paint stays as it was; the message loop goes on.
+    }
+  }
+  HotObject = nullptr;  // a full repaint shows every caption button in its normal look
+}
 
-void TWinSkinForm::PaintTitleBar(HDC /*dc*/) {}
+void TWinSkinForm::PaintTitleBar(HDC dc) {
+  ComposeTitleBar(*this, FrameWidth, RectHeight(WindowRect));
+  if (!FrameBitmap.Empty())
+    BitBlt(dc, 0, 0, FrameWidth, BorderTop, FrameBitmap.Canvas().Handle(), 0, 0, SRCCOPY);
+  RepairBelowTitleBar(*this);
+  SetBkMode(dc, OPAQUE);
+}
 
-void TWinSkinForm::DrawCaptionText(ui::TCanvas& /*canvas*/, const RECT& rect) { CaptionRect = rect; }
-
-void TWinSkinForm::DrawBorder(int /*index*/, const RECT& /*rect*/, HDC /*dc*/) {}
-
-void TWinSkinForm::UpdateRegion() {}
-
-void TWinSkinForm::RemoveRegion() {
-  if (!HasRegion) return;
-  FrameBitmap.Clear();
-  SetWindowRgn(Handle, nullptr, FALSE);
-  HasRegion = false;
-  Region = nullptr;
+void TWinSkinForm::DrawBorder(int index, const RECT& rect, HDC dc) {
+  const int w = RectWidth(rect), h = RectHeight(rect);
+  if (w <= 0 || h <= 0 || index < kBorderLeft || index > kBorderBottom || !SkinData) return;
+  TDataSkinBorder* border = SkinData->Borders[std::size_t(index - 1)].get();
+  if (!border) return;
+  const bool vertical = index >= kBorderTop;  // top and bottom have their frames stacked
+  const bool tile = border->Tile != 1;        // "Stretch" 1 stretches the centre, anything else tiles it
+  const int frame = (Active || border->FrameCount == 1) ? 1 : 2;  // frame 2 is the inactive look
+  const RECT margins{border->LeftWidth, border->TopHeight, border->RightWidth, border->BottomHeight};
+  const auto sliced =
+      CreateSlicedBitmap(rect, border->Bitmap, margins, vertical, tile, border->FrameCount, frame);
+  // Borders are always opaque; their key colour acts only through the window region.
+  BitBlt(dc, rect.left, rect.top, w, h, sliced->Canvas().Handle(), 0, 0, SRCCOPY);
 }
 
 }  // namespace skin

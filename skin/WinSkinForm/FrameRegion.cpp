@@ -1,0 +1,146 @@
+// TWinSkinForm: the window region, which gives the window the outline of its
+// border images. The inner rectangle always belongs to it; each border adds
+// its whole rectangle or, when the border is transparent, exactly its pixels
+// that are not of the key colour.
+#include <cstddef>
+
+#include "skin/WinSkinData/SkinData.h"
+#include "skin/WinSkinForm/TitleBar.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
+#include "skin/draw/Frames.h"
+#include "skin/draw/Regions.h"
+
+namespace skin {
+
+namespace {
+
+// A rectangle's region; empty, not turned around, when the window is too
+// small for the rectangle to exist.
+ui::RegionHandle RectRegion(int left, int top, int right, int bottom) {
+  if (right <= left || bottom <= top) return ui::RegionHandle(CreateRectRgn(0, 0, 0, 0));
+  return ui::RegionHandle(CreateRectRgn(left, top, right, bottom));
+}
+
+void Unite(ui::RegionHandle& into, const ui::RegionHandle& other) {
+  CombineRgn(into.Get(), into.Get(), other.Get(), RGN_OR);
+}
+
+bool IsTransparent(const TSkinData& data, TBorderIndex index) {
+  return data.Borders[index] && data.Borders[index]->Trans == 1;
+}
+
+bool AnyTransparent(const TSkinData& data) {
+  for (const auto& border : data.Borders)
+    if (border && border->Trans != 0) return true;
+  return false;
+}
+
+// Builds the border strips of one region, drawing each into one reused
+// temporary bitmap that is never shown.
+class TStripRegions {
+ public:
+  TStripRegions(TWinSkinForm& form, int width, int height) : form_(form), w_(width), h_(height) {}
+
+  ui::RegionHandle Left() {
+    if (Shaped(bdLeft) && h_ > 1) return FromBorder(1, form_.BorderLeft, h_, 0, 0);
+    return RectRegion(0, 0, form_.BorderLeft, h_);
+  }
+
+  ui::RegionHandle Right() {
+    if (Shaped(bdRight) && h_ > 1) return FromBorder(2, form_.BorderRight, h_, w_ - form_.BorderRight, 0);
+    return RectRegion(w_ - form_.BorderRight, 0, w_, h_);
+  }
+
+  // A strip less than two pixels high has no rows to scan: a plain rectangle.
+  ui::RegionHandle Bottom() {
+    const int top = h_ - form_.BorderBottom;
+    if (Shaped(bdBottom) && form_.BorderBottom >= 2)
+      return FromBorder(4, InnerWidth(), form_.BorderBottom, form_.BorderLeft, top);
+    return RectRegion(form_.BorderLeft, top, w_ - form_.BorderRight, h_);
+  }
+
+  // Cut from the title bar as painted: where the caption, its background
+  // strip and the caption buttons cover key-colour pixels of the border, the
+  // window is opaque.
+  ui::RegionHandle Top() {
+    const int height = form_.BorderTop;
+    if (!Shaped(bdTop) || height <= 1 || InnerWidth() <= 0)
+      return RectRegion(form_.BorderLeft, 0, w_ - form_.BorderRight, height);
+    // A title bar of another size (the window has been resized since the last
+    // paint, or none was painted yet) would leave parts of the strip undefined:
+    // it is composed anew for this size, as the repaint that follows shows it.
+    ui::TBitmap& bar = form_.FrameBitmap;
+    if (bar.Width() != w_ || bar.Height() != height) ComposeTitleBar(form_, w_, h_);
+    strip_.SetSize(InnerWidth(), height);
+    BitBlt(strip_.Canvas().Handle(), 0, 0, InnerWidth(), height, bar.Canvas().Handle(), form_.BorderLeft, 0,
+           SRCCOPY);
+    return CreateRegionFromBitmap(strip_, form_.BorderLeft, 0, kKeyColour, 1, 1, 1);
+  }
+
+ private:
+  bool Shaped(TBorderIndex index) const { return IsTransparent(*form_.SkinData, index); }
+  int InnerWidth() const { return w_ - form_.BorderLeft - form_.BorderRight; }
+
+  ui::RegionHandle FromBorder(int index, int width, int height, int x, int y) {
+    if (width <= 0 || height <= 0) return RectRegion(0, 0, 0, 0);
+    strip_.SetSize(width, height);
+    form_.DrawBorder(index, {0, 0, width, height}, strip_.Canvas().Handle());
+    return CreateRegionFromBitmap(strip_, x, y, kKeyColour, 1, 1, 1);
+  }
+
+  TWinSkinForm& form_;
+  int w_;
+  int h_;
+  ui::TBitmap strip_;
+};
+
+}  // namespace
+
+void TWinSkinForm::UpdateRegion() {
+  RECT window{};
+  if (!GetWindowRect(Handle, &window)) return;
+  const int w = RectWidth(window), h = RectHeight(window);
+  if (w <= 0 || h <= 0) return;  // a window of no area keeps its region
+  if (IsMdiChildNotNormal()) return;
+  // The region stays while the size it was built for does. A re-skin and an
+  // MDI child always rebuild, and so does a window whose region was taken off.
+  const bool cached = HasRegion && RegionWidth == w && RegionHeight == h;
+  if (cached && FormKind != fkMdiChild && SkinState != ssReskinning) return;
+  if (!SkinData) return;
+
+  ui::RegionHandle region;
+  if (!AnyTransparent(*SkinData)) {
+    region = RectRegion(0, 0, w, h);
+  } else {
+    RegionWidth = w;
+    RegionHeight = h;
+    region = RectRegion(BorderLeft, BorderTop, w - BorderRight, h - BorderBottom);
+    if (BorderKind != bkNone) {
+      TStripRegions strips(*this, w, h);
+      ui::RegionHandle left = strips.Left();
+      Unite(left, strips.Right());
+      ui::RegionHandle top = strips.Top();
+      Unite(top, strips.Bottom());
+      Unite(top, left);
+      Unite(region, top);
+    }
+  }
+  // Once set, the region belongs to the window (it goes with it); a region
+  // the window refused stays ours and is deleted here.
+  const HRGN handle = region.Get();
+  if (!SetWindowRgn(Handle, handle, TRUE)) return;
+  region.Release();
+  Region = handle;
+  HasRegion = true;
+}
+
+void TWinSkinForm::RemoveRegion() {
+  if (!HasRegion) return;
+  FrameBitmap.Clear();
+  SetWindowRgn(Handle, nullptr, FALSE);
+  HasRegion = false;
+  Region = nullptr;
+  RegionWidth = RegionHeight = 0;  // the next UpdateRegion builds it anew
+}
+
+}  // namespace skin
