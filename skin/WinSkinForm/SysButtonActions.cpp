@@ -14,9 +14,9 @@ void EnableSystemMenuItem(HMENU menu, UINT command, bool enabled) {
   EnableMenuItem(menu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
-// The system fits its menu to the window only when it opens the menu itself.
-// The caption-button styles are off the window while it is skinned, so the
-// entries follow what the window had and the state it is in.
+// The system fits its menu to the window when it opens the menu itself, not
+// when the menu is tracked as a popup: the entries follow the caption buttons
+// the window had and the state it is in.
 void UpdateSystemMenuItems(const TWinSkinForm& form) {
   const HMENU menu = form.SysMenu;
   const bool normal = form.WindowState == wsNormal;
@@ -112,7 +112,12 @@ bool TWinSkinForm::MdiChildMaximized() {
 void TWinSkinForm::ShowSystemMenu(int x, int y) {
   if (!SysMenu) return;
   UpdateSystemMenuItems(*this);
+  // Some systems fit the entries to the window's styles themselves when the
+  // menu shows; without the caption-button styles they would gray Maximize
+  // and Minimize. The styles go back on the window while the menu is open.
+  SetButtonStyles(true);
   TrackPopupMenu(SysMenu, TPM_RIGHTBUTTON, x, y, 0, Handle, nullptr);
+  if (WndProcStub.Attached()) SetButtonStyles(false);  // unless the skin went while the menu was open
 }
 
 }  // namespace skin

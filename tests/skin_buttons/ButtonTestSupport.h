@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,14 @@
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/manager/SkinManage.h"
 #include "skin_data/SkinTestSupport.h"
+
+// Rectangles compared and printed in expectations (found by argument lookup).
+inline bool operator==(const RECT& a, const RECT& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+inline std::ostream& operator<<(std::ostream& os, const RECT& r) {
+  return os << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
+}
 
 namespace button_test {
 
@@ -256,6 +265,13 @@ inline void PumpFor(DWORD ms) {
   PumpUntil([] { return false; }, ms);
 }
 
+// Brings the skinned window to the front and waits until its companion
+// knows it is active (other programs on the desktop may hold the focus).
+inline bool Activate(HWND wnd, const skin::TWinSkinForm& form) {
+  SetForegroundWindow(wnd);
+  return PumpUntil([&] { return form.Active && GetForegroundWindow() == wnd; }, 2000);
+}
+
 }  // namespace button_test
 
 namespace button_test {
@@ -279,6 +295,7 @@ class TSkinnedWindow {
     form_->AttachHandle(&data);
     SendMessageW(wnd_, skin::WM_SKINSTART, 0, 1000);
     Pump();
+    Activate(wnd_, *form_);
     Layout();
     Recorded().clear();
   }
