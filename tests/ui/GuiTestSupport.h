@@ -55,12 +55,18 @@ inline ui::TColor WindowPixel(HWND wnd, int x, int y) {
 }
 
 // Moves the real mouse to (x, y) of the window's client area and lets the
-// resulting messages arrive.
+// resulting messages arrive. Wine may report the previous position once more
+// after a move, so the move is repeated until the position holds.
 inline void MoveMouse(HWND wnd, int x, int y) {
   POINT p{x, y};
   ClientToScreen(wnd, &p);
-  SetCursorPos(p.x, p.y);
-  PumpFor(300);
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    SetCursorPos(p.x, p.y);
+    PumpFor(150);
+    POINT now{};
+    GetCursorPos(&now);
+    if (now.x == p.x && now.y == p.y && attempt > 0) break;
+  }
 }
 
 // A click as the window receives it, without moving the real mouse.
