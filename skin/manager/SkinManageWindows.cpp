@@ -38,6 +38,11 @@ bool IsPlainChild(HWND wnd) {
   return Lower(GetClassNameString(GetParent(wnd))) != L"mdiclient";
 }
 
+// Only windows of the GUI thread are ever skinned: the hook is the thread's,
+// yet an activation can name another program's window (the one that takes
+// over the foreground), and that one must be left alone.
+bool OfThisThread(HWND wnd) { return GetWindowThreadProcessId(wnd, nullptr) == GetCurrentThreadId(); }
+
 bool HasArea(HWND wnd) {
   RECT rect{};
   if (!GetWindowRect(wnd, &rect)) return false;
@@ -177,7 +182,7 @@ void TSkinManage::PopupDestroyed(HWND wnd) {
 // --- Window companions -------------------------------------------------------
 
 bool TSkinManage::TrySkinWindow(HWND wnd) {
-  if (!Enabled || !IsWindow(wnd)) return false;
+  if (!Enabled || !IsWindow(wnd) || !OfThisThread(wnd)) return false;
   ui::TForm* form = FindVclForm(wnd);
   if (IsSkinned(wnd)) return false;
   if (!Sweeping && IsPlainChild(wnd)) return false;
