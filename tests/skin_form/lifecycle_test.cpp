@@ -76,6 +76,23 @@ TEST_F(LifecycleTest, FormColourAndWindowProcComeBackOverCycles) {
   PumpFor(50);
 }
 
+TEST_F(LifecycleTest, SkinRefreshReappliesColourAndFrame) {
+  ui::TForm* form = NewForm();
+  const HWND wnd = form->Handle();
+  auto companion = Attach(wnd, form);
+  const SIZE client = ClientSize(wnd);
+  form->SetColor(ui::clWhite);
+  SetWindowPos(wnd, nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);  // the frame size is lost
+  const SIZE newClient = ClientSize(wnd);
+  EXPECT_NE(newClient.cx, client.cx);
+  SendMessageW(wnd, skin::WM_SKINREFRESH, 0, 0);
+  EXPECT_EQ(form->Color(), data_->ButtonFaceColour);
+  EXPECT_EQ(companion->SkinState, skin::ssRunning);
+  EXPECT_EQ(ClientSize(wnd).cx, newClient.cx);
+  EXPECT_EQ(WindowSize(wnd).cx, newClient.cx + kLeft + kRight);
+  companion->Detach();
+}
+
 TEST_F(LifecycleTest, FreedWithoutDetachLeavesNothingBehind) {
   ui::TForm* form = NewForm();
   const HWND wnd = form->Handle();
