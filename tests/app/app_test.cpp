@@ -29,6 +29,17 @@ class Scheduler {
     actions_.clear();
   }
   void After(UINT ms, std::function<void()> action) { actions_[SetTimer(nullptr, 0, ms, Fire)] = std::move(action); }
+  // Runs the steps one after the other, `gapMs` apart (each one timed from
+  // the end of the one before, so a slow machine cannot reorder them).
+  void Sequence(UINT gapMs, std::vector<std::function<void()>> steps) {
+    if (steps.empty()) return;
+    After(gapMs, [this, gapMs, steps]() mutable {
+      auto first = std::move(steps.front());
+      steps.erase(steps.begin());
+      first();
+      Sequence(gapMs, std::move(steps));
+    });
+  }
 
  private:
   static void CALLBACK Fire(HWND, UINT, UINT_PTR id, DWORD) {
@@ -99,7 +110,7 @@ class AppTest : public ::testing::Test {
     guitest::PostClick(form->Panel1->Handle(), image->Left() + image->Width() / 2, image->Top() + image->Height() / 2);
   }
   void HoverOver(int x, int y) {
-    PostMessageW(form->Panel1->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    guitest::PostMouseMove(form->Panel1->Handle(), x, y);
     PumpFor(100);
   }
   ui::TColor PanelPixel(int x, int y) { return guitest::WindowPixel(form->Panel1->Handle(), x, y); }
@@ -137,13 +148,13 @@ TEST_F(AppTest, TheWindowShowsItsComponentsAtTheirPlaces) {
   ASSERT_EQ(browser->Navigations.size(), 1u);
   EXPECT_EQ(browser->Navigations[0], quiz::StartPageUrl());
   Click(form->Image4);
-  PumpFor(100);
-  EXPECT_EQ(browser->Navigations.back(), quiz::ShopPageUrl());
+  EXPECT_TRUE(PumpUntil([&] { return browser->Navigations.back() == quiz::ShopPageUrl(); }, 3000));
   EXPECT_TRUE(boxes.Boxes.empty());
 }
 
 TEST_F(AppTest, HoveringHighlightsOneExerciseImage) {
   Show();
+  guitest::RealMouseFilter filter(form->Panel1);
   const ui::TColor face = ui::ColorToRGB(ui::clBtnFace), white = ui::RGBColor(255, 255, 255);
   // (1, 1) of each picture is part of its white background.
   EXPECT_EQ(PanelPixel(9, 9), face);
@@ -211,8 +222,8 @@ TEST_F(AppTest, ASecondClickWhileThePageLoadsIsIgnored) {
   Show();
   browser->AutoComplete = false;
   Click(form->Image1);
-  scheduler.After(200, [&] { Click(form->Image3); });  // arrives while the first exercise waits
-  scheduler.After(600, [&] { browser->Complete(); });
+  scheduler.Sequence(250, {[&] { Click(form->Image3); },  // arrives while the first exercise waits
+                           [&] { browser->Complete(); }});
   ASSERT_TRUE(PumpUntil([&] { return boxes.Boxes.size() == 2; }, 8000));
   EXPECT_EQ(browser->Navigations.size(), 2u);
   EXPECT_EQ(ExerciseMode, 1);
@@ -223,22 +234,22 @@ TEST_F(AppTest, OnlyTheQuizPageEndsTheWait) {
   Show();
   browser->AutoComplete = false;
   Click(form->Image1);
-  scheduler.After(200, [&] { browser->Navigate(Wide(quiz::QuizPageUrl() + "?again")); });
-  scheduler.After(300, [&] { browser->Complete(); });  // another location: still waiting
-  scheduler.After(600, [&] { EXPECT_TRUE(boxes.Boxes.empty()); });
-  scheduler.After(700, [&] { browser->Navigate(Wide(ui::WideToUtf8(L"HTTP://") + quiz::QuizPageUrl().substr(7))); });
-  scheduler.After(800, [&] { browser->Complete(); });
+  scheduler.Sequence(150, {[&] { browser->Navigate(Wide(quiz::QuizPageUrl() + "?again")); },
+                           [&] { browser->Complete(); },  // another location: still waiting
+                           [&] { EXPECT_TRUE(boxes.Boxes.empty()); },
+                           [&] { browser->Navigate(Wide("HTTP://" + quiz::QuizPageUrl().substr(7))); },
+                           [&] { browser->Complete(); }});
   ASSERT_TRUE(PumpUntil([&] { return boxes.Boxes.size() == 2; }, 8000));
 }
 
 TEST_F(AppTest, ClosingWhileThePageLoadsEndsTheProgramWithoutATask) {
   browser = nullptr;
   bool timedOut = false;
-  scheduler.After(300, [&] {
-    browser->AutoComplete = false;
-    Click(form->Image1);
-  });
-  scheduler.After(800, [&] { PostMessageW(form->Handle(), WM_CLOSE, 0, 0); });
+  scheduler.Sequence(300, {[&] {
+                             browser->AutoComplete = false;
+                             Click(form->Image1);
+                           },
+                           [&] { PostMessageW(form->Handle(), WM_CLOSE, 0, 0); }});
   scheduler.After(8000, [&] {
     timedOut = true;
     app.Terminate();

@@ -1,5 +1,6 @@
 // Helpers of the window tests: message pumping with a time limit, reading
-// painted pixels back from a window, moving the real mouse, and a watcher that
+// painted pixels back from a window, mouse messages kept apart from the real
+// mouse (which every program on the display shares), and a watcher that
 // records and closes the message boxes the code under test shows.
 #pragma once
 
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "ui/Application.h"
+#include "ui/Control.h"
 #include "ui/Graphics.h"
 
 // Rectangles compared and printed in test expectations (found by argument lookup).
@@ -54,20 +56,32 @@ inline ui::TColor WindowPixel(HWND wnd, int x, int y) {
   return pixel.Pixel(0, 0);
 }
 
-// Moves the real mouse to (x, y) of the window's client area and lets the
-// resulting messages arrive. Wine may report the previous position once more
-// after a move, so the move is repeated until the position holds.
-inline void MoveMouse(HWND wnd, int x, int y) {
-  POINT p{x, y};
-  ClientToScreen(wnd, &p);
-  for (int attempt = 0; attempt < 5; ++attempt) {
-    SetCursorPos(p.x, p.y);
-    PumpFor(150);
-    POINT now{};
-    GetCursorPos(&now);
-    if (now.x == p.x && now.y == p.y && attempt > 0) break;
+// Marks the mouse messages a test sends itself.
+constexpr WPARAM kTestMouse = MK_XBUTTON2;
+
+// Lets only the mouse moves and leaves a test sends reach a windowed control:
+// the real mouse is shared with every program on the display, and any of
+// them may move it. Undone at the end of the scope.
+class RealMouseFilter {
+ public:
+  explicit RealMouseFilter(ui::TControl* control) : control_(control), old_(control->WindowProc) {
+    control->WindowProc = [old = old_](ui::TMessage& m) {
+      if ((m.Msg == WM_MOUSEMOVE || m.Msg == WM_MOUSELEAVE) && !(m.WParam & kTestMouse)) return;
+      old(m);
+    };
   }
-}
+  ~RealMouseFilter() { control_->WindowProc = old_; }
+  RealMouseFilter(const RealMouseFilter&) = delete;
+  RealMouseFilter& operator=(const RealMouseFilter&) = delete;
+
+ private:
+  ui::TControl* control_;
+  ui::TWndMethod old_;
+};
+
+// A mouse move or leave as a window receives it (see RealMouseFilter).
+inline void PostMouseMove(HWND wnd, int x, int y) { PostMessageW(wnd, WM_MOUSEMOVE, kTestMouse, MAKELPARAM(x, y)); }
+inline void PostMouseLeave(HWND wnd) { PostMessageW(wnd, WM_MOUSELEAVE, kTestMouse, 0); }
 
 // A click as the window receives it, without moving the real mouse.
 inline void PostClick(HWND wnd, int x, int y) {

@@ -260,10 +260,8 @@ TEST_F(GuiTest, AHookMayPutItselfBackWhileHandlingAMessage) {
 
 TEST_F(GuiTest, MouseEnterAndLeaveFollowTheMouseBetweenControls) {
   TTestForm* form = ShowForm();
-  HWND panel = form->Top1->Handle();
-  // The real mouse rests on the panel (Wine repeats earlier positions after a
-  // move, so the moves themselves are sent as the window would receive them).
-  guitest::MoveMouse(panel, 150, 30);
+  HWND panel = form->Top1->Handle(), client = form->Client1->Handle();
+  guitest::RealMouseFilter panelFilter(form->Top1), clientFilter(form->Client1);
   std::vector<std::string> events;
   auto watch = [&](ui::TControl* c, const std::string& name) {
     c->OnMouseEnter = [&events, name](ui::TObject*) { events.push_back("+" + name); };
@@ -274,19 +272,23 @@ TEST_F(GuiTest, MouseEnterAndLeaveFollowTheMouseBetweenControls) {
   watch(form->Top1, "Top1");
   watch(form->Client1, "Client1");
   auto move = [](HWND wnd, int x, int y) {
-    PostMessageW(wnd, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-    PumpFor(60);
+    guitest::PostMouseMove(wnd, x, y);
+    PumpFor(50);
   };
   move(panel, 10, 10);   // over Pic
   move(panel, 12, 11);   // still over Pic: nothing new
   move(panel, 45, 10);   // over Pic2
   move(panel, 100, 20);  // the panel itself
   EXPECT_EQ(form->lastMove.x, 100);
-  move(form->Client1->Handle(), 50, 50);  // another window
-  ASSERT_GE(events.size(), 8u);
-  events.resize(8);  // then Client1 may hear that the real mouse is elsewhere
-  EXPECT_EQ(events,
-            (std::vector<std::string>{"-Top1", "+Pic", "-Pic", "+Pic2", "-Pic2", "+Top1", "-Top1", "+Client1"}));
+  move(client, 50, 50);  // another window
+  guitest::PostMouseLeave(panel);  // late news from the panel: no longer concerns anyone
+  PumpFor(50);
+  EXPECT_EQ(ui::MouseControl(), form->Client1);
+  guitest::PostMouseLeave(client);  // the mouse has left the program's windows
+  PumpFor(50);
+  EXPECT_EQ(events, (std::vector<std::string>{"+Pic", "-Pic", "+Pic2", "-Pic2", "+Top1", "-Top1", "+Client1",
+                                              "-Client1"}));
+  EXPECT_EQ(ui::MouseControl(), nullptr);
 }
 
 TEST_F(GuiTest, ATransparentImageLeavesItsWhiteOut) {
@@ -307,16 +309,34 @@ TEST_F(GuiTest, ATransparentImageLeavesItsWhiteOut) {
   EXPECT_EQ(WindowPixel(panel, form->Right1->Left() + 1, form->Right1->Top() + 1), white);
 }
 
+// The cursor a window shows with the real mouse at (x, y) of its client area,
+// asked at once, the way the system asks (nothing may move the mouse meanwhile).
+HCURSOR CursorShownAt(HWND wnd, int x, int y) {
+  POINT p{x, y};
+  ClientToScreen(wnd, &p);
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    SetCursorPos(p.x, p.y);
+    SendMessageW(wnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(wnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    POINT now{};
+    GetCursorPos(&now);
+    if (now.x == p.x && now.y == p.y) return GetCursor();
+  }
+  return nullptr;
+}
+
 TEST_F(GuiTest, ScreenCursorOverridesControlCursors) {
   TTestForm* form = ShowForm();
-  guitest::MoveMouse(form->Top1->Handle(), 10, 10);  // over Pic, which shows a hand
-  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+  HWND panel = form->Top1->Handle();
+  const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND), wait = LoadCursorW(nullptr, IDC_WAIT);
+  EXPECT_EQ(CursorShownAt(panel, 10, 10), hand);  // over Pic
+  EXPECT_EQ(CursorShownAt(panel, 100, 20), LoadCursorW(nullptr, IDC_ARROW));
   ui::Screen->SetCursor(ui::crHourGlass);
-  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
-  guitest::MoveMouse(form->Top1->Handle(), 11, 10);
-  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
-  ui::Screen->SetCursor(ui::crDefault);
-  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+  EXPECT_EQ(GetCursor(), wait) << "at once";
+  EXPECT_EQ(CursorShownAt(panel, 10, 10), wait);
+  EXPECT_EQ(CursorShownAt(form->Client1->Handle(), 10, 10), wait);
+  CursorShownAt(panel, 11, 10);
+  ui::Screen->SetCursor(ui::crDefault);  // the control under the mouse chooses again
+  EXPECT_EQ(GetCursor(), hand);
 }
 
 TEST_F(GuiTest, FreeingAFormFreesItsComponentsAndWindows) {
