@@ -4,26 +4,14 @@
 #include <vector>
 
 #include "FormTestSupport.h"
+#include "HandleCounts.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
 
 namespace {
 
 using namespace form_test;
-
-// Live GDI objects of this process. Where the system does not count them
-// (Wine answers 0), every slot of the handle table is probed: Wine takes a
-// GDI handle given by its slot number alone.
-DWORD GdiObjects() {
-  if (const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return counted;
-  DWORD live = 0;
-  for (ULONG_PTR slot = 1; slot < 0x10000; ++slot)
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot))) ++live;
-  return live;
-}
-
-// Live USER objects, where the system counts them (not under Wine; there an
-// icon copy left behind still shows, through the bitmaps it holds).
-DWORD UserObjects() { return GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS); }
+using handle_counts::GdiObjects;
+using handle_counts::UserObjects;
 
 void ExpectNoGrowth(DWORD gdiBefore, DWORD userBefore) {
   ASSERT_GT(gdiBefore, 0u) << "no way to count GDI objects here";

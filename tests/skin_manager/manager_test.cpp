@@ -1,5 +1,6 @@
 // Requests of the skin data components and the windows they reach.
 #include "ManagerTestSupport.h"
+#include "skin_form/HandleCounts.h"
 
 namespace {
 
@@ -149,6 +150,52 @@ TEST_F(ManagerTest, DestroyingASkinnedWindowFreesItsCompanion) {
   SendMessageW(wnd, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(wnd));
   EXPECT_TRUE(manager_->Forms.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// 100 rounds of off, on and a new skin: every round gives the windows back
+// whole and takes them again, and nothing piles up.
+TEST_F(ManagerTest, OffOnReapplyCyclesLeaveNothingBehind) {
+  manager_->SetState(1);
+  ui::TForm* form = ShowForm();
+  TTestWindow foreign;
+  ShowWindow(foreign.Get(), SW_SHOW);
+  SetForegroundWindow(foreign.Get());
+  PumpFor(100);
+  const HWND windows[] = {form->Handle(), foreign.Get()};
+  ASSERT_EQ(manager_->Forms.size(), 2u);
+  const SIZE clients[] = {ClientSize(windows[0]), ClientSize(windows[1])};
+
+  // Requests after the first activation wait for the tick; here the tick is
+  // run at once.
+  const auto request = [this](int action) {
+    manager_->SetState(action);
+    manager_->RunPendingAction();
+    Pump();  // WM_SKINSTART of windows skinned again
+  };
+  const auto round = [&] {
+    request(2);
+    for (int i = 0; i < 2; ++i) {
+      EXPECT_EQ(ClientSize(windows[i]).cx, clients[i].cx);
+      EXPECT_EQ(GetWindowRgn(windows[i], ui::RegionHandle(CreateRectRgn(0, 0, 0, 0)).Get()), ERROR);
+    }
+    request(1);  // the sweep takes the screen's forms again
+    SetForegroundWindow(windows[0]);
+    SetForegroundWindow(windows[1]);  // any other window at its next activation
+    Pump();
+    data_->ApplySkin();
+    manager_->RunPendingAction();
+    ASSERT_EQ(manager_->Forms.size(), 2u);
+    for (int i = 0; i < 2; ++i) EXPECT_EQ(ClientSize(windows[i]).cx, clients[i].cx);
+  };
+  for (int i = 0; i < 5; ++i) round();
+  const DWORD gdi = handle_counts::GdiObjects(), user = handle_counts::UserObjects();
+  for (int i = 0; i < 100; ++i) round();
+  EXPECT_LE(handle_counts::GdiObjects(), gdi + 5);
+  EXPECT_LE(handle_counts::UserObjects(), user + 5);
 }
 
 }  // namespace
