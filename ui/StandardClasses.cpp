@@ -1,9 +1,12 @@
 #include "ui/StandardClasses.h"
 
+#include "ui/Buttons.h"
 #include "ui/FormReader.h"
 #include "ui/Image.h"
 #include "ui/Panel.h"
+#include "ui/StdCtrls.h"
 #include "ui/Timer.h"
+#include "ui/ToolBar.h"
 #include "ui/WebBrowser.h"
 
 namespace ui {
@@ -14,6 +17,14 @@ void RegisterStandardClasses() {
     RegisterComponentClass<TImage>("TImage");
     RegisterComponentClass<TTimer>("TTimer");
     RegisterComponentClass<TWebBrowser>("TWebBrowser");
+    RegisterComponentClass<TButton>("TButton");
+    RegisterComponentClass<TCheckBox>("TCheckBox");
+    RegisterComponentClass<TRadioButton>("TRadioButton");
+    RegisterComponentClass<TGroupBox>("TGroupBox");
+    RegisterComponentClass<TRadioGroup>("TRadioGroup");
+    RegisterComponentClass<TBitBtn>("TBitBtn");
+    RegisterComponentClass<TSpeedButton>("TSpeedButton");
+    RegisterComponentClass<TToolBar>("TToolBar");
     return true;
   }();
   (void)registered;

@@ -3,7 +3,8 @@
 
 namespace ui {
 
-// Registers TPanel, TImage, TTimer and TWebBrowser (once; later calls do nothing).
+// Registers TPanel, TImage, TTimer, TWebBrowser, the button-class controls
+// (StdCtrls.h, Buttons.h) and TToolBar (once; later calls do nothing).
 void RegisterStandardClasses();
 
 }  // namespace ui

@@ -1,23 +1,40 @@
-// TWinSkinForm: call points of control discovery and the control companions.
-// Until controls are skinned, no companion is ever created, so Controls stays
-// empty.
+// TWinSkinForm: the call points of control discovery and the control
+// companions.
+#include <vector>
+
+#include "skin/WinSkinForm/ControlDiscovery.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
+#include "skin/WinSubClass/SkinControl.h"
 #include "ui/Form.h"
 
 namespace skin {
 
-void TWinSkinForm::DiscoverControls() {}
+void TWinSkinForm::DiscoverControls() {
+  if (Form) DiscoverComponents(*this, *Form);
+  else DiscoverChildWindows(*this);
+}
 
 void TWinSkinForm::FreeControls() {
-  Controls.clear();
+  // Each companion takes itself out of Controls as it goes.
+  while (!Controls.empty()) Controls.back()->Release();
   HotControl = nullptr;
 }
 
-void TWinSkinForm::ReskinControls() {}
+void TWinSkinForm::ReskinControls() {
+  for (TSkinControl* control : std::vector<TSkinControl*>(Controls)) control->Reskin();
+}
 
-void TWinSkinForm::ControlMouseLeave() { HotControl = nullptr; }
+void TWinSkinForm::ControlMouseLeave() {
+  if (TSkinControl* hot = HotControl) hot->SendMouseLeave();
+  HotControl = nullptr;
+}
 
-void TWinSkinForm::ControlsHoverCheck() {}
+void TWinSkinForm::ControlsHoverCheck() {
+  if (!HotControl) return;
+  POINT cursor{};
+  if (!GetCursorPos(&cursor)) return;
+  if (!PtInRect(&HotControl->WindowRect, cursor)) ControlMouseLeave();
+}
 
 void TWinSkinForm::InvalidateFormControls() {
   if (!Form) return;

@@ -1,0 +1,153 @@
+// The standard button-class controls: push button, check box, radio button,
+// group box and radio group. Each is a thin wrapper of a window of the
+// system's BUTTON class (superclassed, so its window class carries the
+// framework class name: "TButton", "TCheckBox"...). The system draws them;
+// clicks come back from the parent as a reflected BN_CLICKED.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/Control.h"
+#include "ui/Panel.h"  // TAlignment
+
+namespace ui {
+
+// Base of the controls made from the BUTTON class.
+class TButtonControl : public TWinControl {
+ public:
+  explicit TButtonControl(TComponent* owner);
+  std::string ClassName() const override { return "TButtonControl"; }
+
+ protected:
+  // The BS_* type and flags of this control.
+  virtual DWORD ButtonStyle() const = 0;
+  // A reflected BN_CLICKED: the user clicked (or pressed the space bar).
+  virtual void Clicked() { Click(); }
+  // The window has just been created: push state into it.
+  virtual void WindowCreated() {}
+  // Puts a changed ButtonStyle on the existing window.
+  void UpdateButtonStyle();
+
+  void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
+  void WndProc(TMessage& message) override;
+};
+
+// A push button. Default gives it the default-button look; Cancel marks the
+// button that stands for Escape (kept for the form's use).
+class TButton : public TButtonControl {
+ public:
+  explicit TButton(TComponent* owner);
+  std::string ClassName() const override { return "TButton"; }
+
+  bool Default() const { return default_; }
+  void SetDefault(bool value);
+  bool Cancel = false;
+
+  bool SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) override;
+
+ protected:
+  DWORD ButtonStyle() const override { return default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON; }
+
+ private:
+  bool default_ = false;
+};
+
+enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+
+// A check box with two or three states. A click steps unchecked -> checked
+// -> (grayed, when AllowGrayed) -> unchecked. Alignment taLeftJustify puts
+// the caption left of the box.
+class TCheckBox : public TButtonControl {
+ public:
+  explicit TCheckBox(TComponent* owner);
+  std::string ClassName() const override { return "TCheckBox"; }
+
+  TCheckBoxState State() const { return state_; }
+  void SetState(TCheckBoxState state);
+  bool Checked() const { return state_ == cbChecked; }
+  void SetChecked(bool value) { SetState(value ? cbChecked : cbUnchecked); }
+  bool AllowGrayed = false;
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment alignment);
+
+  bool SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) override;
+
+ protected:
+  DWORD ButtonStyle() const override;
+  void Clicked() override;
+  void WindowCreated() override;
+
+ private:
+  TCheckBoxState state_ = cbUnchecked;
+  TAlignment alignment_ = taRightJustify;
+};
+
+// A radio button; checking one unchecks the other radio buttons of its parent.
+class TRadioButton : public TButtonControl {
+ public:
+  explicit TRadioButton(TComponent* owner);
+  std::string ClassName() const override { return "TRadioButton"; }
+
+  bool Checked() const { return checked_; }
+  void SetChecked(bool value);
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment alignment);
+
+  bool SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) override;
+
+ protected:
+  DWORD ButtonStyle() const override;
+  void Clicked() override;
+  void WindowCreated() override;
+
+ private:
+  bool checked_ = false;
+  TAlignment alignment_ = taRightJustify;
+};
+
+// A framed container with a caption (a BS_GROUPBOX window).
+class TGroupBox : public TWinControl {
+ public:
+  explicit TGroupBox(TComponent* owner);
+  std::string ClassName() const override { return "TGroupBox"; }
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  // Aligned children stay inside the frame, below the caption.
+  void AdjustClientRect(RECT& rect) const override;
+  void WndProc(TMessage& message) override;
+};
+
+// A group box holding one radio button per item; ItemIndex is the checked
+// one (-1: none). The radio buttons belong to the group.
+class TRadioGroup : public TGroupBox {
+ public:
+  explicit TRadioGroup(TComponent* owner);
+  std::string ClassName() const override { return "TRadioGroup"; }
+
+  const std::vector<std::wstring>& Items() const { return items_; }
+  void SetItems(const std::vector<std::wstring>& items);
+  int ItemIndex() const { return itemIndex_; }
+  void SetItemIndex(int index);
+  int Columns() const { return columns_; }
+  void SetColumns(int columns);
+  TRadioButton* Buttons(int index) const { return buttons_.at(std::size_t(index)); }
+
+  // "Items" is one string, an item a line.
+  bool SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) override;
+
+ protected:
+  void AlignControls(RECT& rect) override;
+
+ private:
+  void ButtonClicked(TRadioButton* button);
+
+  std::vector<std::wstring> items_;
+  std::vector<TRadioButton*> buttons_;
+  int itemIndex_ = -1;
+  int columns_ = 1;
+};
+
+}  // namespace ui
