@@ -19,8 +19,10 @@
 //                      resize, re-skin;
 //   WindowRouting.cpp  the four stages, FormWindowProc, ClientProcedure;
 //   IconBitmap.cpp     the window's small icon on the key colour;
-//   FramePaint.cpp     frame layout, painting and the window region;
-//   SysButtons.cpp     caption buttons, hover check, non-client mouse, actions;
+//   FramePaint.cpp, CaptionText.cpp, FrameRegion.cpp
+//                      frame layout, painting, caption text, window region;
+//   SysButtons.cpp, SysButtonActions.cpp, NcMouse.cpp
+//                      caption buttons, their actions, the non-client mouse;
 //   MenuBarHooks.cpp   call points of the skinned menu bar;
 //   PopupHooks.cpp     call points of popup-menu owner drawing;
 //   ControlHooks.cpp   call points of control discovery and the control companions.
