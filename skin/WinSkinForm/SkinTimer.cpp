@@ -7,9 +7,11 @@ namespace skin {
 namespace {
 
 // Running timers by their id. Thread timers carry no pointer of their own.
+// Never freed: timers are still stopped while the program's statics go (the
+// skin manager is freed then), after a static map would be gone.
 std::unordered_map<UINT_PTR, TSkinTimer*>& RunningTimers() {
-  static std::unordered_map<UINT_PTR, TSkinTimer*> timers;
-  return timers;
+  static auto* timers = new std::unordered_map<UINT_PTR, TSkinTimer*>;
+  return *timers;
 }
 
 }  // namespace
