@@ -75,11 +75,11 @@ TEST_F(FrameTest, AlignmentShiftAndRightClipPlaceTheCaption) {
     EXPECT_EQ(r.top, (30 - text.cy) / 2);
     // The strip covers the caption rectangle over the whole title height.
     const TPixels p = WindowPixels(wnd);
-    EXPECT_EQ(p.At(r.left, 1), kStripActive);
-    EXPECT_EQ(p.At(r.right - 1, 29), kStripActive);
-    EXPECT_NE(p.At(r.left - 1, 1), kStripActive);
-    EXPECT_NE(p.At(r.right, 1), kStripActive);
-    const TInk ink = FindInk(p, TitleColumns(r), kStripActive);
+    EXPECT_EQ(p.At(r.left, 1), Strip());
+    EXPECT_EQ(p.At(r.right - 1, 29), Strip());
+    EXPECT_NE(p.At(r.left - 1, 1), Strip());
+    EXPECT_NE(p.At(r.right, 1), Strip());
+    const TInk ink = FindInk(p, TitleColumns(r), Strip());
     EXPECT_GE(ink.Left, r.left + 5);
     EXPECT_LT(ink.Right, r.right - 5);
   }
@@ -91,7 +91,7 @@ TEST_F(FrameTest, VerticalShiftMovesTheCaptionByHalf) {
     data_->Title->TopHeight = shift;
     Repaint();
     EXPECT_EQ(form_->CaptionRect.top, (30 - Measure(*form_, L"   Frame").cy) / 2 + shift / 2);
-    return FindInk(WindowPixels(window_->Get()), TitleColumns(form_->CaptionRect), kStripActive).Top;
+    return FindInk(WindowPixels(window_->Get()), TitleColumns(form_->CaptionRect), Strip()).Top;
   };
   const int centred = inkTop(0);
   EXPECT_EQ(inkTop(5), centred + 2);
@@ -107,14 +107,14 @@ TEST_F(FrameTest, LongCaptionEndsWithAnEllipsisBeforeTheClipLine) {
   ASSERT_GT(Measure(*form_, L"   " + caption).cx, clipLine - r.left);
 
   const TPixels p = WindowPixels(wnd);
-  const TInk ink = FindInk(p, TitleColumns(r), kStripActive);
+  const TInk ink = FindInk(p, TitleColumns(r), Strip());
   EXPECT_LT(ink.Right, clipLine - 3);
   EXPECT_GT(ink.Right, clipLine - 3 - Measure(*form_, L"W").cx - 2);  // the text fills the space
   // The last columns hold the dots: ink only in the lower half of the text.
   const int dots = Measure(*form_, L"...").cx;
   for (int x = ink.Right - dots / 2; x <= ink.Right; ++x)
     for (int y = ink.Top; y <= (ink.Top + ink.Bottom) / 2; ++y)
-      EXPECT_EQ(p.At(x, y), kStripActive) << x << "," << y;
+      EXPECT_EQ(p.At(x, y), Strip()) << x << "," << y;
 }
 
 TEST_F(FrameTest, CaptionColourAndStripFollowTheActivation) {
@@ -124,7 +124,7 @@ TEST_F(FrameTest, CaptionColourAndStripFollowTheActivation) {
   EXPECT_EQ(p.At(r.left, 1), kStripActive);
   EXPECT_TRUE(ShowsColour(p, r, kTextActive));
   EXPECT_FALSE(ShowsColour(p, r, kTextInactive));
-  const TOtherWindow other;
+  const TOtherWindow other(wnd);
   p = WindowPixels(wnd);
   EXPECT_EQ(p.At(r.left, 1), kStripInactive);
   EXPECT_TRUE(ShowsColour(p, r, kTextInactive));

@@ -51,7 +51,7 @@ TEST_F(FrameTest, BordersShowTheFrameOfTheActivationState) {
   };
   check(0);
   {
-    const TOtherWindow other;
+    const TOtherWindow other(wnd);
     EXPECT_FALSE(form_->Active);
     check(1);
   }
@@ -108,7 +108,7 @@ TEST_F(FrameTest, NcPaintPaintsItsUpdateRegion) {
   EXPECT_EQ(SendMessageW(wnd, WM_NCPAINT, WPARAM(left.Get()), 0), 0);
   EXPECT_NE(GetObjectType(left.Get()), 0u);  // the sender's region is left alone
   TPixels p = WindowPixels(wnd);
-  EXPECT_EQ(p.At(3, 10), RGBColor(3, 10, 1));
+  EXPECT_EQ(p.At(3, 10), LeftPixel(3, 10));
   EXPECT_EQ(p.At(Width() - 2, 10), RGBColor(0, 0, 0));
 
   SendMessageW(wnd, WM_NCPAINT, 1, 0);  // the whole frame
@@ -128,7 +128,7 @@ TEST_F(FrameTest, NothingIsPaintedWithoutTheScratchBitmap) {
   EXPECT_EQ(WindowPixels(wnd).At(3, 10), RGBColor(0, 0, 0));
   skin::CreateScratchBitmap();
   Repaint();
-  EXPECT_EQ(WindowPixels(wnd).At(3, 10), RGBColor(3, 10, 1));
+  EXPECT_EQ(WindowPixels(wnd).At(3, 10), LeftPixel(3, 10));
 }
 
 // Paints a red client area: what the client shows must survive the frame's
@@ -156,7 +156,7 @@ TEST_F(FrameTest, LowTitleBarOfAnInactiveWindowKeepsTheClientsPicture) {
   SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RedClientProc));
   RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   {
-    const TOtherWindow other;
+    const TOtherWindow other(wnd);
     Pump();
     const TPixels p = WindowPixels(wnd);
     EXPECT_EQ(p.At(kLeft + 2, 1), RGBColor(2, 11, 3));  // the inactive title bar

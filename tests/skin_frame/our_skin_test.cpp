@@ -37,7 +37,7 @@ TEST_F(FrameTest, OurSkinFramesTheWindow) {
   // The accent line under the title: red while active, grey while not.
   const TColor active = WindowPixels(wnd).At(w / 2, 27);
   EXPECT_EQ(active, RGBColor(179, 38, 46));
-  const TOtherWindow other;
+  const TOtherWindow other(wnd);
   const TColor inactive = WindowPixels(wnd).At(w / 2, 27);
   EXPECT_NE(inactive, active);
   EXPECT_LT(std::abs(ui::GetRValue(inactive) - ui::GetGValue(inactive)), 10);

@@ -21,7 +21,7 @@ TEST_F(FrameTest, KeyColouredPixelsOfTheBordersAreOutsideTheWindow) {
 
   const TPixels screen = ScreenPixels(wnd);
   EXPECT_NE(screen.At(0, 0), kKey);  // the desktop shows through
-  EXPECT_EQ(screen.At(3, 10), RGBColor(3, 10, 1));
+  EXPECT_EQ(screen.At(3, 10), LeftPixel(3, 10));
 }
 
 TEST_F(FrameTest, OnlyTransparentBordersAreShaped) {
