@@ -209,8 +209,8 @@ class FrameTest : public ::testing::Test {
   int Height() const { return WindowBounds(window_->Get()).bottom - WindowBounds(window_->Get()).top; }
 
   // Exactly this size: no minimum tracking size applies.
-  void Resize(int width, int height) {
-    SetWindowPos(window_->Get(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOSENDCHANGING);
+  void Resize(int width, int height, UINT flags = 0) {
+    SetWindowPos(window_->Get(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOSENDCHANGING | flags);
     Pump();
   }
 

