@@ -208,6 +208,15 @@ TEST_F(LifecycleTest, ControlsOnlyKeepsTheWindowsOwnFrame) {
   EXPECT_EQ(WindowSize(wnd).cy, outer.cy);
 }
 
+TEST_F(LifecycleTest, ControlsOnlyDetachKeepsAMaximisedWindowMaximised) {
+  data_->SkinControls.Exclude(skin::xcMainMenu);
+  ui::TForm* form = NewForm();
+  ShowWindow(form->Handle(), SW_MAXIMIZE);
+  auto companion = Attach(form->Handle(), form);
+  companion->Detach();
+  EXPECT_TRUE(IsZoomed(form->Handle()));
+}
+
 TEST_F(LifecycleTest, IconBitmapFromTheWindowOrTheSkin) {
   TTestWindow window;
   auto companion = Attach(window.Get(), nullptr, false);

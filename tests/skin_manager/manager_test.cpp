@@ -2,6 +2,8 @@
 #include "ManagerTestSupport.h"
 #include "skin_form/HandleCounts.h"
 
+#include <thread>
+
 namespace {
 
 using namespace manager_test;
@@ -52,9 +54,16 @@ TEST_F(ManagerTest, AfterTheFirstActivationRequestsWaitForTheTickAndTheLastWins)
   EXPECT_EQ(ClientSize(wnd).cy, client.cy);
   EXPECT_NE(WindowSize(wnd).cx, client.cx + kLeft + kRight);
 
-  // On: the sweep skins the screen's forms again.
+  // On: the sweep skins the screen's forms again, and leaves the active
+  // window active (the sweep skins a form shown behind it last).
+  ui::TForm* front = ShowForm();
+  manager_->SetState(2);
+  WaitForTick();
+  ASSERT_EQ(GetActiveWindow(), front->Handle());
   manager_->SetState(1);
   WaitForTick();
+  EXPECT_EQ(GetActiveWindow(), front->Handle());
+  EXPECT_NE(Companion(front->Handle()), nullptr);
   ASSERT_NE(Companion(wnd), nullptr);
   EXPECT_EQ(Companion(wnd)->SkinState, skin::ssRunning);
   EXPECT_EQ(ClientSize(wnd).cx, client.cx);
@@ -106,6 +115,24 @@ TEST_F(ManagerTest, WhichWindowsAreSkinned) {
   // A plain child window is not, outside a sweep.
   TTestWindow child(WS_CHILD | WS_VISIBLE, 0, foreign.Get(), RECT{0, 0, 50, 50});
   EXPECT_FALSE(manager_->TrySkinWindow(child.Get()));
+  // Nor a window of another thread, whatever activation names it.
+  HWND otherThreads = nullptr;
+  const HANDLE created = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  const HANDLE checked = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::thread owner([&] {
+    otherThreads = CreateWindowExW(0, PlainClassName(), L"other", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                                   nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetEvent(created);
+    WaitForSingleObject(checked, 5000);
+    DestroyWindow(otherThreads);
+  });
+  WaitForSingleObject(created, 5000);
+  EXPECT_TRUE(IsWindow(otherThreads));
+  EXPECT_FALSE(manager_->TrySkinWindow(otherThreads));
+  SetEvent(checked);
+  owner.join();
+  CloseHandle(created);
+  CloseHandle(checked);
   // Nor a window of no area, nor the application's hidden window.
   TTestWindow empty(WS_POPUP, 0, nullptr, RECT{10, 10, 10, 10});
   EXPECT_FALSE(manager_->TrySkinWindow(empty.Get()));
