@@ -3,6 +3,10 @@
 # site. With a usable display the program runs until you close it. Without one
 # it runs on Xvfb: the script waits for the window, saves a screenshot, prints
 # its path and ends the program.
+#
+#   scripts/run.sh                       the training program
+#   scripts/run.sh --gallery [ARGS...]   the skin gallery instead (ARGS go to
+#                                        it, e.g. --show dialog --show msgbox)
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 cd "$TAVRIN_ROOT"
@@ -10,8 +14,17 @@ cd "$TAVRIN_ROOT"
 RUN_DIR=$TAVRIN_ROOT/build/run
 SCREENSHOT=${SCREENSHOT:-$RUN_DIR/screenshot.png}
 SITE_SERVER=build/native/site/tavrin_site
+TARGET=Tavrin
 PROGRAM=build/win/app/Tavrin.exe
 WINDOW_TITLE="Tavrin集中力训练"
+PROGRAM_ARGS=()
+if [ "${1:-}" = "--gallery" ]; then
+  shift
+  TARGET=skin-gallery
+  PROGRAM=build/win/gallery/skin-gallery.exe
+  WINDOW_TITLE="Skin gallery"
+  PROGRAM_ARGS=("$@")
+fi
 # Seconds to let the window settle when it cannot be found by name (inside the
 # Wine virtual desktop the program's windows are not X windows of their own).
 SETTLE=${SETTLE:-8}
@@ -37,9 +50,9 @@ build() {
   log "native build of the site server"
   ensure_target build/native tavrin_site -DCMAKE_BUILD_TYPE=Debug -DTAVRIN_SANITIZE=ON
   log "Windows build of the program"
-  if ! ensure_target build/win Tavrin \
+  if ! ensure_target build/win "$TARGET" \
       -DCMAKE_TOOLCHAIN_FILE="$TAVRIN_ROOT/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release; then
-    log "the program (target 'Tavrin' in app/) does not exist yet: nothing to run"
+    log "the program (target '$TARGET') does not exist yet: nothing to run"
     exit 1
   fi
 }
@@ -62,7 +75,7 @@ has_display() {
 
 run_in_foreground() {
   log "running $PROGRAM on $DISPLAY; close its window to end"
-  wine "$PROGRAM"
+  wine "$PROGRAM" "${PROGRAM_ARGS[@]}"
 }
 
 # Waits for the main window: by name where it is an X window, otherwise until
@@ -82,7 +95,7 @@ wait_for_window() {
 
 # Asks the program to close (WM_CLOSE), then insists.
 end_program() {
-  wine taskkill /IM Tavrin.exe >/dev/null 2>&1 || true
+  wine taskkill /IM "$(basename "$PROGRAM")" >/dev/null 2>&1 || true
   local i
   for i in $(seq 100); do
     kill -0 "$PROGRAM_PID" 2>/dev/null || break
@@ -94,7 +107,7 @@ end_program() {
 run_with_screenshot() {
   ensure_display
   log "no display: running on Xvfb $DISPLAY"
-  wine "$PROGRAM" >"$RUN_DIR/program.log" 2>&1 </dev/null &
+  wine "$PROGRAM" "${PROGRAM_ARGS[@]}" >"$RUN_DIR/program.log" 2>&1 </dev/null &
   PROGRAM_PID=$!
   if ! wait_for_window; then
     cat "$RUN_DIR/program.log" >&2

@@ -462,9 +462,7 @@ void TWinControl::CreateWnd() {
     throw std::runtime_error(Name() + " (" + ClassName() + ") has no parent window");
   defWndProc_ = RegisterWindowClass(params, InitWndProc);
   creatingControl = this;
-  HWND wnd = CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
-                             params.X, params.Y, params.Width, params.Height, params.WndParent, nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
+  HWND wnd = CreateWindowHandle(params);
   creatingControl = nullptr;
   if (!wnd) {
     handle_ = nullptr;
@@ -475,6 +473,12 @@ void TWinControl::CreateWnd() {
     SetPropW(wnd, kControlProp, this);
   }
   SendMessageW(wnd, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), 0);
+}
+
+HWND TWinControl::CreateWindowHandle(const TCreateParams& params) {
+  return CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
+                         params.X, params.Y, params.Width, params.Height, params.WndParent, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
 void TWinControl::DestroyWnd() {

@@ -244,6 +244,9 @@ class TWinControl : public TControl {
   virtual void CreateHandle();
   // Creates the window alone from CreateParams.
   virtual void CreateWnd();
+  // The system call that makes the window (CreateWindowExW by default). The
+  // first messages of the new window reach this control whatever the call.
+  virtual HWND CreateWindowHandle(const TCreateParams& params);
   // Destroys the window (children go with it).
   virtual void DestroyWnd();
   // The part of the client area that aligned children share.

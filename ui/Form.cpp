@@ -16,6 +16,8 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TForm::~TForm() {
+  // An MDI child leaves through its client, which then activates the next one.
+  if (FormStyle == fsMDIChild) DestroyHandle();
   if (Screen) Screen->RemoveForm(this);
 }
 
@@ -79,6 +81,7 @@ void TForm::CreateParams(TCreateParams& params) {
   FrameStyles(params.Style, params.ExStyle);
   params.WndParent = nullptr;
   params.ClassStyle = CS_DBLCLKS;
+  if (FormStyle == fsMDIChild) MdiCreateParams(params);
 }
 
 void TForm::CreateHandle() {
@@ -128,8 +131,13 @@ void TForm::SetVisible(bool visible) {
     StoreVisible(true);
     if (OnShow) OnShow(this);
     if (HandleAllocated() && Visible()) {
-      ShowWindow(Handle(), SW_SHOWNORMAL);
-      SetForegroundWindow(Handle());
+      if (FormStyle == fsMDIChild) {  // activated inside its client, not as a top-level window
+        ShowWindow(Handle(), SW_SHOW);
+        SendMessageW(GetParent(Handle()), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
+      } else {
+        ShowWindow(Handle(), SW_SHOWNORMAL);
+        SetForegroundWindow(Handle());
+      }
       UpdateWindow(Handle());
     }
   } else {
@@ -156,7 +164,8 @@ bool TForm::CloseQuery() {
 
 void TForm::Close() {
   if (!CloseQuery()) return;
-  TCloseAction action = IsMainForm() ? caFree : caHide;
+  // An MDI child cannot leave its client's list by hiding: closing frees it.
+  TCloseAction action = IsMainForm() || FormStyle == fsMDIChild ? caFree : caHide;
   if (OnClose) OnClose(this, action);
   if (action == caNone) return;
   if (IsMainForm()) {
@@ -214,6 +223,11 @@ bool TForm::SetProperty(std::string_view name, const TPropertyValue& value, TRea
   else if (name == "BorderIcons")
     BorderIcons = value.AsFlags<unsigned>({{"biSystemMenu", biSystemMenu}, {"biMinimize", biMinimize},
                                            {"biMaximize", biMaximize}, {"biHelp", biHelp}});
+  else if (name == "FormStyle")
+    FormStyle = value.AsEnum<TFormStyle>(
+        {{"fsNormal", fsNormal}, {"fsMDIChild", fsMDIChild}, {"fsMDIForm", fsMDIForm}});
+  else if (name == "TileMode")
+    TileMode = value.AsEnum<TTileMode>({{"tbHorizontal", tbHorizontal}, {"tbVertical", tbVertical}});
   else if (name == "ClientWidth") SetClientWidth(value.AsInt());
   else if (name == "ClientHeight") SetClientHeight(value.AsInt());
   else if (name == "OnCreate") OnCreate = reader.FindEvent<TNotifyEvent>(value);

@@ -11,6 +11,10 @@
 //
 // The form's window class is named after its class ("TForm1"), so windows of
 // framework forms can be told apart by class name.
+//
+// MDI: a form with FormStyle fsMDIForm (the main form) holds an MDI client
+// window ("MDIClient") in the space its aligned controls leave; forms with
+// fsMDIChild are created by that client (WM_MDICREATE) inside it.
 #pragma once
 
 #include <string>
@@ -26,6 +30,8 @@ enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poS
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIconFlag : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
+enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm };
+enum TTileMode { tbHorizontal, tbVertical };
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
@@ -40,6 +46,8 @@ class TForm : public TWinControl {
   TPosition Position = poDesigned;
   TFormBorderStyle BorderStyle = bsSizeable;
   unsigned BorderIcons = biSystemMenu | biMinimize | biMaximize;
+  TFormStyle FormStyle = fsNormal;
+  TTileMode TileMode = tbHorizontal;  // how Tile arranges the MDI children: stacked or side by side
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
@@ -61,6 +69,16 @@ class TForm : public TWinControl {
   void SetClientHeight(int height);
   RECT ClientRect() const override;
   void SetVisible(bool visible) override;
+
+  // MDI frame (fsMDIForm): its client window (null before the window exists),
+  // its children in creation order, the active one, and their arrangement.
+  HWND ClientHandle() const { return clientHandle_; }
+  int MDIChildCount() const;
+  TForm* MDIChildren(int index) const;
+  TForm* ActiveMDIChild() const;
+  void Cascade();
+  void Tile();
+  void ArrangeIcons();
 
   bool SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) override;
   void Loaded() override;
@@ -85,16 +103,27 @@ class TForm : public TWinControl {
 
   void CreateParams(TCreateParams& params) override;
   void CreateHandle() override;
+  void CreateWnd() override;
+  HWND CreateWindowHandle(const TCreateParams& params) override;
+  void DestroyWnd() override;
+  void AlignControls(RECT& rect) override;
   void WndProc(TMessage& message) override;
+  void DefaultHandler(TMessage& message) override;
 
  private:
   bool IsMainForm() const;
+  // MDI parts (FormMdi.cpp).
+  void MdiCreateParams(TCreateParams& params) const;
+  void CreateClientWindow();
+  // The MDI client of the main form, which holds this fsMDIChild form.
+  static HWND ParentClient();
   void FrameStyles(DWORD& style, DWORD& exStyle) const;
   SIZE FrameSize() const;
   void ApplyPosition();
 
   TFormBindings bindings_;
   bool showWhenLoaded_ = false;
+  HWND clientHandle_ = nullptr;  // fsMDIForm: the MDI client, destroyed with the window
 };
 
 }  // namespace ui

@@ -19,6 +19,16 @@ std::string Where(int line, const std::string& component, const std::string& pro
   return s;
 }
 
+// Names are unique among an owner's components: a second form of one class
+// and owner is named "Name_1", a third "Name_2"...
+std::string UniqueRootName(const TComponent& root, const std::string& name) {
+  const TComponent* owner = root.Owner();
+  std::string unique = name;
+  for (int i = 1; owner && owner->FindComponent(unique) && owner->FindComponent(unique) != &root; ++i)
+    unique = name + "_" + std::to_string(i);
+  return unique;
+}
+
 }  // namespace
 
 void RegisterComponentClass(const std::string& className, TComponentFactory factory) {
@@ -51,7 +61,7 @@ void TReader::Read(std::string_view text) {
   try {
     root_.SetStateFlag(csLoading, true);
     loaded_.push_back(&root_);
-    root_.SetName(node.Name);
+    root_.SetName(UniqueRootName(root_, node.Name));
     ReadProperties(node, root_);
     for (const TFormNode& child : node.Children) ReadChild(child, root_);
     CheckFields();

@@ -24,7 +24,9 @@
 // Keywords (object, end, resource) and True/False are case-insensitive; a
 // comment runs from // to the end of the line.
 //
-// Reading: every component is created by the factory registered for its class
+// Reading: the root takes the description's name (made unique among its
+// owner's components: a second form of one class is "Name_1"). Every
+// component is created by the factory registered for its class
 // name, owned by the root, placed in the enclosing component
 // (SetParentComponent), bound to the root's field of the same name, and given
 // its properties through SetProperty / ReadBinaryProperty while csLoading is

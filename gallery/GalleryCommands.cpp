@@ -1,0 +1,62 @@
+#include "gallery/GalleryCommands.h"
+
+#include <array>
+
+#include "gallery/GalleryMain.h"
+
+namespace gallery {
+
+namespace {
+
+constexpr std::array kCommands{
+    TGalleryCommand{"mdi", nullptr, &TGalleryMain::OpenChildren},
+    TGalleryCommand{"child", "新子窗口 New child", &TGalleryMain::OpenChild},
+    TGalleryCommand{"maximised", "最大化 Maximised", &TGalleryMain::NewMaximisedChild},
+    TGalleryCommand{"cascade", "层叠 Cascade", &TGalleryMain::CascadeChildren},
+    TGalleryCommand{"tile", "平铺 Tile", &TGalleryMain::TileChildren},
+    TGalleryCommand{"close", "全部关闭 Close all", &TGalleryMain::CloseChildren},
+    TGalleryCommand{"dialog", "对话框 Dialog", &TGalleryMain::ShowDialog},
+    TGalleryCommand{"msgbox", "消息框 Message box", &TGalleryMain::ShowMessageBoxPage},
+    TGalleryCommand{"foreign", "外部窗口 Foreign window", &TGalleryMain::ShowForeignWindow},
+    TGalleryCommand{"unskinned", "不换肤 Tag 99", &TGalleryMain::ShowUnskinnedForm},
+};
+
+std::string CommandNames() {
+  std::string names;
+  for (const TGalleryCommand& command : kCommands) names += std::string(" ") + command.Name;
+  return names;
+}
+
+}  // namespace
+
+std::span<const TGalleryCommand> GalleryCommands() { return kCommands; }
+
+const TGalleryCommand* FindGalleryCommand(std::string_view name) {
+  for (const TGalleryCommand& command : kCommands)
+    if (name == command.Name) return &command;
+  return nullptr;
+}
+
+TGalleryOptions ParseGalleryOptions(const std::vector<std::string>& args) {
+  TGalleryOptions options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] != "--show") {
+      options.Error = "unknown option " + args[i];
+      return options;
+    }
+    if (i + 1 == args.size()) {
+      options.Error = "--show needs the name of a window or command";
+      return options;
+    }
+    const std::string& name = args[++i];
+    if (!FindGalleryCommand(name)) {
+      options.Error = "nothing to show by the name " + name + " (there are:" + CommandNames() + ")";
+      return options;
+    }
+    options.Show.push_back(name);
+  }
+  if (options.Show.empty()) options.Show.push_back("mdi");
+  return options;
+}
+
+}  // namespace gallery

@@ -1,0 +1,33 @@
+// What the gallery can show or do, in one list: each entry is a button of the
+// frame's toolbar and a name for `--show`. A new area of the gallery is a new
+// window class and one more entry here.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gallery {
+
+class TGalleryMain;
+
+struct TGalleryCommand {
+  const char* Name;           // `--show <Name>`
+  const char* Caption;        // the toolbar button (UTF-8); null: command line only
+  void (TGalleryMain::*Run)();
+};
+
+std::span<const TGalleryCommand> GalleryCommands();
+// The command of this name, or null.
+const TGalleryCommand* FindGalleryCommand(std::string_view name);
+
+// The program's options: `--show <name>`, any number of times, runs those
+// commands in order once the frame is up (the default opens two children).
+struct TGalleryOptions {
+  std::vector<std::string> Show;
+  std::string Error;  // what was wrong with the command line, empty when nothing
+};
+TGalleryOptions ParseGalleryOptions(const std::vector<std::string>& args);
+
+}  // namespace gallery

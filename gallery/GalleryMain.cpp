@@ -1,0 +1,114 @@
+#include "gallery/GalleryMain.h"
+
+#include <vector>
+
+#include "gallery/GalleryChild.h"
+#include "gallery/GalleryCommands.h"
+#include "gallery/GalleryDialog.h"
+#include "gallery/UnskinnedForm.h"
+#include "ui/Dialogs.h"
+#include "ui/StdCtrls.h"
+#include "ui/TextConv.h"
+
+namespace gallery {
+
+namespace {
+
+constexpr int kButtonHeight = 28;
+constexpr int kButtonGap = 6;
+constexpr RECT kForeignBounds{590, 330, 1000, 560};
+
+}  // namespace
+
+TGalleryMain::TGalleryMain(ui::TComponent* owner) : ui::TForm(owner) {
+  RegisterGalleryClasses();
+  BindField("ToolPanel", ToolPanel);
+  BindField("StatusPanel", StatusPanel);
+  BindField("SkinData1", SkinData1);
+  InitializeForm();
+  AddToolButtons();
+}
+
+// The windows go first, while the handlers they call still have their form.
+TGalleryMain::~TGalleryMain() {
+  foreign_.reset();
+  DestroyComponents();
+}
+
+// One button per command, stacked down the tool column: a new command
+// needs no layout work.
+void TGalleryMain::AddToolButtons() {
+  int top = kButtonGap;
+  for (const TGalleryCommand& command : GalleryCommands()) {
+    if (!command.Caption) continue;
+    auto* button = new ui::TButton(this);
+    button->SetParent(ToolPanel);
+    button->SetCaption(ui::Utf8ToWide(command.Caption));
+    button->SetBounds(kButtonGap, top, ToolPanel->Width() - 2 * kButtonGap, kButtonHeight);
+    button->OnClick = [this, run = command.Run](ui::TObject*) { (this->*run)(); };
+    top += kButtonHeight + kButtonGap;
+  }
+}
+
+bool TGalleryMain::RunCommand(std::string_view name) {
+  const TGalleryCommand* command = FindGalleryCommand(name);
+  if (!command) return false;
+  (this->*command->Run)();
+  return true;
+}
+
+TGalleryChild* TGalleryMain::NewChild() { return new TGalleryChild(this, ++childNumber_); }
+
+void TGalleryMain::OpenChild() { NewChild(); }
+
+void TGalleryMain::OpenChildren() {
+  NewChild();
+  NewChild();
+  TileChildren();
+}
+
+void TGalleryMain::NewMaximisedChild() {
+  TGalleryChild* child = NewChild();
+  SendMessageW(ClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child->Handle()), 0);
+}
+
+void TGalleryMain::CascadeChildren() { Cascade(); }
+
+void TGalleryMain::TileChildren() { Tile(); }
+
+void TGalleryMain::CloseChildren() {
+  std::vector<ui::TForm*> children;
+  for (int i = 0; i < MDIChildCount(); ++i) children.push_back(MDIChildren(i));
+  for (ui::TForm* child : children) child->Close();  // each one is freed once its messages are done
+}
+
+void TGalleryMain::ShowDialog() {
+  if (!dialog_) dialog_ = new TGalleryDialog(this);
+  dialog_->Show();
+  SetForegroundWindow(dialog_->Handle());
+}
+
+std::wstring TGalleryMain::MessageBoxText() {
+  return ui::Utf8ToWide(
+      "这是一个消息框：系统的标准对话框（#32770）也由皮肤引擎绘制。\n"
+      "A message box: the system's standard dialog (#32770) is skinned too.");
+}
+
+std::wstring TGalleryMain::MessageBoxCaption() { return ui::Utf8ToWide("消息框 · Message box"); }
+
+void TGalleryMain::ShowMessageBoxPage() {
+  ui::ShowMessageBox(Handle(), MessageBoxText(), MessageBoxCaption(), MB_OK | MB_ICONINFORMATION);
+}
+
+void TGalleryMain::ShowForeignWindow() {
+  if (!ForeignWindow()) foreign_ = std::make_unique<TForeignWindow>(kForeignBounds);
+  foreign_->Show();
+}
+
+void TGalleryMain::ShowUnskinnedForm() {
+  if (!unskinned_) unskinned_ = new TUnskinnedForm(this);
+  unskinned_->Show();
+  SetForegroundWindow(unskinned_->Handle());
+}
+
+}  // namespace gallery

@@ -1,0 +1,68 @@
+// The gallery's main window: an MDI frame with the skin data component
+// (SkinData1, the training window's stored skin), a toolbar with one button
+// per gallery command, and the MDI client below it where the children live.
+// It opens the gallery's other windows and owns them.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "gallery/ForeignWindow.h"
+#include "gallery/GalleryNote.h"
+#include "skin/WinSkinData/SkinData.h"
+#include "ui/Form.h"
+#include "ui/Panel.h"
+
+namespace gallery {
+
+class TGalleryChild;
+class TGalleryDialog;
+class TUnskinnedForm;
+
+class TGalleryMain : public ui::TForm {
+ public:
+  explicit TGalleryMain(ui::TComponent* owner);
+  ~TGalleryMain() override;
+  std::string ClassName() const override { return "TGalleryMain"; }
+
+  ui::TPanel* ToolPanel = nullptr;
+  ui::TPanel* StatusPanel = nullptr;
+  skin::TSkinData* SkinData1 = nullptr;
+
+  // The gallery commands (GalleryCommands.cpp lists them).
+  void OpenChildren();  // two children side by side
+  void OpenChild();
+  void NewMaximisedChild();
+  void CascadeChildren();
+  void TileChildren();
+  void CloseChildren();
+  void ShowDialog();
+  void ShowMessageBoxPage();  // modal: returns when the box is closed
+  void ShowForeignWindow();
+  void ShowUnskinnedForm();
+  // Runs the command of this name; false when there is none.
+  bool RunCommand(std::string_view name);
+
+  // The gallery's other windows, null while not made (or closed, for the
+  // foreign window).
+  TGalleryDialog* Dialog() const { return dialog_; }
+  TUnskinnedForm* Unskinned() const { return unskinned_; }
+  HWND ForeignWindow() const { return foreign_ ? foreign_->Handle() : nullptr; }
+
+  TGalleryChild* NewChild();
+
+  // The message box's texts.
+  static std::wstring MessageBoxText();
+  static std::wstring MessageBoxCaption();
+
+ private:
+  void AddToolButtons();
+
+  TGalleryDialog* dialog_ = nullptr;     // owned as a component; hides when closed
+  TUnskinnedForm* unskinned_ = nullptr;  // the same
+  std::unique_ptr<TForeignWindow> foreign_;
+  int childNumber_ = 0;  // of the last child made
+};
+
+}  // namespace gallery

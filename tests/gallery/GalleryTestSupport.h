@@ -1,0 +1,112 @@
+// The gallery on real windows: a fresh application with its frame for each
+// test, message pumping, and frame pixels read back from a window.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "gallery/GalleryMain.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
+#include "skin/draw/ScratchBitmap.h"
+#include "skin/manager/SkinManage.h"
+#include "ui/Application.h"
+#include "ui/GdiHandles.h"
+
+namespace gallery_test {
+
+// Handles the messages that arrive within about `ms` milliseconds (waiting,
+// not spinning).
+inline void PumpFor(DWORD ms) {
+  const DWORD start = GetTickCount();
+  do {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  } while (GetTickCount() - start < ms);
+}
+
+// One column of a window's pixels, top row first, read through its window
+// DC into a 32-bpp DIB (the colours exactly as painted).
+inline std::vector<COLORREF> WindowColumn(HWND wnd, int x, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), 1, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  ui::BitmapHandle dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!dib) return {};
+  {
+    ui::WindowDC source(wnd, true);
+    ui::MemoryDC memory;
+    ui::SelectGuard select(memory.Get(), dib.Get());
+    BitBlt(memory.Get(), 0, 0, 1, height, source.Get(), x, 0, SRCCOPY);
+  }
+  GdiFlush();
+  std::vector<COLORREF> column(static_cast<std::size_t>(height));
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  for (std::size_t y = 0; y < column.size(); ++y)
+    column[y] = RGB((pixels[y] >> 16) & 0xFF, (pixels[y] >> 8) & 0xFF, pixels[y] & 0xFF);
+  return column;
+}
+
+// The window's title bar shows the skin's top border, active or inactive:
+// the rows above and below the caption strip, in the middle of the window,
+// have the colours of the middle column of one of the border's frames.
+inline bool ShowsSkinTitleBar(HWND wnd, const skin::TSkinData& skin) {
+  const skin::TDataSkinBorder& top = *skin.Borders[skin::bdTop];
+  const int height = top.Bitmap.Height() / top.SafeFrameCount();
+  RECT r{};
+  GetWindowRect(wnd, &r);
+  const std::vector<COLORREF> shown = WindowColumn(wnd, (r.right - r.left) / 2, height);
+  if (int(shown.size()) != height) return false;
+  for (int frame = 0; frame < top.SafeFrameCount(); ++frame) {
+    bool same = true;
+    for (int y : {0, 1, height - 2, height - 1})
+      same = same && shown[std::size_t(y)] ==
+                         ui::ColorToRGB(top.Bitmap.Pixel(top.Bitmap.Width() / 2, frame * height + y));
+    if (same) return true;
+  }
+  return false;
+}
+
+class GalleryTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app_ = std::make_unique<ui::TApplication>();
+    frame_ = app_->CreateForm<gallery::TGalleryMain>();
+    frame_->Show();
+    SetForegroundWindow(frame_->Handle());
+    PumpFor(200);
+    manager_ = skin::SkinManage();
+    ASSERT_NE(manager_, nullptr);
+  }
+  void TearDown() override {
+    app_.reset();
+    skin::FreeSkinManage();
+  }
+
+  const skin::TWinSkinForm* Companion(HWND wnd) const { return manager_->FindForm(wnd); }
+  bool Running(HWND wnd) const {
+    const skin::TWinSkinForm* companion = Companion(wnd);
+    return companion && companion->SkinState == skin::ssRunning;
+  }
+  bool SkinShown(HWND wnd) const { return ShowsSkinTitleBar(wnd, *frame_->SkinData1); }
+  void Run(const char* command) {
+    ASSERT_TRUE(frame_->RunCommand(command)) << command;
+    PumpFor(150);
+  }
+
+  skin::TScratchBitmapOwner scratch_;
+  std::unique_ptr<ui::TApplication> app_;
+  gallery::TGalleryMain* frame_ = nullptr;
+  skin::TSkinManage* manager_ = nullptr;
+};
+
+}  // namespace gallery_test
