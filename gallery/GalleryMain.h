@@ -9,7 +9,6 @@
 #include <string_view>
 
 #include "gallery/ForeignWindow.h"
-#include "gallery/GalleryNote.h"
 #include "skin/WinSkinData/SkinData.h"
 #include "ui/Form.h"
 #include "ui/Panel.h"
