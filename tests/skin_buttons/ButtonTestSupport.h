@@ -171,19 +171,20 @@ inline LRESULT CALLBACK RecordingProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM 
   }
 }
 
-inline const wchar_t* RecordingClass() {
-  static const wchar_t* name = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = RecordingProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = L"TavrinButtonTestWindow";
-    RegisterClassW(&wc);
-    return L"TavrinButtonTestWindow";
-  }();
+// Registers a window class of this program once.
+inline const wchar_t* RegisterOnce(const wchar_t* name, WNDPROC proc, int background = COLOR_BTNFACE) {
+  WNDCLASSW wc{};
+  if (GetClassInfoW(GetModuleHandleW(nullptr), name, &wc)) return name;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(INT_PTR(background + 1));
+  wc.lpszClassName = name;
+  RegisterClassW(&wc);
   return name;
 }
+
+inline const wchar_t* RecordingClass() { return RegisterOnce(L"TavrinButtonTestWindow", RecordingProc); }
 
 // A solid 16 x 16 icon of one colour.
 class TSolidIcon {

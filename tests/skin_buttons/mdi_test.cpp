@@ -18,22 +18,10 @@ LRESULT CALLBACK FrameProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   return DefFrameProcW(wnd, ClientOfFrame(), msg, wParam, lParam);
 }
 
-const wchar_t* RegisterOnce(const wchar_t* name, WNDPROC proc) {
-  WNDCLASSW wc{};
-  if (GetClassInfoW(GetModuleHandleW(nullptr), name, &wc)) return name;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-  wc.lpszClassName = name;
-  RegisterClassW(&wc);
-  return name;
-}
-
 class SysButtonMdi : public ::testing::Test {
  protected:
   void SetUp() override {
-    frame_ = CreateWindowExW(0, RegisterOnce(L"TavrinButtonMdiFrame", FrameProc), L"frame",
+    frame_ = CreateWindowExW(0, RegisterOnce(L"TavrinButtonMdiFrame", FrameProc, COLOR_APPWORKSPACE), L"frame",
                              WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 50, 50, 500, 400, nullptr, nullptr,
                              GetModuleHandleW(nullptr), nullptr);
     CLIENTCREATESTRUCT ccs{};
@@ -140,6 +128,7 @@ TEST_F(SysButtonMdi, ShownInTheMenuBarOnlyWhileTheChildIsMaximised) {
 TEST_F(SysButtonMdi, HotShowsFrameFourAndRestoreActsOnTheChild) {
   MaximiseChild();
   skin::EnsureSkinManage().MdiMaximized = true;
+  ASSERT_TRUE(Activate(frame_, *form_));
 
   Send(WM_NCMOUSEMOVE, kMdiRestore);
   EXPECT_EQ(FramePixel(frame_, Centre(Button(kMdiRestore).Rect)), MdiColour(1, 4));
