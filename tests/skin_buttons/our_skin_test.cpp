@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ButtonTestSupport.h"
+#include "skin/draw/ScratchBitmap.h"
 
 namespace {
 
@@ -64,6 +65,7 @@ class SysButtonOurSkin : public ::testing::Test {
     return DifferentPixels(*shown, *button.SkinButton, frame);
   }
 
+  skin::TScratchBitmapOwner scratch_;  // the frame painter needs it, as at program start-up
   std::unique_ptr<skin::TSkinData> data_ = OurSkin();
   TSolidIcon icon_{kIconColour};
   std::unique_ptr<TSkinnedWindow> window_;
@@ -110,6 +112,33 @@ TEST_F(SysButtonOurSkin, HotAndPressedFramesOnTheWindow) {
   EXPECT_EQ(ShownOnWindow(close, 2), 0);
   w.Send(WM_NCMOUSEMOVE, FrameToScreen(w.Wnd(), POINT{150, 10}));
   EXPECT_EQ(ShownOnWindow(close, 1), 0);
+}
+
+TEST_F(SysButtonOurSkin, FramePaintShowsTheButtonsAndEndsAnyHotState) {
+  TSkinnedWindow& w = Window();
+  skin::TWinSysButton& close = Named("BUTTON.CLOSE");
+  const auto repaintFrame = [&] {
+    RedrawWindow(w.Wnd(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  };
+  repaintFrame();
+  EXPECT_EQ(ShownOnWindow(close, 1), 0);
+  const POINT icon = Centre(Named("BUTTON.SYSTEMMENU").Rect);
+  EXPECT_EQ(FramePixel(w.Wnd(), icon), ui::TColor(kIconColour));
+
+  w.Send(WM_NCMOUSEMOVE, FrameToScreen(w.Wnd(), Centre(close.Rect)));
+  ASSERT_EQ(ShownOnWindow(close, 3), 0);
+  repaintFrame();
+  EXPECT_EQ(w.Form().HotObject, nullptr);
+  EXPECT_EQ(ShownOnWindow(close, 1), 0);
+
+  // An inactive window shows the inactive frame.
+  HWND other = CreateWindowExW(0, RecordingClass(), L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 400, 200, 150,
+                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetForegroundWindow(other);
+  ASSERT_TRUE(PumpUntil([&] { return !w.Form().Active; }));
+  repaintFrame();
+  EXPECT_EQ(ShownOnWindow(close, 4), 0);
+  DestroyWindow(other);
 }
 
 TEST_F(SysButtonOurSkin, WithoutMaximiseBoxTheMinimiseButtonTakesItsPlace) {
