@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FormTestSupport.h"
+#include "HandleCounts.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
@@ -91,6 +92,21 @@ TEST_F(LifecycleTest, SkinRefreshReappliesColourAndFrame) {
   EXPECT_EQ(ClientSize(wnd).cx, newClient.cx);
   EXPECT_EQ(WindowSize(wnd).cx, newClient.cx + kLeft + kRight);
   companion->Detach();
+}
+
+TEST_F(LifecycleTest, FormCyclesLeaveNoGdiObjects) {
+  ui::TForm* form = NewForm();
+  const HWND wnd = form->Handle();
+  const auto round = [&] {
+    auto companion = Attach(wnd, form);
+    RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    companion->Detach();
+    RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  };
+  for (int i = 0; i < 10; ++i) round();
+  const DWORD gdi = handle_counts::GdiObjects();
+  for (int i = 0; i < 100; ++i) round();
+  EXPECT_LE(handle_counts::GdiObjects(), gdi + 5);
 }
 
 TEST_F(LifecycleTest, FreedWithoutDetachLeavesNothingBehind) {
