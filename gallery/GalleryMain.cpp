@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kButtonHeight = 28;
 constexpr int kButtonGap = 6;
-constexpr RECT kForeignBounds{590, 330, 1000, 560};
+constexpr RECT kForeignBounds{676, 290, 1016, 520};
 
 }  // namespace
 
