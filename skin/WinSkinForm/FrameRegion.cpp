@@ -94,6 +94,20 @@ class TStripRegions {
   ui::TBitmap strip_;
 };
 
+// The shaped outline of a w x h window: the inner rectangle and the strips.
+ui::RegionHandle BuildShapedRegion(TWinSkinForm& form, int w, int h) {
+  ui::RegionHandle region = RectRegion(form.BorderLeft, form.BorderTop, w - form.BorderRight, h - form.BorderBottom);
+  if (form.BorderKind == bkNone) return region;
+  TStripRegions strips(form, w, h);
+  ui::RegionHandle left = strips.Left();
+  Unite(left, strips.Right());
+  ui::RegionHandle top = strips.Top();
+  Unite(top, strips.Bottom());
+  Unite(top, left);
+  Unite(region, top);
+  return region;
+}
+
 }  // namespace
 
 void TWinSkinForm::UpdateRegion() {
@@ -108,22 +122,14 @@ void TWinSkinForm::UpdateRegion() {
   if (cached && FormKind != fkMdiChild && SkinState != ssReskinning) return;
   if (!SkinData) return;
 
+  // Without a transparent border the window is its rectangle, and no size is
+  // cached for that cheap region.
+  const bool shaped = AnyTransparent(*SkinData);
   ui::RegionHandle region;
-  if (!AnyTransparent(*SkinData)) {
-    region = RectRegion(0, 0, w, h);
-  } else {
-    RegionWidth = w;
-    RegionHeight = h;
-    region = RectRegion(BorderLeft, BorderTop, w - BorderRight, h - BorderBottom);
-    if (BorderKind != bkNone) {
-      TStripRegions strips(*this, w, h);
-      ui::RegionHandle left = strips.Left();
-      Unite(left, strips.Right());
-      ui::RegionHandle top = strips.Top();
-      Unite(top, strips.Bottom());
-      Unite(top, left);
-      Unite(region, top);
-    }
+  try {
+    region = shaped ? BuildShapedRegion(*this, w, h) : RectRegion(0, 0, w, h);
+  } catch (...) {
+    return;  // the window keeps the region it has; nothing may reach the message loop
   }
   // Once set, the region belongs to the window (it goes with it); a region
   // the window refused stays ours and is deleted here.
@@ -132,6 +138,10 @@ void TWinSkinForm::UpdateRegion() {
   region.Release();
   Region = handle;
   HasRegion = true;
+  if (shaped) {
+    RegionWidth = w;
+    RegionHeight = h;
+  }
 }
 
 void TWinSkinForm::RemoveRegion() {
