@@ -83,24 +83,6 @@ TEST_F(SysButtonOurSkin, ButtonsSitAtTheRightEndAndTheIconAtTheLeft) {
   EXPECT_EQ(Named("BUTTON.SYSTEMMENU").Rect, (RECT{10, 5, 10 + icon, 5 + GetSystemMetrics(SM_CYSMICON)}));
 }
 
-TEST_F(SysButtonOurSkin, TitleBarImageHasNormalAndInactiveFramesAndTheIcon) {
-  TSkinnedWindow& w = Window();
-  ui::TBitmap title;
-  title.SetPixelFormat(ui::TPixelFormat::pf32bit);
-  title.SetSize(w.Width(), w.Form().BorderTop);
-  skin::TWinSysButton& close = Named("BUTTON.CLOSE");
-  skin::TWinSysButton& icon = Named("BUTTON.SYSTEMMENU");
-
-  w.Form().PaintSysButtons(title.Canvas());
-  EXPECT_EQ(DifferentPixels(*Grab(title.Canvas().Handle(), close.Rect), *close.SkinButton, 1), 0);
-  EXPECT_EQ(title.Pixel(Centre(icon.Rect).x, Centre(icon.Rect).y), ui::TColor(kIconColour));
-
-  w.Form().Active = false;
-  w.Form().PaintSysButtons(title.Canvas());
-  w.Form().Active = true;
-  EXPECT_EQ(DifferentPixels(*Grab(title.Canvas().Handle(), close.Rect), *close.SkinButton, 4), 0);
-}
-
 TEST_F(SysButtonOurSkin, HotAndPressedFramesOnTheWindow) {
   TSkinnedWindow& w = Window();
   skin::TWinSysButton& close = Named("BUTTON.CLOSE");
@@ -139,14 +121,6 @@ TEST_F(SysButtonOurSkin, FramePaintShowsTheButtonsAndEndsAnyHotState) {
   repaintFrame();
   EXPECT_EQ(ShownOnWindow(close, 4), 0);
   DestroyWindow(other);
-}
-
-TEST_F(SysButtonOurSkin, WithoutMaximiseBoxTheMinimiseButtonTakesItsPlace) {
-  const int width = Window(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME).Width();
-  EXPECT_FALSE(Named("BUTTON.MAXIMIZE").Visible);
-  EXPECT_FALSE(Named("BUTTON.MINIMIZE").Visible);
-  EXPECT_TRUE(Named("BUTTON.MINIMIZEALONE").Visible);
-  EXPECT_EQ(Named("BUTTON.MINIMIZEALONE").Rect.left, width - 69);
 }
 
 }  // namespace

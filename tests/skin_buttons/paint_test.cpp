@@ -61,19 +61,6 @@ TEST_F(SysButtonPaint, PlacementByAlign) {
   EXPECT_EQ(w.Button(kAfterCaption).Rect, ButtonAt(TSkinnedWindow::kCaption.right + 4, 1));
 }
 
-TEST_F(SysButtonPaint, HiddenButtonKeepsItsPlace) {
-  TSkinnedWindow& w = Window();
-  const RECT maximize = w.Button(kMaximize).Rect;
-  w.Form().FrameWidth = w.Width() + 100;
-  w.Form().WindowState = skin::wsMaximized;
-  w.Form().LayoutSysButtons();
-  EXPECT_FALSE(w.Button(kMaximize).Visible);
-  EXPECT_EQ(w.Button(kMaximize).Rect, maximize);
-  EXPECT_EQ(w.Button(kRestore).Rect, ButtonAt(w.Width() + 100 - 34, 1));
-  EXPECT_EQ(w.Button(kClose).Rect, ButtonAt(w.Width() + 100 - 20, 1));
-  w.Form().WindowState = skin::wsNormal;
-}
-
 TEST_F(SysButtonPaint, TitleBarShowsNormalFramesAndInactiveFrameFourOnlyWhereThereIsOne) {
   EXPECT_EQ(TitleBarPixel(kClose, true), FrameColour(kCloseTag, 1));
   EXPECT_EQ(TitleBarPixel(kMaximize, true), FrameColour(kMaximizeTag, 1));
@@ -110,13 +97,6 @@ TEST_F(SysButtonPaint, StateChangesAreDrawnOnTheWindow) {
   w.Send(WM_NCMOUSEMOVE, FrameToScreen(w.Wnd(), POINT{150, 5}));
   EXPECT_EQ(w.PixelOf(kMaximize), FrameColour(kMaximizeTag, 1));
   EXPECT_EQ(w.Form().HotObject, nullptr);
-}
-
-TEST_F(SysButtonPaint, IconButtonShowsTheIconInEveryState) {
-  TSkinnedWindow& w = Window();
-  w.Send(WM_NCMOUSEMOVE, w.ScreenPoint(kSystemMenu));
-  EXPECT_EQ(w.Button(kSystemMenu).State, skin::ncsHot);
-  EXPECT_EQ(w.PixelOf(kSystemMenu), ui::TColor(kIconColour));
 }
 
 }  // namespace

@@ -88,12 +88,6 @@ TEST(SysButtonVisibility, CodesAgainstTheWindow) {
   for (const TCase& c : cases) EXPECT_EQ(Evaluate(c), c.visible) << c.what;
 }
 
-TEST(SysButtonVisibility, IndexOutsideTheButtonsIsInvisible) {
-  TWinSkinForm form(nullptr);
-  EXPECT_FALSE(form.UpdateSysButtonVisible(0));
-  EXPECT_FALSE(form.UpdateSysButtonVisible(-1));
-}
-
 class SysButtonRealWindows : public ::testing::Test {
  protected:
   void TearDown() override {
@@ -121,14 +115,6 @@ TEST_F(SysButtonRealWindows, WithoutMaximiseBoxTheMinimiseButtonMovesToTheMaximi
   EXPECT_FALSE(window.Button(kMinimize).Visible);
   EXPECT_TRUE(window.Button(kMinimizeAlone).Visible);
   EXPECT_EQ(window.Button(kMinimizeAlone).Rect.left, window.Width() - 34);
-}
-
-TEST_F(SysButtonRealWindows, DialogFrameWithoutBoxesShowsOnlyClose) {
-  TSkinnedWindow window(*data_, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME);
-  EXPECT_TRUE(window.Button(kClose).Visible);
-  EXPECT_FALSE(window.Button(kMaximize).Visible);
-  EXPECT_FALSE(window.Button(kMinimize).Visible);
-  EXPECT_FALSE(window.Button(kMinimizeAlone).Visible);
 }
 
 TEST_F(SysButtonRealWindows, MaximisedWindowShowsRestoreInsteadOfMaximise) {
