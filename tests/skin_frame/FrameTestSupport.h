@@ -31,6 +31,11 @@ constexpr TColor kStripInactive = RGBColor(0, 100, 0);
 constexpr TColor kTextActive = RGBColor(255, 255, 0);
 constexpr TColor kTextInactive = RGBColor(0, 255, 255);
 
+// The colour of image pixel (x, y) of border n.
+constexpr TColor Position(int x, int y, int n) {
+  return RGBColor(std::uint8_t(x), std::uint8_t(y), std::uint8_t(n));
+}
+
 // Border sizes: left 16 wide with 2 frames, right 6 wide with a single frame,
 // top (2 stacked frames) and bottom as set.
 constexpr int kLeft = 8;
@@ -67,15 +72,15 @@ struct TFrameSkin {
   skin_test::TFiles Files() const {
     const auto corner = [](int x, int y) { return (x < 2 && y == 0) || (x == 0 && y == 1); };
     return {
-        {"left.bmp", File(2 * kLeft, 40, [&](int x, int y) { return corner(x % kLeft, y) ? kKey : RGBColor(x, y, 1); })},
+        {"left.bmp", File(2 * kLeft, 40, [&](int x, int y) { return corner(x % kLeft, y) ? kKey : Position(x, y, 1); })},
         {"right.bmp",
-         File(kRight, 40, [&](int x, int y) { return corner(kRight - 1 - x, y) ? kKey : RGBColor(x, y, 2); })},
+         File(kRight, 40, [&](int x, int y) { return corner(kRight - 1 - x, y) ? kKey : Position(x, y, 2); })},
         {"top.bmp", File(kTopWidth, 2 * Top,
                          [&](int x, int y) {
                            const bool middle = x >= kTopEnds && x < kTopWidth - kTopEnds;
-                           return middle && y % Top == 0 ? kKey : RGBColor(x, y, 3);
+                           return middle && y % Top == 0 ? kKey : Position(x, y, 3);
                          })},
-        {"bottom.bmp", File(kTopWidth, 2 * Bottom, [](int x, int y) { return x == 0 ? kKey : RGBColor(x, y, 4); })},
+        {"bottom.bmp", File(kTopWidth, 2 * Bottom, [](int x, int y) { return x == 0 ? kKey : Position(x, y, 4); })},
         {"textback.bmp", File(10, 2 * Top, [&](int, int y) { return y < Top ? kStripActive : kStripInactive; })},
     };
   }
