@@ -72,10 +72,28 @@ void TButtonControl::UpdateButtonStyle() {
 
 void TButtonControl::WndProc(TMessage& m) {
   if (m.Msg == CN_COMMAND && HIWORD(m.WParam) == BN_CLICKED) {
-    Clicked();
+    reportedClick_ = true;
+    try {
+      Clicked();
+    } catch (...) {
+      reportedClick_ = false;
+      throw;
+    }
+    reportedClick_ = false;
+    return;
+  }
+  if (m.Msg == WM_LBUTTONUP) {
+    // The system button holds the mouse from press to release itself. The
+    // container's capture handling would take it away before the button sees
+    // the release, and the button would drop the click.
+    TControl::WndProc(m);
     return;
   }
   TWinControl::WndProc(m);
+}
+
+void TButtonControl::Click() {
+  if (reportedClick_) TWinControl::Click();
 }
 
 // ----------------------------------------------------------------- TButton

@@ -24,6 +24,9 @@ class TButtonControl : public TWinControl {
   virtual DWORD ButtonStyle() const = 0;
   // A reflected BN_CLICKED: the user clicked (or pressed the space bar).
   virtual void Clicked() { Click(); }
+  // Raises OnClick for the clicks the system button reports, and only those:
+  // the framework's own mouse-up click would count each of them twice.
+  void Click() override;
   // The window has just been created: push state into it.
   virtual void WindowCreated() {}
   // Puts a changed ButtonStyle on the existing window.
@@ -32,6 +35,9 @@ class TButtonControl : public TWinControl {
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
   void WndProc(TMessage& message) override;
+
+ private:
+  bool reportedClick_ = false;  // a BN_CLICKED is being handled
 };
 
 // A push button. Default gives it the default-button look; Cancel marks the

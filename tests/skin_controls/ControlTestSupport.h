@@ -102,12 +102,14 @@ inline std::unique_ptr<skin::TSkinData> MakeControlSkin(const std::string& butto
 
 // --- Pixels --------------------------------------------------------------------
 
-// What the window shows, read from its window DC into a 32-bpp DIB.
+// What the window shows, read into a 32-bpp DIB: the whole window, or its
+// client area (where a form paints its windowless controls).
 class TShot {
  public:
-  explicit TShot(HWND wnd) {
+  explicit TShot(HWND wnd, bool whole = true) {
     RECT r{};
-    GetWindowRect(wnd, &r);
+    if (whole) GetWindowRect(wnd, &r);
+    else GetClientRect(wnd, &r);
     width_ = r.right - r.left;
     height_ = r.bottom - r.top;
     pixels_.resize(std::size_t(width_) * std::size_t(height_));
@@ -117,7 +119,7 @@ class TShot {
     ui::BitmapHandle dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!dib) return;
     ui::MemoryDC memory;
-    ui::WindowDC source(wnd, true);
+    ui::WindowDC source(wnd, whole);
     {
       ui::SelectGuard select(memory.Get(), dib.Get());
       BitBlt(memory.Get(), 0, 0, width_, height_, source.Get(), 0, 0, SRCCOPY);
@@ -132,11 +134,12 @@ class TShot {
     const std::uint32_t p = pixels_[std::size_t(y) * std::size_t(width_) + std::size_t(x)];
     return RGBColor(std::uint8_t(p >> 16), std::uint8_t(p >> 8), std::uint8_t(p));
   }
-  // Pixels of exactly this colour.
-  int Count(TColor colour) const {
+  // Pixels of exactly this colour (within `area`).
+  int Count(TColor colour) const { return Count(colour, RECT{0, 0, width_, height_}); }
+  int Count(TColor colour, const RECT& area) const {
     int n = 0;
-    for (int y = 0; y < height_; ++y)
-      for (int x = 0; x < width_; ++x) n += At(x, y) == colour;
+    for (int y = area.top; y < area.bottom; ++y)
+      for (int x = area.left; x < area.right; ++x) n += At(x, y) == colour;
     return n;
   }
   // The smallest rectangle holding every pixel of `colour` (empty when none).
@@ -167,6 +170,11 @@ inline int ButtonFrameShown(HWND wnd) {
     if (c == kButtonFrame[i]) return i;
   return 0;
 }
+
+// The frame of a button that is neither hot nor pressed: 4 while it has the
+// focus. (The focus follows the activation, which other programs on a shared
+// desktop may take at any moment.)
+inline int FocusFrame(HWND wnd) { return GetFocus() == wnd ? 4 : 1; }
 
 // --- Windows -------------------------------------------------------------------
 

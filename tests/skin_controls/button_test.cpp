@@ -42,7 +42,7 @@ TEST_F(ButtonTest, FrameOfEachState) {
   EXPECT_EQ(ButtonFrameShown(button_), 2);
   EXPECT_EQ(GetFocus(), button_);
   Send(WM_LBUTTONUP);
-  EXPECT_EQ(ButtonFrameShown(button_), 4);  // focused, no mouse over it
+  EXPECT_EQ(ButtonFrameShown(button_), FocusFrame(button_));  // focused, no mouse over it
 
   EnableWindow(button_, FALSE);
   Send(WM_MOUSEMOVE);
@@ -54,7 +54,7 @@ TEST_F(ButtonTest, FocusedAtAttachShowsAtOnce) {
   button_ = Child(wnd, L"BUTTON", L"OK", BS_PUSHBUTTON, RECT{20, 20, 120, 50}, kId);
   SetFocus(button_);
   Skin(wnd);
-  EXPECT_EQ(ButtonFrameShown(button_), 4);
+  EXPECT_EQ(ButtonFrameShown(button_), FocusFrame(button_));
 }
 
 TEST_F(ButtonTest, CaptionColourOfEachState) {
@@ -117,14 +117,14 @@ TEST_F(ButtonTest, SpaceBarPressesAndClicksOtherKeysDoNothing) {
   Pump();
   Send(WM_KEYDOWN, 'A', 0);
   Send(WM_KEYUP, 'A', 0);
-  EXPECT_EQ(ButtonFrameShown(button_), 4);
+  EXPECT_EQ(ButtonFrameShown(button_), FocusFrame(button_));
   EXPECT_TRUE(Commands().empty());
 
   Send(WM_KEYDOWN, VK_SPACE, 0);
   EXPECT_EQ(ButtonFrameShown(button_), 2);
   EXPECT_TRUE(Commands().empty());
   Send(WM_KEYUP, VK_SPACE, 0);
-  EXPECT_EQ(ButtonFrameShown(button_), 4);
+  EXPECT_EQ(ButtonFrameShown(button_), FocusFrame(button_));
   ASSERT_EQ(Commands().size(), 1u);  // the button's own click
   EXPECT_EQ(LOWORD(Commands()[0].WParam), kId);
 }
