@@ -93,7 +93,12 @@ ensure_prefix() {
 
 # One long-lived wineserver for a whole run, so that no process waits for it to exit.
 start_wineserver() {
-  wineserver -p >/dev/null 2>&1 </dev/null
+  if ! wineserver -p >/dev/null 2>&1 </dev/null; then
+    # A server is running already, e.g. the short-lived one of the prefix set-up:
+    # let it end, then start ours (a persistent one of another run stays in use).
+    timeout 15 wineserver -w >/dev/null 2>&1 </dev/null || true
+    wineserver -p >/dev/null 2>&1 </dev/null || true
+  fi
   (wine wineboot </dev/null >/dev/null 2>&1 &)
 }
 
