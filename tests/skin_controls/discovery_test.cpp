@@ -186,7 +186,10 @@ void CALLBACK LookAtBox(HWND, UINT, UINT_PTR id, DWORD) {
   const HWND box = FindWindowW(L"#32770", L"Tavrin box");
   skin::TWinSkinForm* companion = box ? skin::SkinManage()->FindForm(box) : nullptr;
   if (!companion || companion->SkinState != skin::ssRunning) {
-    if (++boxTicks > 50) KillTimer(nullptr, id);
+    if (++boxTicks > 50) {  // give up, but never leave the box waiting for a user
+      KillTimer(nullptr, id);
+      if (box) PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
     return;
   }
   KillTimer(nullptr, id);
