@@ -10,12 +10,6 @@ namespace {
 
 constexpr DWORD kButtonTypeFlags = BS_TYPEMASK | BS_LEFTTEXT;
 
-TAlignment AlignmentFromValue(const TPropertyValue& value) {
-  return value.AsEnum<TAlignment>({{"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}});
-}
-
-DWORD LeftText(TAlignment alignment) { return alignment == taLeftJustify ? BS_LEFTTEXT : 0; }
-
 // Height of a line of `font`.
 int LineHeight(const TFont& font) {
   HDC screen = GetDC(nullptr);
@@ -113,23 +107,32 @@ bool TButton::SetProperty(std::string_view name, const TPropertyValue& value, TR
   return true;
 }
 
+// ------------------------------------------------------------- TMarkButton
+
+void TMarkButton::SetAlignment(TAlignment alignment) {
+  if (alignment == alignment_) return;
+  alignment_ = alignment;
+  UpdateButtonStyle();
+}
+
+void TMarkButton::ShowCheckState() {
+  if (HandleAllocated()) SendMessageW(Handle(), BM_SETCHECK, CheckState(), 0);
+}
+
+bool TMarkButton::SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) {
+  if (name != "Alignment") return TButtonControl::SetProperty(name, value, reader);
+  SetAlignment(value.AsEnum<TAlignment>({{"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}}));
+  return true;
+}
+
 // --------------------------------------------------------------- TCheckBox
 
-TCheckBox::TCheckBox(TComponent* owner) : TButtonControl(owner) { StoreBounds(0, 0, 97, 17); }
-
-// BS_3STATE: the box never changes its state by itself; Clicked decides.
-DWORD TCheckBox::ButtonStyle() const { return BS_3STATE | LeftText(alignment_); }
+TCheckBox::TCheckBox(TComponent* owner) : TMarkButton(owner) { StoreBounds(0, 0, 97, 17); }
 
 void TCheckBox::SetState(TCheckBoxState state) {
   if (state == state_) return;
   state_ = state;
-  if (HandleAllocated()) SendMessageW(Handle(), BM_SETCHECK, WPARAM(state_), 0);
-}
-
-void TCheckBox::SetAlignment(TAlignment alignment) {
-  if (alignment == alignment_) return;
-  alignment_ = alignment;
-  UpdateButtonStyle();
+  ShowCheckState();
 }
 
 void TCheckBox::Clicked() {
@@ -141,28 +144,23 @@ void TCheckBox::Clicked() {
   Click();
 }
 
-void TCheckBox::WindowCreated() { SendMessageW(Handle(), BM_SETCHECK, WPARAM(state_), 0); }
-
 bool TCheckBox::SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) {
   if (name == "State")
     SetState(value.AsEnum<TCheckBoxState>({{"cbUnchecked", cbUnchecked}, {"cbChecked", cbChecked}, {"cbGrayed", cbGrayed}}));
   else if (name == "Checked") SetChecked(value.AsBool());
   else if (name == "AllowGrayed") AllowGrayed = value.AsBool();
-  else if (name == "Alignment") SetAlignment(AlignmentFromValue(value));
-  else return TButtonControl::SetProperty(name, value, reader);
+  else return TMarkButton::SetProperty(name, value, reader);
   return true;
 }
 
 // ------------------------------------------------------------ TRadioButton
 
-TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner) { StoreBounds(0, 0, 113, 17); }
-
-DWORD TRadioButton::ButtonStyle() const { return BS_RADIOBUTTON | LeftText(alignment_); }
+TRadioButton::TRadioButton(TComponent* owner) : TMarkButton(owner) { StoreBounds(0, 0, 113, 17); }
 
 void TRadioButton::SetChecked(bool value) {
   if (value == checked_) return;
   checked_ = value;
-  if (HandleAllocated()) SendMessageW(Handle(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+  ShowCheckState();
   if (!value || !Parent()) return;
   for (int i = 0; i < Parent()->ControlCount(); ++i) {
     auto* other = dynamic_cast<TRadioButton*>(Parent()->Controls(i));
@@ -170,25 +168,14 @@ void TRadioButton::SetChecked(bool value) {
   }
 }
 
-void TRadioButton::SetAlignment(TAlignment alignment) {
-  if (alignment == alignment_) return;
-  alignment_ = alignment;
-  UpdateButtonStyle();
-}
-
 void TRadioButton::Clicked() {
   SetChecked(true);
   Click();
 }
 
-void TRadioButton::WindowCreated() {
-  SendMessageW(Handle(), BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
 bool TRadioButton::SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) {
-  if (name == "Checked") SetChecked(value.AsBool());
-  else if (name == "Alignment") SetAlignment(AlignmentFromValue(value));
-  else return TButtonControl::SetProperty(name, value, reader);
+  if (name != "Checked") return TMarkButton::SetProperty(name, value, reader);
+  SetChecked(value.AsBool());
   return true;
 }
 

@@ -62,10 +62,34 @@ class TButton : public TButtonControl {
 
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
+// A button with a mark beside its caption: check boxes and radio buttons.
+// Alignment taLeftJustify puts the caption left of the mark.
+class TMarkButton : public TButtonControl {
+ public:
+  using TButtonControl::TButtonControl;
+  std::string ClassName() const override { return "TMarkButton"; }
+
+  TAlignment Alignment() const { return alignment_; }
+  void SetAlignment(TAlignment alignment);
+
+  bool SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) override;
+
+ protected:
+  // BS_LEFTTEXT when the caption goes left of the mark.
+  DWORD MarkSide() const { return alignment_ == taLeftJustify ? BS_LEFTTEXT : 0; }
+  // The state as BM_SETCHECK takes it.
+  virtual WPARAM CheckState() const = 0;
+  // Shows the state on the window.
+  void ShowCheckState();
+  void WindowCreated() override { ShowCheckState(); }
+
+ private:
+  TAlignment alignment_ = taRightJustify;
+};
+
 // A check box with two or three states. A click steps unchecked -> checked
-// -> (grayed, when AllowGrayed) -> unchecked. Alignment taLeftJustify puts
-// the caption left of the box.
-class TCheckBox : public TButtonControl {
+// -> (grayed, when AllowGrayed) -> unchecked.
+class TCheckBox : public TMarkButton {
  public:
   explicit TCheckBox(TComponent* owner);
   std::string ClassName() const override { return "TCheckBox"; }
@@ -75,42 +99,37 @@ class TCheckBox : public TButtonControl {
   bool Checked() const { return state_ == cbChecked; }
   void SetChecked(bool value) { SetState(value ? cbChecked : cbUnchecked); }
   bool AllowGrayed = false;
-  TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment alignment);
 
   bool SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) override;
 
  protected:
-  DWORD ButtonStyle() const override;
+  // BS_3STATE: the box never changes its state by itself; Clicked decides.
+  DWORD ButtonStyle() const override { return BS_3STATE | MarkSide(); }
+  WPARAM CheckState() const override { return WPARAM(state_); }
   void Clicked() override;
-  void WindowCreated() override;
 
  private:
   TCheckBoxState state_ = cbUnchecked;
-  TAlignment alignment_ = taRightJustify;
 };
 
 // A radio button; checking one unchecks the other radio buttons of its parent.
-class TRadioButton : public TButtonControl {
+class TRadioButton : public TMarkButton {
  public:
   explicit TRadioButton(TComponent* owner);
   std::string ClassName() const override { return "TRadioButton"; }
 
   bool Checked() const { return checked_; }
   void SetChecked(bool value);
-  TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment alignment);
 
   bool SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) override;
 
  protected:
-  DWORD ButtonStyle() const override;
+  DWORD ButtonStyle() const override { return BS_RADIOBUTTON | MarkSide(); }
+  WPARAM CheckState() const override { return checked_ ? BST_CHECKED : BST_UNCHECKED; }
   void Clicked() override;
-  void WindowCreated() override;
 
  private:
   bool checked_ = false;
-  TAlignment alignment_ = taRightJustify;
 };
 
 // A framed container with a caption (a BS_GROUPBOX window).

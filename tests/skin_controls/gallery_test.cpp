@@ -4,22 +4,13 @@
 #include <cstdlib>
 
 #include "ControlTestSupport.h"
+#include "support/OurSkin.h"
 #include "ui/Panel.h"
 #include "ui/ToolBar.h"
 
 namespace {
 
 using namespace control_test;
-
-std::unique_ptr<skin::TSkinData> OurSkin() {
-  auto data = std::make_unique<skin::TSkinData>(nullptr);
-  HRSRC found = FindResourceW(nullptr, L"TAVRINSKIN", reinterpret_cast<LPCWSTR>(RT_RCDATA));
-  if (!found) return data;
-  const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(nullptr, found)));
-  ui::TMemoryStream stream{skin_test::Bytes(bytes, bytes + SizeofResource(nullptr, found))};
-  data->LoadFromStored(stream);
-  return data;
-}
 
 // A 16 x 16 glyph of `count` images: a filled square in each image's
 // colour on the key colour (the bottom-left pixel, so transparent).
@@ -49,7 +40,7 @@ class GalleryTest : public ControlTest {
 };
 
 TEST_F(GalleryTest, EveryButtonKindWithOurSkin) {
-  data_ = OurSkin();
+  data_ = test_support::OurSkin();
   ASSERT_FALSE(data_->Empty);
   form_ = NewForm();
   form_->SetBounds(60, 40, 640, 440);

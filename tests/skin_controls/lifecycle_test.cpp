@@ -45,11 +45,19 @@ TEST_F(LifecycleTest, DetachGivesBackProceduresAndColours) {
   RedrawWindow(check->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   EXPECT_EQ(TShot(check->Handle()).Count(kCheckFrame[2]), 0);
 
+  // A new skin's face colour reaches the controls that took the old one.
+  skin::TWinSkinForm& reskinned = Skin(form);
+  data_->ButtonFaceColour = RGBColor(1, 2, 3);
+  reskinned.Reskin();
+  EXPECT_EQ(check->Color(), RGBColor(1, 2, 3));
+  Unskin();
+  EXPECT_EQ(check->Color(), ui::clRed);
+
   // A window companion being torn down leaves the skin colour on.
   skin::TWinSkinForm& again = Skin(form);
   again.SkinState = skin::ssDestroying;
   again.Detach();
-  EXPECT_EQ(check->Color(), kFace);
+  EXPECT_EQ(check->Color(), RGBColor(1, 2, 3));
   (void)companion;
 }
 
