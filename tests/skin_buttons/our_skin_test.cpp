@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ButtonTestSupport.h"
+#include "support/OurSkin.h"
 #include "skin/draw/ScratchBitmap.h"
 
 namespace {
@@ -11,15 +12,7 @@ using namespace button_test;
 
 constexpr COLORREF kIconColour = RGB(40, 160, 60);
 
-std::unique_ptr<skin::TSkinData> OurSkin() {
-  auto data = std::make_unique<skin::TSkinData>(nullptr);
-  HRSRC found = FindResourceW(nullptr, L"TAVRINSKIN", reinterpret_cast<LPCWSTR>(RT_RCDATA));
-  if (!found) return data;
-  const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(nullptr, found)));
-  ui::TMemoryStream stream{skin_test::Bytes(bytes, bytes + SizeofResource(nullptr, found))};
-  data->LoadFromStored(stream);
-  return data;
-}
+using test_support::OurSkin;
 
 // The pixels of `area` in `dc`.
 std::unique_ptr<ui::TBitmap> Grab(HDC dc, const RECT& area) {

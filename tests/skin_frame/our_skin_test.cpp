@@ -3,21 +3,13 @@
 #include <cstdlib>
 
 #include "FrameTestSupport.h"
+#include "support/OurSkin.h"
 
 namespace {
 
 using namespace frame_test;
 
-// Our stored skin, from this program's resources.
-std::unique_ptr<skin::TSkinData> OurSkin() {
-  auto data = std::make_unique<skin::TSkinData>(nullptr);
-  HRSRC found = FindResourceW(nullptr, L"TAVRINSKIN", reinterpret_cast<LPCWSTR>(RT_RCDATA));
-  if (!found) return data;
-  const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(nullptr, found)));
-  ui::TMemoryStream stream{skin_test::Bytes(bytes, bytes + SizeofResource(nullptr, found))};
-  data->LoadFromStored(stream);
-  return data;
-}
+using test_support::OurSkin;
 
 TEST_F(FrameTest, OurSkinFramesTheWindow) {
   auto data = OurSkin();
