@@ -103,6 +103,9 @@ class TSkinManage : public ui::TObject {
   // The MDI children are maximised (or not): their caption buttons and
   // regions follow.
   void SetMdiMax(bool value);
+  // The popup-menu companion whose window shows `menu` (the last one bound
+  // to it), or null.
+  TWinSkinPopMenu* FindPopupMenu(HMENU menu) const;
   // The cached background of the popup-menu window showing `menu`, or null.
   ui::TBitmap* PopupBackground(HMENU menu) const;
   // The scroll-bar library's detach for a window; 0 without the library.

@@ -266,11 +266,18 @@ void TSkinManage::SetMdiMax(bool value) {
   SkinTrace(value ? "***** SetMdiMax True" : "***** SetMdiMax False");
 }
 
-ui::TBitmap* TSkinManage::PopupBackground(HMENU menu) const {
-  ui::TBitmap* found = nullptr;
+TWinSkinPopMenu* TSkinManage::FindPopupMenu(HMENU menu) const {
+  // Popups not yet bound to a menu have 0 and never answer for one.
+  if (!menu) return nullptr;
+  TWinSkinPopMenu* found = nullptr;
   for (TWinSkinPopMenu* popup : PopupMenus)
-    if (popup->MenuHandle == menu) found = &popup->Background;
+    if (popup->MenuHandle == menu) found = popup;
   return found;
+}
+
+ui::TBitmap* TSkinManage::PopupBackground(HMENU menu) const {
+  TWinSkinPopMenu* popup = FindPopupMenu(menu);
+  return popup ? &popup->Background : nullptr;
 }
 
 int TSkinManage::ScrollBarUninit(HWND wnd) {
