@@ -5,6 +5,7 @@
 #include "ui/Image.h"
 #include "ui/Panel.h"
 #include "ui/StdCtrls.h"
+#include "ui/TabCtrls.h"
 #include "ui/Timer.h"
 #include "ui/ToolBar.h"
 #include "ui/WebBrowser.h"
@@ -25,6 +26,9 @@ void RegisterStandardClasses() {
     RegisterComponentClass<TBitBtn>("TBitBtn");
     RegisterComponentClass<TSpeedButton>("TSpeedButton");
     RegisterComponentClass<TToolBar>("TToolBar");
+    RegisterComponentClass<TTabControl>("TTabControl");
+    RegisterComponentClass<TPageControl>("TPageControl");
+    RegisterComponentClass<TTabSheet>("TTabSheet");
     return true;
   }();
   (void)registered;

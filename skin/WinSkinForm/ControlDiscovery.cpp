@@ -14,11 +14,13 @@
 #include "skin/WinSubClass/SkinButton.h"
 #include "skin/WinSubClass/SkinCheckBox.h"
 #include "skin/WinSubClass/SkinSpeedButton.h"
+#include "skin/WinSubClass/SkinTab.h"
 #include "skin/draw/WindowText.h"
 #include "ui/Buttons.h"
 #include "ui/Form.h"
 #include "ui/Panel.h"
 #include "ui/StdCtrls.h"
+#include "ui/TabCtrls.h"
 #include "ui/TextConv.h"
 #include "ui/ToolBar.h"
 
@@ -37,7 +39,7 @@ enum class TKind {
   CheckBox,     // TSkinCheckBox
   RadioButton,  // TSkinRadioButton
   Box,          // TSkinBox: panels, group boxes, radio groups (later)
-  Tab,          // TSkinTab (later)
+  Tab,          // TSkinTab
   TrackBar,     // TSkinTrackBar (later)
   UpDown,       // TSkinUpDown (later)
   StatusBar,    // TSkinStatusBar (later)
@@ -55,6 +57,7 @@ std::unique_ptr<TSkinControl> NewCompanion(TKind kind, TWinSkinForm& form) {
     case TKind::BitButton: return std::make_unique<TSkinBitButton>(&form);
     case TKind::CheckBox: return std::make_unique<TSkinCheckBox>(&form);
     case TKind::RadioButton: return std::make_unique<TSkinRadioButton>(&form);
+    case TKind::Tab: return std::make_unique<TSkinTab>(&form);
     default: return nullptr;
   }
 }
@@ -176,11 +179,11 @@ void EmbeddedForm(TDiscovery& d, const TItem& item) {
 // The first row whose match and gate hold takes the component; a row whose
 // gate fails lets the later rows try. Which classes of this library each row
 // stands for:
-//   7 TCheckBox, 10 TRadioGroup, 12 TPanel and TGroupBox, 13 TRadioButton,
+//   3 TPageControl, 6 TTabControl, 7 TCheckBox, 10 TRadioGroup, 12 TPanel and TGroupBox, 13 TRadioButton,
 //   23 TBitBtn, 24 TSpeedButton, 30 TButton (and TBitBtn without xcBitBtn),
 //   39 TForm; TToolBar (window class "TTOOLBAR") is row 2.
 // The rows marked "none here" stand for kinds of control this library has
-// not got (page and tab controls, status and progress bars, list views, scroll
+// not got (status and progress bars, list views, scroll
 // bar controls, combo boxes, edits, further containers); they keep their
 // place, gate and companion for when it has.
 const std::array<TRow, 39>& Rows() {
@@ -188,10 +191,10 @@ const std::array<TRow, 39>& Rows() {
   static const std::array<TRow, 39> rows{{
       /*  1 */ {[](const TItem& i) { return i.Name == "TDBCOMBOBOXEH"; }, kNoGate, nullptr, Nothing},
       /*  2 */ {[](const TItem& i) { return i.Name == "TTOOLBAR"; }, kNoGate, nullptr, FlatToolBar},
-      /*  3 */ {Never /* page control: none here */, xcTab, TabsPresent, AttachTab},
+      /*  3 */ {Is<ui::TPageControl>, xcTab, TabsPresent, AttachTab},
       /*  4 */ {[](const TItem& i) { return i.Name == "TTABBEDNOTEBOOK"; }, xcTab, TabsPresent, AttachTab},
       /*  5 */ {[](const TItem& i) { return i.Name == "TMVCPANEL"; }, kNoGate, nullptr, Recurse},
-      /*  6 */ {Never /* tab control: none here */, xcTab, TabsPresent, AttachTab},
+      /*  6 */ {Is<ui::TTabControl>, xcTab, TabsPresent, AttachTab},
       /*  7 */ {Is<ui::TCheckBox>, xcButton, nullptr, AttachKind<CheckBox, true>},
       /*  8 */ {[](const TItem& i) { return i.Name == "TTRACKBAR"; }, xcCheckBox, nullptr, AttachKind<TrackBar, false>},
       /*  9 */ {[](const TItem& i) { return i.Name == "TUPDOWN"; }, xcCheckBox, nullptr, AttachKind<UpDown, false>},
