@@ -1,6 +1,7 @@
 // Skinned tab controls over their lifetime: discovery (framework page and
 // tab controls, bare windows, owner-drawn ones left alone), a skin change,
 // bad skin data, and detaching.
+#include "skin_form/HandleCounts.h"
 #include "skin_tabs/TabTestSupport.h"
 #include "ui/FormReader.h"
 #include "ui/StandardClasses.h"
@@ -95,13 +96,19 @@ TEST_F(TabTest, DetachPutsBackTheWindowProcedures) {
   ASSERT_NE(arrows, nullptr);
   const LONG_PTR tabProc = GetWindowLongPtrW(tab, GWLP_WNDPROC);
   const LONG_PTR arrowsProc = GetWindowLongPtrW(arrows, GWLP_WNDPROC);
-  for (int round = 0; round < 3; ++round) {
+  DWORD objects = 0;
+  for (int round = 0; round < 4; ++round) {
     Skin(parent);
     Paint(tab);
     EXPECT_NE(GetWindowLongPtrW(tab, GWLP_WNDPROC), tabProc);
     Unskin();
     EXPECT_EQ(GetWindowLongPtrW(tab, GWLP_WNDPROC), tabProc);
     EXPECT_EQ(GetWindowLongPtrW(arrows, GWLP_WNDPROC), arrowsProc);
+    // Rounds after the first (which may set up caches) leave no GDI object behind.
+    if (round == 1) objects = handle_counts::GdiObjects();
+    if (round == 3) {
+      EXPECT_EQ(handle_counts::GdiObjects(), objects);
+    }
   }
 }
 
