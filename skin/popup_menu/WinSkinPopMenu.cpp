@@ -10,7 +10,12 @@ namespace skin {
 TWinSkinPopMenu* PendingPopup = nullptr;
 
 void BindPendingPopup(HMENU menu) {
-  if (!PendingPopup) return;
+  if (!PendingPopup || !menu) return;
+  // A menu whose window is known already is not this popup's: an item of an
+  // open parent menu was redrawn (its selection) after a sub-menu's frame.
+  const TSkinManage* manager = SkinManage();
+  if (TWinSkinPopMenu* bound = manager ? manager->FindPopupMenu(menu) : nullptr; bound && bound != PendingPopup)
+    return;
   PendingPopup->MenuHandle = menu;
   PendingPopup = nullptr;
 }
@@ -99,6 +104,11 @@ void TWinSkinPopMenu::BuildBackground() {
 }
 
 void TWinSkinPopMenu::MarkPendingIfUnbound() {
+  if (MenuHandle) return;
+  // The menu window tells its menu where the system answers MN_GETHMENU;
+  // otherwise the first item drawn after this paint names it.
+  MenuHandle = reinterpret_cast<HMENU>(SendMessageW(Handle, MN_GETHMENU, 0, 0));
+  if (!IsMenu(MenuHandle)) MenuHandle = nullptr;
   if (!MenuHandle) PendingPopup = this;
 }
 

@@ -7,9 +7,9 @@
 // the same image: the item painter finds it by the menu the window shows
 // (TSkinManage::PopupBackground).
 //
-// Which menu a window shows is learned late: the system does not tell the
-// window. A popup that paints without knowing it becomes PendingPopup, and the
-// first item drawn after that names the menu (BindPendingPopup).
+// Which menu a window shows is learned at its first paint: the menu window
+// answers MN_GETHMENU. Where it does not, the popup becomes PendingPopup and
+// the first item drawn after that names the menu (BindPendingPopup).
 #pragma once
 
 #include <windows.h>

@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/popup_menu/WinSkinPopMenu.h"
@@ -122,13 +124,19 @@ class PopupTest : public ::testing::Test {
   HWND Window() const { return window_->Get(); }
 
   // Opens `menu` at (x, y) from `owner`; `look` runs inside the menu loop on
-  // the newest popup window, and the menu is closed after it. Further steps
-  // (keys) may be given: each runs at the next timer tick, the look last.
+  // the newest popup window, and the menu is closed after it.
   static void Track(HMENU menu, HWND owner, const std::function<void(HWND popup)>& look, int x = 200, int y = 150,
                     UINT flags = TPM_LEFTALIGN) {
-    Step() = look;
+    TrackSteps(menu, owner, {look}, x, y, flags);
+  }
+  // The same with several steps, one per timer tick (keys posted in one are
+  // handled before the next); the menu is closed after the last.
+  static void TrackSteps(HMENU menu, HWND owner, std::vector<std::function<void(HWND popup)>> steps, int x = 200,
+                         int y = 150, UINT flags = TPM_LEFTALIGN) {
+    Steps() = std::move(steps);
     SetTimer(nullptr, 0, 150, &OnTimer);
     TrackPopupMenu(menu, flags | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+    Steps().clear();
     PumpFor(30);
   }
 
@@ -157,15 +165,20 @@ class PopupTest : public ::testing::Test {
   skin::TSkinManage* manager_ = nullptr;
 
  private:
-  static std::function<void(HWND)>& Step() {
-    static std::function<void(HWND)> step;
-    return step;
+  static std::vector<std::function<void(HWND)>>& Steps() {
+    static std::vector<std::function<void(HWND)>> steps;
+    return steps;
   }
   static void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
-    const auto step = std::exchange(Step(), nullptr);
-    if (step) step(NewestPopup());
-    EndMenu();
+    auto& steps = Steps();
+    if (!steps.empty()) {
+      const auto step = steps.front();
+      steps.erase(steps.begin());
+      if (step) step(NewestPopup());
+    }
+    if (steps.empty()) EndMenu();
+    else SetTimer(nullptr, 0, 150, &OnTimer);
   }
 };
 

@@ -12,7 +12,11 @@ using namespace popup_test;
 TEST_F(PopupTest, TheFrameBandComesFromTheMenuBackgroundAndTheItemsStayTheSystems) {
   TPlainMenu menu({L"One", L"Two", L"Three"});
   TLook look;
-  Track(menu.Get(), Window(), [&](HWND popup) { look = LookAt(popup); });
+  SIZE background{-1, -1};
+  Track(menu.Get(), Window(), [&](HWND popup) {
+    look = LookAt(popup);
+    if (const ui::TBitmap* b = manager_->PopupBackground(menu.Get())) background = SIZE{b->Width(), b->Height()};
+  });
   ASSERT_NE(look.Popup, nullptr);
   const int w = look.Pixels.Width, h = look.Pixels.Height;
   ASSERT_GT(w, 20);
@@ -28,8 +32,12 @@ TEST_F(PopupTest, TheFrameBandComesFromTheMenuBackgroundAndTheItemsStayTheSystem
   }
   // Inside the band the system's items: never the background's centre.
   EXPECT_NE(look.Pixels.At(w / 2, h / 2), kBackCentre);
-  // A menu whose items are not ours binds to nothing.
-  EXPECT_EQ(look.Bound, nullptr);
+  // The window told its menu: the background is found by it.
+  EXPECT_EQ(look.Bound, menu.Get());
+  EXPECT_EQ(background.cx, w);
+  EXPECT_EQ(background.cy, h);
+  // Gone with its window.
+  EXPECT_EQ(manager_->PopupBackground(menu.Get()), nullptr);
 }
 
 TEST_F(PopupTest, PrintingPaintsTheWholeBackgroundAndLetsTheSystemPrintOnlyInside) {
