@@ -1,0 +1,201 @@
+#include "skin/WinSubClass/SkinUpDown.h"
+
+#include <commctrl.h>
+
+#include <array>
+#include <initializer_list>
+
+#include "skin/WinSkinData/SkinData.h"
+#include "skin/draw/SkinDraw.h"
+#include "ui/GdiHandles.h"
+
+namespace skin {
+
+namespace {
+
+// One pen stroke: a MoveTo to the first point, a LineTo to each further one
+// (the end point of a LineTo is not drawn). Offsets from the arrow's centre.
+using TStroke = std::initializer_list<POINT>;
+
+const std::array<std::initializer_list<TStroke>, 4>& ArrowStrokes() {
+  static const std::array<std::initializer_list<TStroke>, 4> strokes{{
+      // up
+      {{{0, 0}, {0, -1}},
+       {{1, 1}, {4, 4}},
+       {{0, 1}, {3, 4}},
+       {{0, 2}, {2, 4}},
+       {{-1, 1}, {-4, 4}},
+       {{0, 2}, {-3, 4}},
+       {{0, 1}, {-2, 4}}},
+      // down
+      {{{0, 3}, {0, 4}},
+       {{1, 2}, {4, -1}},
+       {{0, 2}, {3, -1}},
+       {{0, 1}, {2, 0}},
+       {{-1, 2}, {-4, -1}},
+       {{0, 2}, {-3, -1}},
+       {{0, 1}, {-2, 0}}},
+      // left
+      {{{0, 0}, {1, 2}, {1, -2}, {-1, 0}, {1, 2}}},
+      // right
+      {{{0, 0}, {-1, 2}, {-1, -2}, {1, 0}, {-1, 2}}},
+  }};
+  return strokes;
+}
+
+bool ValidDirection(int direction) { return direction >= udUp && direction <= udRight; }
+
+}  // namespace
+
+int UpDownFrame(int direction, int state) {
+  const int index = direction * 4 + state;
+  return direction >= udLeft ? index - 8 : index;
+}
+
+// --- Messages ------------------------------------------------------------------
+
+bool TSkinUpDown::BeforeDefault(ui::TMessage& message) {
+  switch (message.Msg) {
+    case WM_PAINT:
+      HandlePaint(message);
+      return false;
+    case WM_ERASEBKGND:
+      message.Result = 1;  // the paint covers everything
+      return false;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      CallDefault(message);  // the control steps and starts its own auto-repeat
+      MouseState |= msDown;
+      Redraw();
+      return false;
+    case WM_LBUTTONUP:
+      MouseState &= ~unsigned(msDown);
+      CallDefault(message);
+      Redraw();
+      return false;
+    default:
+      return true;
+  }
+}
+
+void TSkinUpDown::AfterDefault(ui::TMessage& message) {
+  switch (message.Msg) {
+    case WM_CAPTURECHANGED:
+    case WM_CANCELMODE:
+      // The control lost the mouse before the release reached it (another
+      // window took the capture): the press is over all the same.
+      Released();
+      break;
+    default:
+      TSkinControl::AfterDefault(message);
+      break;
+  }
+}
+
+void TSkinUpDown::Released() {
+  if (!(MouseState & msDown)) return;
+  MouseState &= ~unsigned(msDown);
+  Redraw();
+}
+
+// --- Painting ------------------------------------------------------------------
+
+int TSkinUpDown::ButtonState(bool cursorInOther) const {
+  if (!Enabled) return usDisabled;
+  if (cursorInOther) return usNormal;
+  if (MouseState & msDown) return usPressed;
+  if (MouseState & msHot) return usHot;
+  return usNormal;
+}
+
+TDataSkinBorder* TSkinUpDown::SkinImage(bool horizontal) const {
+  TDataSkinBorder* image = horizontal ? SkinData->UpDownHorz.get() : SkinData->UpDownVert.get();
+  if (!image || image->Bitmap2.Empty()) return nullptr;
+  return image;
+}
+
+void TSkinUpDown::PaintSkin(HDC dc, const RECT& rect) {
+  if (!SkinData || !Handle) return;
+  RECT c{};
+  GetClientRect(Handle, &c);
+  if (IsEmptyArea(c)) return;
+  ui::TBitmap face;
+  face.SetSize(c.right, c.bottom);
+  HDC faceDC = face.Canvas().Handle();
+  FillFace(faceDC, c);
+  if (InEdit) InflateRect(&c, -1, -1);
+
+  POINT p{};
+  GetCursorPos(&p);
+  ScreenToClient(Handle, &p);
+  const LONG_PTR style = GetWindowLongPtrW(Handle, GWL_STYLE);
+  Enabled = (style & WS_DISABLED) == 0;
+  const bool horizontal = (style & UDS_HORZ) != 0;
+
+  RECT first = c, second = c;
+  int firstDirection = udUp, secondDirection = udDown;
+  bool cursorInSecond = false;
+  if (horizontal) {
+    const LONG split = c.left + (c.right - c.left) / 2;
+    first.right = second.left = split;
+    firstDirection = udLeft;
+    secondDirection = udRight;
+    cursorInSecond = p.x >= split;
+  } else {
+    const LONG split = c.top + (c.bottom - c.top) / 2;
+    first.bottom = second.top = split;
+    cursorInSecond = p.y >= split;
+  }
+  const int firstState = ButtonState(cursorInSecond);
+  const int secondState = ButtonState(!cursorInSecond);
+
+  if (TDataSkinBorder* image = SkinImage(horizontal)) {
+    DrawUpDownButton(faceDC, *image, first, firstDirection, firstState);
+    DrawUpDownButton(faceDC, *image, second, secondDirection, secondState);
+  } else {
+    DrawPlainUpDownButton(faceDC, first, firstDirection, firstState);
+    DrawPlainUpDownButton(faceDC, second, secondDirection, secondState);
+  }
+  BitBlt(dc, rect.left, rect.top, c.right, c.bottom, faceDC, 0, 0, SRCCOPY);
+}
+
+void TSkinUpDown::DrawUpDownButton(HDC dc, TDataSkinBorder& image, const RECT& button, int direction,
+                                   int state) const {
+  if (IsEmptyArea(button)) return;
+  const int frame = UpDownFrame(direction, state);
+  DrawImageFrame(dc, button, image.Bitmap, true, 8, frame);
+  if (image.Bitmap2.Empty()) return;
+  const int glyphWidth = image.Bitmap2.Width() / 8;
+  const int glyphHeight = image.Bitmap2.Height();
+  if (glyphWidth <= 0) return;  // a glyph strip narrower than its eight frames has no glyph
+  RECT glyph{};
+  glyph.left = button.left + (RectWidth(button) - glyphWidth) / 2;
+  glyph.top = button.top + (RectHeight(button) - glyphHeight) / 2;
+  glyph.right = glyph.left + glyphWidth;
+  glyph.bottom = glyph.top + glyphHeight;
+  DrawImageFrame(dc, glyph, image.Bitmap2, true, 8, frame);
+}
+
+void TSkinUpDown::DrawPlainUpDownButton(HDC dc, const RECT& button, int direction, int state) const {
+  if (IsEmptyArea(button) || !ValidDirection(direction)) return;
+  const bool raised = state == usNormal || state == usDisabled;
+  ui::BrushHandle brush(CreateSolidBrush(Rgb(raised ? SkinData->ButtonFaceColour : SkinData->ButtonShadowColour)));
+  ui::PenHandle pen(CreatePen(PS_SOLID, 1, Rgb(SkinData->ButtonDkShadowColour)));
+  ui::SelectGuard selectBrush(dc, brush.Get());
+  ui::SelectGuard selectPen(dc, pen.Get());
+  Rectangle(dc, button.left, button.top, button.right, button.bottom);
+
+  const int x = button.left + RectWidth(button) / 2;
+  int y = button.top + RectHeight(button) / 2;
+  if (direction == udUp || direction == udDown) y -= 2;
+  for (const TStroke& stroke : ArrowStrokes()[std::size_t(direction)]) {
+    bool first = true;
+    for (const POINT& point : stroke) {
+      if (first) MoveToEx(dc, x + point.x, y + point.y, nullptr);
+      else LineTo(dc, x + point.x, y + point.y);
+      first = false;
+    }
+  }
+}
+
+}  // namespace skin
