@@ -1,12 +1,16 @@
 #include "ui/StandardClasses.h"
 
 #include "ui/Buttons.h"
+#include "ui/ComboBox.h"
+#include "ui/DateTimePicker.h"
+#include "ui/EditCtrls.h"
 #include "ui/FormReader.h"
 #include "ui/Image.h"
 #include "ui/Panel.h"
 #include "ui/StdCtrls.h"
 #include "ui/TabCtrls.h"
 #include "ui/Timer.h"
+#include "ui/UpDown.h"
 #include "ui/ToolBar.h"
 #include "ui/WebBrowser.h"
 
@@ -26,6 +30,12 @@ void RegisterStandardClasses() {
     RegisterComponentClass<TBitBtn>("TBitBtn");
     RegisterComponentClass<TSpeedButton>("TSpeedButton");
     RegisterComponentClass<TToolBar>("TToolBar");
+    RegisterComponentClass<TEdit>("TEdit");
+    RegisterComponentClass<TMemo>("TMemo");
+    RegisterComponentClass<TComboBox>("TComboBox");
+    RegisterComponentClass<TUpDown>("TUpDown");
+    RegisterComponentClass<TSpinEdit>("TSpinEdit");
+    RegisterComponentClass<TDateTimePicker>("TDateTimePicker");
     RegisterComponentClass<TTabControl>("TTabControl");
     RegisterComponentClass<TPageControl>("TPageControl");
     RegisterComponentClass<TTabSheet>("TTabSheet");
