@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "skin/WinSkinData/SkinData.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
+#include "skin/WinSubClass/SkinUpDown.h"
 #include "skin/draw/SkinDraw.h"
 
 namespace skin {
@@ -47,8 +49,14 @@ RECT FrameInside(const RECT& page, const ui::TBitmap& border, TTabOrientation or
 
 TSkinTab::TSkinTab(TWinSkinForm* owner) : TSkinControl(owner) {}
 
-TSkinTab::~TSkinTab() {
-  if (UpDown) UpDown->RemoveFreeNotification(this);
+TSkinTab::~TSkinTab() { TSkinTab::Detach(); }
+
+void TSkinTab::Detach() {
+  TSkinControl::Detach();
+  if (TSkinUpDown* arrows = std::exchange(UpDown, nullptr)) {
+    arrows->RemoveFreeNotification(this);
+    arrows->Release();
+  }
 }
 
 bool TSkinTab::AttachWindow(HWND wnd, TSkinData* skinData, ui::TCanvas* canvas) {
@@ -90,6 +98,17 @@ bool TSkinTab::FindTabUpDown() {
   if (!Handle) return false;
   const HWND wnd = FindWindowExW(Handle, nullptr, L"msctls_updown32", nullptr);
   if (!wnd) return false;
+  if (!UpDown && SkinData && Attached()) {
+    auto* arrows = new TSkinUpDown(OwnerForm());
+    if (arrows->AttachWindow(wnd, SkinData, Canvas)) {
+      if (TWinSkinForm* form = OwnerForm()) form->Controls.push_back(arrows);
+      arrows->FreeNotification(this);
+      UpDown = arrows;
+      InvalidateRect(wnd, nullptr, FALSE);
+    } else {
+      arrows->Release();
+    }
+  }
   return (StyleOf(wnd) & WS_VISIBLE) != 0;
 }
 

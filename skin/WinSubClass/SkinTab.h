@@ -30,6 +30,8 @@
 
 namespace skin {
 
+class TSkinUpDown;
+
 class TSkinTab : public TSkinControl {
  public:
   explicit TSkinTab(TWinSkinForm* owner);
@@ -37,6 +39,8 @@ class TSkinTab : public TSkinControl {
   std::string ClassName() const override { return "TSkinTab"; }
 
   bool AttachWindow(HWND wnd, TSkinData* skinData, ui::TCanvas* canvas) override;
+  // The scroll arrows' companion goes with the tab's.
+  void Detach() override;
   void PaintSkin(HDC dc, const RECT& rect) override;
   // A new skin: its images are taken again.
   void Reskin() override;
@@ -53,7 +57,7 @@ class TSkinTab : public TSkinControl {
   ui::TBitmap TabImage;     // Tabs' image, mirrored for tabs at the bottom
   ui::TBitmap BorderImage;  // its second image, mirrored or turned with the tabs
   ui::TBitmap Buffer;       // the strip, composed lying flat
-  TSkinControl* UpDown = nullptr;  // the scroll arrows' companion, once made
+  TSkinUpDown* UpDown = nullptr;  // the scroll arrows' companion, once made
 
  protected:
   void Notification(ui::TComponent* component, ui::TOperation operation) override;

@@ -131,13 +131,18 @@ inline TTabLook LookOfTab(const TShot& shot, HWND tab, int index) {
   }
 }
 
-// A tab control child of `parent` (a bare "SysTabControl32" window) with
-// `count` tabs "Tab 1".."Tab n", the sharp font, and tab 0 selected.
-inline HWND NewTabControl(HWND parent, DWORD style, RECT bounds, int count, int id = 10) {
+// The system's tab and up-down classes, ready for use.
+inline void InitTabClasses() {
   INITCOMMONCONTROLSEX icc{};
   icc.dwSize = sizeof(icc);
   icc.dwICC = ICC_TAB_CLASSES | ICC_UPDOWN_CLASS;
   InitCommonControlsEx(&icc);
+}
+
+// A tab control child of `parent` (a bare "SysTabControl32" window) with
+// `count` tabs "Tab 1".."Tab n", the sharp font, and tab 0 selected.
+inline HWND NewTabControl(HWND parent, DWORD style, RECT bounds, int count, int id = 10) {
+  InitTabClasses();
   const HWND tab = control_test::Child(parent, WC_TABCONTROLW, L"", style, bounds, id);
   for (int i = 0; i < count; ++i) {
     std::wstring text = L"Tab " + std::to_wstring(i + 1);

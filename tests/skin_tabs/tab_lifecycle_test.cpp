@@ -1,6 +1,9 @@
 // Skinned tab controls over their lifetime: discovery (framework page and
 // tab controls, bare windows, owner-drawn ones left alone), a skin change,
 // bad skin data, and detaching.
+#include <initializer_list>
+#include <vector>
+
 #include "skin_form/HandleCounts.h"
 #include "skin_tabs/TabTestSupport.h"
 #include "ui/FormReader.h"
@@ -41,6 +44,59 @@ TEST_F(TabTest, BareWindowsOwnerDrawnFixedTabsGetNoCompanion) {
   const std::size_t count = form.Controls.size();
   skin::DiscoverChildWindows(form);
   EXPECT_EQ(form.Controls.size(), count);
+}
+
+// A dialog (a "#32770" window made from a template) with a tab control drawn
+// by its owner and a plain one.
+class TTabDialog {
+ public:
+  TTabDialog() {
+    std::vector<WORD> t;
+    auto put = [&t](std::initializer_list<WORD> words) { t.insert(t.end(), words); };
+    auto putText = [&t](const wchar_t* text) {
+      for (; *text; ++text) t.push_back(WORD(*text));
+      t.push_back(0);
+    };
+    auto putDword = [&put](DWORD value) { put({LOWORD(value), HIWORD(value)}); };
+    putDword(WS_POPUP | WS_CAPTION | WS_VISIBLE);  // DLGTEMPLATE
+    putDword(0);
+    put({2, 0, 0, 220, 160, 0, 0});  // items, x, y, cx, cy, no menu, default class
+    putText(L"tabs");
+    const DWORD styles[] = {WS_CHILD | WS_VISIBLE | TCS_OWNERDRAWFIXED, WS_CHILD | WS_VISIBLE};
+    for (int i = 0; i < 2; ++i) {
+      if (t.size() % 2) t.push_back(0);  // items start on a DWORD boundary
+      putDword(styles[i]);                // DLGITEMTEMPLATE
+      putDword(0);
+      put({5, WORD(5 + 75 * i), 200, 70, WORD(100 + i)});
+      putText(WC_TABCONTROLW);
+      putText(L"");
+      put({0});  // no creation data
+    }
+    wnd_ = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(t.data()),
+                                      nullptr, [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+  }
+  ~TTabDialog() {
+    if (IsWindow(wnd_)) DestroyWindow(wnd_);
+  }
+  TTabDialog(const TTabDialog&) = delete;
+  TTabDialog& operator=(const TTabDialog&) = delete;
+  HWND Get() const { return wnd_; }
+  HWND Item(int id) const { return GetDlgItem(wnd_, id); }
+
+ private:
+  HWND wnd_ = nullptr;
+};
+
+TEST_F(TabTest, DialogsOwnerDrawnFixedTabsGetNoCompanion) {
+  InitTabClasses();
+  TTabDialog dialog;
+  ASSERT_NE(dialog.Get(), nullptr);
+  ASSERT_NE(dialog.Item(100), nullptr);
+  ASSERT_NE(dialog.Item(101), nullptr);
+  Skin(dialog.Get());
+  EXPECT_EQ(CompanionOf(dialog.Item(100)), nullptr);
+  EXPECT_NE(TabCompanion(dialog.Item(101)), nullptr);
+  Unskin();
 }
 
 // Bad Tabs data paints what it can and never fails: missing images, no

@@ -1,6 +1,7 @@
 // What a skinned tab control shows, read back from the window: the tab
 // frames and caption colours, the mirrored and turned images of each side,
 // the page frame, icons, and the scroll arrows left alone.
+#include "skin/WinSubClass/SkinUpDown.h"
 #include "skin_tabs/TabTestSupport.h"
 
 namespace tab_test {
@@ -159,9 +160,22 @@ TEST_F(TabTest, ScrollArrowsAreNotPaintedOver) {
   for (int y = 0; y < after.Height(); ++y)
     for (int x = 0; x < after.Width(); ++x) changed += after.At(x, y) != before.At(x, y);
   EXPECT_EQ(changed, 0);
-  // The strip beside them is skinned.
+  // The strip beside them is skinned, and so are they, by a companion of
+  // their own (drawn plainly on the face colour: the skin has no arrow images).
   const TShot whole(tab);
   EXPECT_GT(whole.Count(kTabOuter[1]), 0);
+  EXPECT_NE(dynamic_cast<skin::TSkinUpDown*>(CompanionOf(arrows)), nullptr);
+  EXPECT_EQ(companion->UpDown, CompanionOf(arrows));
+  EXPECT_GT(after.Count(kFace), 0);
+
+  // Scrolled along: the first tabs are out of view (empty or before the
+  // strip), the last ones lie beyond it; the strip still shows the rest.
+  SendMessageW(tab, TCM_SETCURSEL, 10, 0);
+  Paint(tab);
+  const RECT first = ItemRect(tab, 0), last = ItemRect(tab, 13);
+  EXPECT_TRUE(first.right <= 0 || first.right == first.left);
+  EXPECT_GT(last.right, 220);
+  EXPECT_EQ(LookOfTab(TShot(tab), tab, 10).Outer, kTabOuter[2]);
 }
 
 }  // namespace
