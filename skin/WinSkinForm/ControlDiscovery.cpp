@@ -13,16 +13,24 @@
 #include "skin/WinSubClass/SkinBitButton.h"
 #include "skin/WinSubClass/SkinButton.h"
 #include "skin/WinSubClass/SkinCheckBox.h"
+#include "skin/WinSubClass/SkinComBox.h"
+#include "skin/WinSubClass/SkinEdit.h"
+#include "skin/WinSubClass/SkinSizer.h"
 #include "skin/WinSubClass/SkinSpeedButton.h"
 #include "skin/WinSubClass/SkinTab.h"
+#include "skin/WinSubClass/SkinUpDown.h"
 #include "skin/draw/WindowText.h"
 #include "ui/Buttons.h"
+#include "ui/ComboBox.h"
+#include "ui/DateTimePicker.h"
+#include "ui/EditCtrls.h"
 #include "ui/Form.h"
 #include "ui/Panel.h"
 #include "ui/StdCtrls.h"
 #include "ui/TabCtrls.h"
 #include "ui/TextConv.h"
 #include "ui/ToolBar.h"
+#include "ui/UpDown.h"
 
 namespace skin {
 
@@ -41,14 +49,14 @@ enum class TKind {
   Box,          // TSkinBox: panels, group boxes, radio groups (later)
   Tab,          // TSkinTab
   TrackBar,     // TSkinTrackBar (later)
-  UpDown,       // TSkinUpDown (later)
+  UpDown,       // TSkinUpDown
   StatusBar,    // TSkinStatusBar (later)
   Progress,     // TSkinProgress (later)
   ScControl,    // TSkinScControl (later)
-  ComBox,       // TSkinComBox (later)
-  Edit,         // TSkinEdit (later)
+  ComBox,       // TSkinComBox
+  Edit,         // TSkinEdit
   ListView,     // TSkinListView (later)
-  Sizer,        // TSkinSizer (later)
+  Sizer,        // TSkinSizer
 };
 
 std::unique_ptr<TSkinControl> NewCompanion(TKind kind, TWinSkinForm& form) {
@@ -58,6 +66,10 @@ std::unique_ptr<TSkinControl> NewCompanion(TKind kind, TWinSkinForm& form) {
     case TKind::CheckBox: return std::make_unique<TSkinCheckBox>(&form);
     case TKind::RadioButton: return std::make_unique<TSkinRadioButton>(&form);
     case TKind::Tab: return std::make_unique<TSkinTab>(&form);
+    case TKind::UpDown: return std::make_unique<TSkinUpDown>(&form);
+    case TKind::ComBox: return std::make_unique<TSkinComBox>(&form);
+    case TKind::Edit: return std::make_unique<TSkinEdit>(&form);
+    case TKind::Sizer: return std::make_unique<TSkinSizer>(&form);
     default: return nullptr;
   }
 }
@@ -171,6 +183,14 @@ void BoxAndRecurse(TDiscovery& d, const TItem& item) {
   Recurse(d, item);
 }
 
+// A picker that steps its fields with an up-down looks like an edit; one
+// that drops a calendar looks like a combo box.
+void DateTimePicker(TDiscovery& d, const TItem& item) {
+  auto* picker = dynamic_cast<ui::TDateTimePicker*>(item.Component);
+  const bool upDown = picker && picker->DateMode() == ui::dmUpDown;
+  d.AttachNew(upDown ? TKind::Edit : TKind::ComBox, item.Component, false);
+}
+
 void EmbeddedForm(TDiscovery& d, const TItem& item) {
   if (auto* inner = dynamic_cast<ui::TForm*>(item.Component)) inner->SetColor(d.Data.ButtonFaceColour);
   Recurse(d, item);
@@ -180,11 +200,13 @@ void EmbeddedForm(TDiscovery& d, const TItem& item) {
 // gate fails lets the later rows try. Which classes of this library each row
 // stands for:
 //   3 TPageControl, 6 TTabControl, 7 TCheckBox, 10 TRadioGroup, 12 TPanel and TGroupBox, 13 TRadioButton,
+//   9 TUpDown (window class "TUPDOWN"), 18 TComboBox, 19 TDateTimePicker (window class
+//   "TDATETIMEPICKER"), 31 TEdit, TMemo and TSpinEdit (TCustomEdit),
 //   23 TBitBtn, 24 TSpeedButton, 30 TButton (and TBitBtn without xcBitBtn),
 //   39 TForm; TToolBar (window class "TTOOLBAR") is row 2.
 // The rows marked "none here" stand for kinds of control this library has
 // not got (status and progress bars, list views, scroll
-// bar controls, combo boxes, edits, further containers); they keep their
+// bar controls, further containers); they keep their
 // place, gate and companion for when it has.
 const std::array<TRow, 39>& Rows() {
   using enum TKind;
@@ -208,9 +230,9 @@ const std::array<TRow, 39>& Rows() {
       /* 15 */ {Never /* status bar: none here */, xcStatusBar, nullptr, AttachKind<StatusBar, false>},
       /* 16 */ {Never /* progress bar: none here */, xcProgress, nullptr, AttachKind<Progress, false>},
       /* 17 */ {Never /* scroll bar control: none here */, xcScrollbar, nullptr, AttachKind<ScControl, false>},
-      /* 18 */ {[](const TItem& i) { return TagIs(i, kTagComboBox); } /* or a combo box: none here */, xcCombo, nullptr, AttachKind<ComBox, false>},
-      // (A picker in up-down mode will take the edit companion.)
-      /* 19 */ {[](const TItem& i) { return i.Name == "TDATETIMEPICKER"; }, xcEdit, nullptr, AttachKind<ComBox, false>},
+      /* 18 */ {[](const TItem& i) { return Is<ui::TComboBox>(i) || TagIs(i, kTagComboBox); }, xcCombo, nullptr,
+                AttachKind<ComBox, false>},
+      /* 19 */ {[](const TItem& i) { return i.Name == "TDATETIMEPICKER"; }, xcEdit, nullptr, DateTimePicker},
       /* 20 */ {[](const TItem& i) { return i.Name == "TRICHEDIT"; }, xcScrollbar, nullptr, AttachScrollBar<1>},
       /* 21 */ {[](const TItem& i) { return NameIn(i, {"TWWDBRICHEDIT", "TDXDBMEMO"}); }, xcScrollbar, nullptr,
                 AttachScrollBar<1>},
@@ -228,7 +250,8 @@ const std::array<TRow, 39>& Rows() {
       /* 29 */ {[](const TItem& i) { return TagIs(i, kTagScrollBars) || HasScrollBars(i.Component); }, xcScrollbar,
                 nullptr, AttachScrollBar<1>},
       /* 30 */ {Is<ui::TButton>, xcButton, nullptr, AttachKind<Button, false>},
-      /* 31 */ {[](const TItem& i) { return TagIs(i, kTagEdit); } /* or an edit: none here */, xcEdit, nullptr, AttachKind<Edit, false>},
+      /* 31 */ {[](const TItem& i) { return Is<ui::TCustomEdit>(i) || TagIs(i, kTagEdit); }, xcEdit, nullptr,
+                AttachKind<Edit, false>},
       /* 32 */ {[](const TItem& i) {
                   return NameIn(i, {"TDBLOOKUPCOMBOBOX", "TWWDBCOMBOBOX", "TWWDBLOOKUPCOMBO", "TWWKEYCOMBO",
                                     "TWWDBDATETIMEPICKER"});

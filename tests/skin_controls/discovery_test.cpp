@@ -113,7 +113,7 @@ TEST_F(DiscoveryTest, TrackBarAndUpDownRowsTakeTheirControlsWithXcCheckBox) {
   // Their rows hold (their own companions come later), so no push-button
   // companion; a check box wants xcButton.
   EXPECT_EQ(KindOf(track), "");
-  EXPECT_EQ(KindOf(upDown), "");
+  EXPECT_EQ(KindOf(upDown), "TSkinUpDown");
   EXPECT_EQ(KindOf(box), "");
 }
 
