@@ -73,9 +73,17 @@ bool TApplication::ProcessMessage() {
     terminated_ = true;
     return true;
   }
+  if (IsMdiMsg(msg)) return true;
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
   return true;
+}
+
+// Ctrl+F4, Ctrl+F6 and Alt+- of the MDI children, which reach the frame's
+// client only through this translation.
+bool TApplication::IsMdiMsg(MSG& msg) const {
+  if (!mainForm_ || mainForm_->FormStyle != fsMDIForm || !mainForm_->ClientHandle()) return false;
+  return TranslateMDISysAccel(mainForm_->ClientHandle(), &msg) != FALSE;
 }
 
 void TApplication::ProcessMessages() {

@@ -62,6 +62,7 @@ class TApplication : public TComponent {
 
  private:
   void WaitForMessage();
+  bool IsMdiMsg(MSG& msg) const;
 
   HWND handle_ = nullptr;
   std::unique_ptr<TScreen> screen_;

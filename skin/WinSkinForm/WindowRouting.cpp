@@ -120,6 +120,12 @@ bool TWinSkinForm::RouteStage3(ui::TMessage& message) {
       CallOld(message);
       if (SkinMenu) RebuildMenuBar();
       return true;
+    case WM_SETTEXT:
+      CallOld(message);
+      // The system paints its own caption as it takes the text; a framework
+      // form repaints in FormWindowProc, any other window here.
+      if (!Form && Stage4Applies()) PaintFrame(nullptr);
+      return true;
     default:
       return false;
   }

@@ -40,6 +40,22 @@ TEST_F(GalleryTest, FrameAndChildrenAreSkinned) {
   EXPECT_NE(frame_->MDIChildren(0)->Caption(), frame_->MDIChildren(1)->Caption());
 }
 
+// The MDI keys reach the children only through the application's loop.
+TEST_F(GalleryTest, CtrlF4InTheMessageLoopClosesTheActiveChild) {
+  Run("mdi");
+  ASSERT_EQ(frame_->MDIChildCount(), 2);
+  BYTE keys[256]{};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  PostMessageW(frame_->ActiveMDIChild()->Handle(), WM_KEYDOWN, VK_F4, 0);
+  ui::Application->ProcessMessages();
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+  PumpFor(100);
+  EXPECT_EQ(frame_->MDIChildCount(), 1);
+}
+
 TEST_F(GalleryTest, ChildrenMaximiseTileCascadeAndClose) {
   Run("mdi");
   Run("maximised");

@@ -142,4 +142,13 @@ TEST_F(FrameTest, CaptionIsTheWindowsWideTextAsItIs) {
   EXPECT_EQ(form_->CaptionRect.right - form_->CaptionRect.left, Measure(*form_, L"   Tavrin").cx + 6);
 }
 
+TEST_F(FrameTest, NewTextKeepsTheSkinnedTitleBarOfAWindowWithoutForm) {
+  const HWND wnd = Skin({.TextBack = false});
+  SetWindowTextW(wnd, L"A new caption");  // no repaint asked for: the system paints its caption now
+  const int frame = form_->Active ? 0 : 1;
+  const TPixels p = WindowPixels(wnd);
+  EXPECT_EQ(p.At(kLeft + 2, 1), RGBColor(2, std::uint8_t(1 + 30 * frame), 3));
+  EXPECT_EQ(p.At(3, 10), RGBColor(std::uint8_t(3 + kLeft * frame), 10, 1));
+}
+
 }  // namespace
