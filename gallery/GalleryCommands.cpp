@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "gallery/ButtonsPage.h"
 #include "gallery/GalleryMain.h"
 
 namespace gallery {
@@ -19,6 +20,7 @@ constexpr std::array kCommands{
     TGalleryCommand{"msgbox", "消息框 Message box", &TGalleryMain::ShowMessageBoxPage},
     TGalleryCommand{"foreign", "外部窗口 Foreign window", &TGalleryMain::ShowForeignWindow},
     TGalleryCommand{"unskinned", "不换肤 Tag 99", &TGalleryMain::ShowUnskinnedForm},
+    TGalleryCommand{"buttons", "按钮 Buttons", &TGalleryMain::ShowPage<TButtonsPage>},
 };
 
 std::string CommandNames() {

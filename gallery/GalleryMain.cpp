@@ -14,8 +14,8 @@ namespace gallery {
 
 namespace {
 
-constexpr int kButtonHeight = 28;
-constexpr int kButtonGap = 6;
+constexpr int kButtonHeight = 24;
+constexpr int kButtonGap = 4;
 constexpr RECT kForeignBounds{676, 290, 1016, 520};
 
 }  // namespace

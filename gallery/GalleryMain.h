@@ -43,6 +43,23 @@ class TGalleryMain : public ui::TForm {
   // Runs the command of this name; false when there is none.
   bool RunCommand(std::string_view name);
 
+  // A page of controls: a form of class Page owned by the frame, made at its
+  // first showing and shown in front at every further one. A new page needs
+  // only its class and one command entry (&TGalleryMain::ShowPage<TPage>).
+  template <class Page>
+  void ShowPage() {
+    Page* page = FindPage<Page>();
+    if (!page) page = new Page(this);
+    page->Show();
+    SetForegroundWindow(page->Handle());
+  }
+  template <class Page>
+  Page* FindPage() const {
+    for (int i = 0; i < ComponentCount(); ++i)
+      if (auto* page = dynamic_cast<Page*>(Components(i))) return page;
+    return nullptr;
+  }
+
   // The gallery's other windows, null while not made (or closed, for the
   // foreign window).
   TGalleryDialog* Dialog() const { return dialog_; }
