@@ -9,6 +9,7 @@
 
 #include "ui/Application.h"
 #include "ui/FormReader.h"
+#include "ui/Menus.h"
 #include "ui/Screen.h"
 #include "ui/TextConv.h"
 
@@ -306,6 +307,18 @@ void TControl::WndProc(TMessage& m) {
 
 void TControl::DefaultHandler(TMessage&) {}
 
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+  if (menu == popupMenu_) return;
+  if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
+  popupMenu_ = menu;
+  if (popupMenu_) popupMenu_->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove && component == popupMenu_) popupMenu_ = nullptr;
+}
+
 void TControl::HandleMouseMessage(TMessage& m) {
   const int x = GET_X_LPARAM(m.LParam), y = GET_Y_LPARAM(m.LParam);
   const TShiftState shift = ShiftFromKeys(m.WParam);
@@ -393,6 +406,7 @@ bool TControl::SetProperty(std::string_view name, const TPropertyValue& value, T
   else if (name == "Enabled") SetEnabled(value.AsBool());
   else if (name == "Caption") SetCaption(value.AsWide());
   else if (name == "OnClick") OnClick = reader.FindEvent<TNotifyEvent>(value);
+  else if (name == "PopupMenu") reader.ReadReference<TPopupMenu>(value, [this](TPopupMenu* m) { SetPopupMenu(m); });
   else if (name == "OnDblClick") OnDblClick = reader.FindEvent<TNotifyEvent>(value);
   else if (name == "OnMouseEnter") OnMouseEnter = reader.FindEvent<TNotifyEvent>(value);
   else if (name == "OnMouseLeave") OnMouseLeave = reader.FindEvent<TNotifyEvent>(value);
@@ -545,6 +559,26 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_SETCURSOR:
       if (WMSetCursor(m)) return;
       break;
+    case WM_CONTEXTMENU:
+      if (WMContextMenu(m)) return;
+      break;
+    case WM_CHAR:
+    case WM_SYSCHAR:
+      if (WMDialogChar(m)) return;
+      break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+      MSG key{};
+      key.hwnd = handle_;
+      key.message = m.Msg;
+      key.wParam = m.WParam;
+      key.lParam = m.LParam;
+      if (IsMenuShortCut(key)) {
+        m.Result = 0;
+        return;
+      }
+      break;
+    }
     case WM_MOUSELEAVE:
       trackingLeave_ = false;
       if (mouseControl == this || (mouseControl && mouseControl->parent_ == this && !IsWindowed(mouseControl)))
@@ -613,6 +647,31 @@ void TWinControl::DefaultHandler(TMessage& m) {
   }
   if (m.Msg >= CM_BASE && m.Msg < 0xC000) return;  // framework messages mean nothing to the system
   m.Result = CallWindowProcW(defWndProc_, handle_, m.Msg, m.WParam, m.LParam);
+}
+
+bool TWinControl::WMContextMenu(TMessage& m) {
+  POINT screen{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+  TControl* target = this;
+  if (m.LParam == -1) {  // from the keyboard: at the control's corner
+    screen = ClientToScreen(POINT{0, 0});
+  } else if (TControl* over = ControlAtPos(ScreenToClient(screen)); over && over->PopupMenu()) {
+    target = over;
+  }
+  TPopupMenu* menu = target->PopupMenu();
+  if (!menu || !menu->AutoPopup) return false;
+  menu->PopupComponent = target;
+  menu->Popup(screen.x, screen.y);
+  m.Result = 1;
+  return true;
+}
+
+bool TWinControl::WMDialogChar(TMessage& m) {
+  // A system control (edit, button) takes its own characters; Alt+key is for the menus anyway.
+  if (m.Msg == WM_CHAR && defWndProc_ != DefWindowProcW) return false;
+  TWinControl* root = handle_ ? FindControl(GetAncestor(handle_, GA_ROOT)) : nullptr;
+  if (!root || root->Perform(CM_DIALOGCHAR, m.WParam, m.LParam) == 0) return false;
+  m.Result = 0;
+  return true;
 }
 
 bool TWinControl::RouteMouseToChild(TMessage& m) {

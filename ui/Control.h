@@ -33,6 +33,7 @@
 namespace ui {
 
 class TWinControl;
+class TPopupMenu;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
@@ -115,6 +116,10 @@ class TControl : public TComponent {
   const std::wstring& Caption() const { return caption_; }
   virtual void SetCaption(const std::wstring& caption);
 
+  // Shown on a right click (WM_CONTEXTMENU) over the control when its AutoPopup is on.
+  TPopupMenu* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TPopupMenu* menu);
+
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
   TNotifyEvent OnMouseEnter;
@@ -131,6 +136,7 @@ class TControl : public TComponent {
   bool SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) override;
   void SetParentComponent(TComponent* parent) override;
   TComponent* GetParentComponent() const override;
+  void Notification(TComponent* component, TOperation operation) override;
 
  protected:
   virtual void WndProc(TMessage& message);
@@ -173,6 +179,7 @@ class TControl : public TComponent {
   bool enabled_ = true;
   bool clicked_ = false;
   std::wstring caption_;
+  TPopupMenu* popupMenu_ = nullptr;
 };
 
 // What a windowed control's window is created from.
@@ -266,6 +273,10 @@ class TWinControl : public TControl {
   void WMPaint(TMessage& message);
   void WMEraseBkgnd(TMessage& message);
   bool WMSetCursor(TMessage& message);
+  // The PopupMenu of the control under the point (or of this one).
+  bool WMContextMenu(TMessage& message);
+  // A character no control takes goes to the form as CM_DIALOGCHAR (menu accelerators).
+  bool WMDialogChar(TMessage& message);
   bool RouteMouseToChild(TMessage& message);
   bool ReflectToChild(TMessage& message);
   void TrackMouseLeave();

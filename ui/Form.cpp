@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/Application.h"
+#include "ui/Menus.h"
 #include "ui/Resources.h"
 #include "ui/Screen.h"
 #include "ui/StandardClasses.h"
@@ -13,6 +14,55 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
   StoreVisible(false);
   StoreBounds(0, 0, 320, 240);
   if (Screen) Screen->AddForm(this);
+}
+
+void TForm::SetMenu(TMainMenu* menu) {
+  if (menu == menu_) return;
+  if (menu_) {
+    menu_->RemoveFreeNotification(this);
+    if (menu_->form_ == this) menu_->form_ = nullptr;
+  }
+  if (menu && menu->form_ && menu->form_ != this) menu->form_->SetMenu(nullptr);
+  menu_ = menu;
+  if (menu_) {
+    menu_->FreeNotification(this);
+    menu_->form_ = this;
+  }
+  ApplyMenu();
+  if (HandleAllocated() && !InState(csDestroying)) SendMessageW(Handle(), CM_MENUCHANGED, 0, 0);
+}
+
+void TForm::ApplyMenu() {
+  if (!HandleAllocated() || Parent() || FormStyle == fsMDIChild) return;
+  ::SetMenu(Handle(), menu_ ? menu_->Handle() : nullptr);
+}
+
+void TForm::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == opRemove && component == menu_) menu_ = nullptr;  // ~TMainMenu took it off the window
+}
+
+bool TForm::MenuMessage(TMessage& m) {
+  if (!menu_) return false;
+  switch (m.Msg) {
+    case WM_COMMAND:
+      return m.LParam == 0 && HIWORD(m.WParam) == 0 && menu_->DispatchCommand(LOWORD(m.WParam));
+    case WM_MEASUREITEM:
+      if (!menu_->DispatchMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam))) return false;
+      m.Result = TRUE;
+      return true;
+    case WM_DRAWITEM:
+      if (!menu_->DispatchDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam))) return false;
+      m.Result = TRUE;
+      return true;
+    case WM_DESTROY:
+      // The system destroys the menu of a window that goes; the menu belongs to its component.
+      if (HMENU handle = menu_->HandleIfAllocatedRoot(); handle && GetMenu(Handle()) == handle)
+        ::SetMenu(Handle(), nullptr);
+      return false;
+    default:
+      return false;
+  }
 }
 
 TForm::~TForm() {
@@ -204,6 +254,12 @@ void TForm::WndProc(TMessage& m) {
     case CM_RELEASE:
       delete this;  // nothing of this form is touched after this
       return;
+    case WM_COMMAND:
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+    case WM_DESTROY:
+      if (MenuMessage(m)) return;
+      break;
     default:
       break;
   }
@@ -228,6 +284,7 @@ bool TForm::SetProperty(std::string_view name, const TPropertyValue& value, TRea
         {{"fsNormal", fsNormal}, {"fsMDIChild", fsMDIChild}, {"fsMDIForm", fsMDIForm}});
   else if (name == "TileMode")
     TileMode = value.AsEnum<TTileMode>({{"tbHorizontal", tbHorizontal}, {"tbVertical", tbVertical}});
+  else if (name == "Menu") reader.ReadReference<TMainMenu>(value, [this](TMainMenu* m) { SetMenu(m); });
   else if (name == "ClientWidth") SetClientWidth(value.AsInt());
   else if (name == "ClientHeight") SetClientHeight(value.AsInt());
   else if (name == "OnCreate") OnCreate = reader.FindEvent<TNotifyEvent>(value);

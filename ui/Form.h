@@ -26,6 +26,8 @@
 
 namespace ui {
 
+class TMainMenu;
+
 enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter, poMainFormCenter };
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIconFlag : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
@@ -48,6 +50,11 @@ class TForm : public TWinControl {
   unsigned BorderIcons = biSystemMenu | biMinimize | biMaximize;
   TFormStyle FormStyle = fsNormal;
   TTileMode TileMode = tbHorizontal;  // how Tile arranges the MDI children: stacked or side by side
+
+  // The menu bar. Its WM_COMMAND reaches the item's OnClick; WM_MEASUREITEM and
+  // WM_DRAWITEM of its owner-drawn items go through WindowProc to the items.
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
@@ -82,6 +89,7 @@ class TForm : public TWinControl {
 
   bool SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) override;
   void Loaded() override;
+  void Notification(TComponent* component, TOperation operation) override;
 
  protected:
   template <class F, class... A>
@@ -124,6 +132,10 @@ class TForm : public TWinControl {
   TFormBindings bindings_;
   bool showWhenLoaded_ = false;
   HWND clientHandle_ = nullptr;  // fsMDIForm: the MDI client, destroyed with the window
+  TMainMenu* menu_ = nullptr;
+  // The menu on the window (an MDI child shows none: its frame has the bar).
+  void ApplyMenu();
+  bool MenuMessage(TMessage& message);
 };
 
 }  // namespace ui

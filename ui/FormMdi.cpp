@@ -36,6 +36,7 @@ void TForm::MdiCreateParams(TCreateParams& params) const {
 void TForm::CreateWnd() {
   TWinControl::CreateWnd();
   if (FormStyle == fsMDIForm) CreateClientWindow();
+  ApplyMenu();
 }
 
 void TForm::CreateClientWindow() {

@@ -58,6 +58,7 @@ void TReader::Read(std::string_view text) {
                      ", not " + root_.ClassName());
   loaded_.clear();
   assignedFields_.clear();
+  fixups_.clear();
   try {
     root_.SetStateFlag(csLoading, true);
     loaded_.push_back(&root_);
@@ -65,6 +66,7 @@ void TReader::Read(std::string_view text) {
     ReadProperties(node, root_);
     for (const TFormNode& child : node.Children) ReadChild(child, root_);
     CheckFields();
+    ResolveFixups();
   } catch (...) {
     for (TComponent* c : loaded_) c->SetStateFlag(csLoading, false);
     throw;
@@ -78,6 +80,7 @@ void TReader::ReadProperties(const TFormNode& node, TComponent& component) {
 
 void TReader::ReadProperty(const TFormProperty& prop, TComponent& component) {
   const std::string where = Where(prop.Line, component.Name(), prop.Name);
+  where_ = where;
   bool known = false;
   try {
     if (prop.Value.kind == TPropertyValue::Kind::Resource) {
@@ -125,6 +128,19 @@ void TReader::CheckFields() const {
   for (const std::string& name : bindings_.Fields.Names())
     if (std::find(assignedFields_.begin(), assignedFields_.end(), name) == assignedFields_.end())
       throw EFormError(root_.Name() + ": the form description has no component " + name);
+}
+
+void TReader::AddFixup(const std::string& name, std::function<bool(TComponent*)> assign) {
+  fixups_.push_back(TFixup{where_, name, std::move(assign)});
+}
+
+void TReader::ResolveFixups() {
+  for (const TFixup& f : fixups_) {
+    TComponent* target = f.Name == root_.Name() ? &root_ : root_.FindComponent(f.Name);
+    if (!target) throw EFormError(f.Where + ": there is no component named " + f.Name);
+    if (!f.Assign(target)) throw EFormError(f.Where + ": " + f.Name + " is a " + target->ClassName() + ", which does not fit");
+  }
+  fixups_.clear();
 }
 
 void ReadComponent(TComponent& root, std::string_view text, const TFormBindings& bindings,

@@ -123,6 +123,18 @@ class TReader {
   const Event& FindEvent(const TPropertyValue& value) const {
     return bindings_.Events.Find<Event>(value.AsIdent());
   }
+  // For SetProperty: a reference to another component of the form by name
+  // (`Menu = MainMenu1`). It may be described further down, so `assign` runs
+  // once everything has been read, before Loaded; a missing name or a
+  // component of another class stops the reading with an EFormError.
+  template <typename T>
+  void ReadReference(const TPropertyValue& value, std::function<void(T*)> assign) {
+    AddFixup(value.AsIdent(), [assign = std::move(assign)](TComponent* c) {
+      T* typed = dynamic_cast<T*>(c);
+      if (typed) assign(typed);
+      return typed != nullptr;
+    });
+  }
   TComponent& Root() const { return root_; }
 
  private:
@@ -131,12 +143,22 @@ class TReader {
   void ReadChild(const TFormNode& node, TComponent& parent);
   TComponent* CreateComponent(const TFormNode& node);
   void CheckFields() const;
+  void AddFixup(const std::string& name, std::function<bool(TComponent*)> assign);
+  void ResolveFixups();
+
+  struct TFixup {
+    std::string Where;
+    std::string Name;
+    std::function<bool(TComponent*)> Assign;
+  };
 
   TComponent& root_;
   const TFormBindings& bindings_;
   TResourceLoader resources_;
   std::vector<TComponent*> loaded_;
   std::vector<std::string> assignedFields_;
+  std::vector<TFixup> fixups_;
+  std::string where_;  // the property being read, for the fix-ups it adds
 };
 
 // Convenience: a TReader over `text`.

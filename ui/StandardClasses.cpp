@@ -6,6 +6,8 @@
 #include "ui/EditCtrls.h"
 #include "ui/FormReader.h"
 #include "ui/Image.h"
+#include "ui/ImgList.h"
+#include "ui/Menus.h"
 #include "ui/Panel.h"
 #include "ui/StdCtrls.h"
 #include "ui/TabCtrls.h"
@@ -30,6 +32,10 @@ void RegisterStandardClasses() {
     RegisterComponentClass<TBitBtn>("TBitBtn");
     RegisterComponentClass<TSpeedButton>("TSpeedButton");
     RegisterComponentClass<TToolBar>("TToolBar");
+    RegisterComponentClass<TMainMenu>("TMainMenu");
+    RegisterComponentClass<TPopupMenu>("TPopupMenu");
+    RegisterComponentClass<TMenuItem>("TMenuItem");
+    RegisterComponentClass<TImageList>("TImageList");
     RegisterComponentClass<TEdit>("TEdit");
     RegisterComponentClass<TMemo>("TMemo");
     RegisterComponentClass<TComboBox>("TComboBox");
