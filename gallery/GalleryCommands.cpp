@@ -3,6 +3,7 @@
 #include <array>
 
 #include "gallery/ButtonsPage.h"
+#include "gallery/BarsPage.h"
 #include "gallery/GalleryMain.h"
 
 namespace gallery {
@@ -21,6 +22,7 @@ constexpr std::array kCommands{
     TGalleryCommand{"foreign", "外部窗口 Foreign window", &TGalleryMain::ShowForeignWindow},
     TGalleryCommand{"unskinned", "不换肤 Tag 99", &TGalleryMain::ShowUnskinnedForm},
     TGalleryCommand{"buttons", "按钮 Buttons", &TGalleryMain::ShowPage<TButtonsPage>},
+    TGalleryCommand{"bars", "进度与状态栏 Bars", &TGalleryMain::ShowPage<TBarsPage>},
 };
 
 std::string CommandNames() {

@@ -1,6 +1,7 @@
 #include "ui/StandardClasses.h"
 
 #include "ui/Buttons.h"
+#include "ui/ComCtrls.h"
 #include "ui/ComboBox.h"
 #include "ui/DateTimePicker.h"
 #include "ui/EditCtrls.h"
@@ -45,6 +46,9 @@ void RegisterStandardClasses() {
     RegisterComponentClass<TTabControl>("TTabControl");
     RegisterComponentClass<TPageControl>("TPageControl");
     RegisterComponentClass<TTabSheet>("TTabSheet");
+    RegisterComponentClass<TProgressBar>("TProgressBar");
+    RegisterComponentClass<TTrackBar>("TTrackBar");
+    RegisterComponentClass<TStatusBar>("TStatusBar");
     return true;
   }();
   (void)registered;

@@ -212,6 +212,14 @@ void TGroupBox::WndProc(TMessage& m) {
   TWinControl::WndProc(m);
 }
 
+void TGroupBox::PaintWindow(HDC dc) {
+  if (DoubleBuffered) {
+    TCanvas canvas(dc);
+    canvas.FillRect(ClientRect(), Color());
+  }
+  TWinControl::PaintWindow(dc);
+}
+
 // ------------------------------------------------------------- TRadioGroup
 
 TRadioGroup::TRadioGroup(TComponent* owner) : TGroupBox(owner) {}

@@ -143,6 +143,8 @@ class TGroupBox : public TWinControl {
   // Aligned children stay inside the frame, below the caption.
   void AdjustClientRect(RECT& rect) const override;
   void WndProc(TMessage& message) override;
+  // Double buffered, nothing erases the inside first: filled here.
+  void PaintWindow(HDC dc) override;
 };
 
 // A group box holding one radio button per item; ItemIndex is the checked

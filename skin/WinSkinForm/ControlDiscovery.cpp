@@ -11,16 +11,21 @@
 #include "skin/WinSkinData/SkinData.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/WinSubClass/SkinBitButton.h"
+#include "skin/WinSubClass/SkinBox.h"
 #include "skin/WinSubClass/SkinButton.h"
 #include "skin/WinSubClass/SkinCheckBox.h"
 #include "skin/WinSubClass/SkinComBox.h"
 #include "skin/WinSubClass/SkinEdit.h"
+#include "skin/WinSubClass/SkinProgress.h"
 #include "skin/WinSubClass/SkinSizer.h"
 #include "skin/WinSubClass/SkinSpeedButton.h"
+#include "skin/WinSubClass/SkinStatusBar.h"
 #include "skin/WinSubClass/SkinTab.h"
+#include "skin/WinSubClass/SkinTrackBar.h"
 #include "skin/WinSubClass/SkinUpDown.h"
 #include "skin/draw/WindowText.h"
 #include "ui/Buttons.h"
+#include "ui/ComCtrls.h"
 #include "ui/ComboBox.h"
 #include "ui/DateTimePicker.h"
 #include "ui/EditCtrls.h"
@@ -46,12 +51,12 @@ enum class TKind {
   BitButton,    // TSkinBitButton
   CheckBox,     // TSkinCheckBox
   RadioButton,  // TSkinRadioButton
-  Box,          // TSkinBox: panels, group boxes, radio groups (later)
+  Box,          // TSkinBox: panels, group boxes, radio groups
   Tab,          // TSkinTab
-  TrackBar,     // TSkinTrackBar (later)
+  TrackBar,     // TSkinTrackBar
   UpDown,       // TSkinUpDown
-  StatusBar,    // TSkinStatusBar (later)
-  Progress,     // TSkinProgress (later)
+  StatusBar,    // TSkinStatusBar
+  Progress,     // TSkinProgress
   ScControl,    // TSkinScControl (later)
   ComBox,       // TSkinComBox
   Edit,         // TSkinEdit
@@ -65,6 +70,10 @@ std::unique_ptr<TSkinControl> NewCompanion(TKind kind, TWinSkinForm& form) {
     case TKind::BitButton: return std::make_unique<TSkinBitButton>(&form);
     case TKind::CheckBox: return std::make_unique<TSkinCheckBox>(&form);
     case TKind::RadioButton: return std::make_unique<TSkinRadioButton>(&form);
+    case TKind::Box: return std::make_unique<TSkinBox>(&form);
+    case TKind::TrackBar: return std::make_unique<TSkinTrackBar>(&form);
+    case TKind::StatusBar: return std::make_unique<TSkinStatusBar>(&form);
+    case TKind::Progress: return std::make_unique<TSkinProgress>(&form);
     case TKind::Tab: return std::make_unique<TSkinTab>(&form);
     case TKind::UpDown: return std::make_unique<TSkinUpDown>(&form);
     case TKind::ComBox: return std::make_unique<TSkinComBox>(&form);
@@ -183,6 +192,13 @@ void BoxAndRecurse(TDiscovery& d, const TItem& item) {
   Recurse(d, item);
 }
 
+// The companion paints the whole bar; the system's grip would only get in
+// the way of the skinned frame's own sizing.
+void StatusBarWithoutGrip(TDiscovery& d, const TItem& item) {
+  if (auto* bar = dynamic_cast<ui::TStatusBar*>(item.Component)) bar->SetSizeGrip(false);
+  d.AttachNew(TKind::StatusBar, item.Component, false);
+}
+
 // A picker that steps its fields with an up-down looks like an edit; one
 // that drops a calendar looks like a combo box.
 void DateTimePicker(TDiscovery& d, const TItem& item) {
@@ -200,12 +216,13 @@ void EmbeddedForm(TDiscovery& d, const TItem& item) {
 // gate fails lets the later rows try. Which classes of this library each row
 // stands for:
 //   3 TPageControl, 6 TTabControl, 7 TCheckBox, 10 TRadioGroup, 12 TPanel and TGroupBox, 13 TRadioButton,
+//   8 TTrackBar (its window class is "TTRACKBAR"), 15 TStatusBar, 16 TProgressBar,
 //   9 TUpDown (window class "TUPDOWN"), 18 TComboBox, 19 TDateTimePicker (window class
 //   "TDATETIMEPICKER"), 31 TEdit, TMemo and TSpinEdit (TCustomEdit),
 //   23 TBitBtn, 24 TSpeedButton, 30 TButton (and TBitBtn without xcBitBtn),
 //   39 TForm; TToolBar (window class "TTOOLBAR") is row 2.
 // The rows marked "none here" stand for kinds of control this library has
-// not got (status and progress bars, list views, scroll
+// not got (list views, scroll
 // bar controls, further containers); they keep their
 // place, gate and companion for when it has.
 const std::array<TRow, 39>& Rows() {
@@ -227,8 +244,8 @@ const std::array<TRow, 39>& Rows() {
                 BoxAndRecurse},
       /* 13 */ {Is<ui::TRadioButton>, xcRadioButton, nullptr, AttachKind<RadioButton, true>},
       /* 14 */ {Never /* second tool bar class: none here */, xcToolbar, nullptr, FlatToolBar},
-      /* 15 */ {Never /* status bar: none here */, xcStatusBar, nullptr, AttachKind<StatusBar, false>},
-      /* 16 */ {Never /* progress bar: none here */, xcProgress, nullptr, AttachKind<Progress, false>},
+      /* 15 */ {Is<ui::TStatusBar>, xcStatusBar, nullptr, StatusBarWithoutGrip},
+      /* 16 */ {Is<ui::TProgressBar>, xcProgress, nullptr, AttachKind<Progress, false>},
       /* 17 */ {Never /* scroll bar control: none here */, xcScrollbar, nullptr, AttachKind<ScControl, false>},
       /* 18 */ {[](const TItem& i) { return Is<ui::TComboBox>(i) || TagIs(i, kTagComboBox); }, xcCombo, nullptr,
                 AttachKind<ComBox, false>},

@@ -74,7 +74,7 @@ TEST_F(DiscoveryTest, RunningAgainGivesNoSecondCompanion) {
   (void)speed;
   skin::TWinSkinForm& companion = Skin(form_);
   const std::size_t first = companion.Controls.size();
-  EXPECT_EQ(first, 6u);  // button, check box, three radio buttons, speed button
+  EXPECT_EQ(first, 7u);  // button, check box, the radio group and its three buttons, speed button
   companion.DiscoverControls();
   companion.DiscoverControls();
   EXPECT_EQ(companion.Controls.size(), first);
@@ -112,7 +112,7 @@ TEST_F(DiscoveryTest, TrackBarAndUpDownRowsTakeTheirControlsWithXcCheckBox) {
   Skin(form_);
   // Their rows hold (their own companions come later), so no push-button
   // companion; a check box wants xcButton.
-  EXPECT_EQ(KindOf(track), "");
+  EXPECT_EQ(KindOf(track), "TSkinTrackBar");
   EXPECT_EQ(KindOf(upDown), "TSkinUpDown");
   EXPECT_EQ(KindOf(box), "");
 }
