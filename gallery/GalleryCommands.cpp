@@ -5,6 +5,7 @@
 #include "gallery/ButtonsPage.h"
 #include "gallery/BarsPage.h"
 #include "gallery/GalleryMain.h"
+#include "gallery/TabsPage.h"
 
 namespace gallery {
 
@@ -23,6 +24,7 @@ constexpr std::array kCommands{
     TGalleryCommand{"unskinned", "不换肤 Tag 99", &TGalleryMain::ShowUnskinnedForm},
     TGalleryCommand{"buttons", "按钮 Buttons", &TGalleryMain::ShowPage<TButtonsPage>},
     TGalleryCommand{"bars", "进度与状态栏 Bars", &TGalleryMain::ShowPage<TBarsPage>},
+    TGalleryCommand{"tabs", "选项卡 Tabs", &TGalleryMain::ShowPage<TTabsPage>},
 };
 
 std::string CommandNames() {

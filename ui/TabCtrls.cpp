@@ -109,6 +109,25 @@ void TCustomTabControl::SetMultiLine(bool value) {
   UpdateStyle();
 }
 
+// Setting the same list again takes its current system list (a new size
+// makes a new one).
+void TCustomTabControl::SetImages(TImageList* images) {
+  if (images != images_) {
+    if (images_) images_->RemoveFreeNotification(this);
+    images_ = images;
+    if (images_) images_->FreeNotification(this);
+  }
+  SetImageListHandle(images_ ? images_->Handle() : nullptr);
+}
+
+void TCustomTabControl::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == opRemove && component && component == images_) {
+    images_ = nullptr;
+    SetImageListHandle(nullptr);
+  }
+}
+
 void TCustomTabControl::SetImageListHandle(HIMAGELIST images) {
   imageList_ = images;
   if (!HandleAllocated()) return;
@@ -208,6 +227,7 @@ void TCustomTabControl::Loaded() {
 bool TCustomTabControl::SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) {
   if (name == "TabPosition") SetTabPosition(TabPositionFrom(value));
   else if (name == "MultiLine") SetMultiLine(value.AsBool());
+  else if (name == "Images") reader.ReadReference<TImageList>(value, [this](TImageList* images) { SetImages(images); });
   else if (name == "OnChange") OnChange = reader.FindEvent<TNotifyEvent>(value);
   else return TWinControl::SetProperty(name, value, reader);
   return true;

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "ui/Control.h"
+#include "ui/ImgList.h"
 
 namespace ui {
 
@@ -38,8 +39,12 @@ class TCustomTabControl : public TWinControl {
   void SetTabPosition(TTabPosition position);
   bool MultiLine() const { return multiLine_; }
   void SetMultiLine(bool value);
-  // The image list the tabs take their icons from (null: none). The control
-  // does not own it.
+  // The image list the tabs take their icons from (null: none), by an
+  // ImageIndex per tab. The control does not own it and lets go of it when it
+  // is freed.
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* images);
+  // The system image list in use (Images' or one set directly).
   HIMAGELIST ImageListHandle() const { return imageList_; }
   void SetImageListHandle(HIMAGELIST images);
 
@@ -75,6 +80,7 @@ class TCustomTabControl : public TWinControl {
   // The display area inside the tabs and the frame.
   void AdjustClientRect(RECT& rect) const override;
   void WndProc(TMessage& message) override;
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   void PutItem(int index, bool insert);
@@ -84,6 +90,7 @@ class TCustomTabControl : public TWinControl {
   std::vector<TTabItem> items_;
   TTabPosition tabPosition_ = tpTop;
   bool multiLine_ = false;
+  TImageList* images_ = nullptr;
   HIMAGELIST imageList_ = nullptr;
   int tabIndex_ = -1;
 };

@@ -263,6 +263,32 @@ TEST_F(FrameworkTabTest, ClickingATabShowsItsSheetAndRaisesOnChange) {
   EXPECT_EQ(pages_->ActivePage(), sheets_[1]);
 }
 
+// The page control's image list gives its tabs their icons; a list that is
+// freed is let go of.
+TEST_F(FrameworkTabTest, ImagesGiveTheTabsTheirIcons) {
+  const TColor iconColour = RGBColor(0, 90, 180);
+  auto* icons = new ui::TImageList(form_);
+  ui::TBitmap picture;
+  picture.SetSize(16, 16);
+  picture.Fill(iconColour);
+  ASSERT_EQ(icons->Add(picture, ui::clNone), 0);
+  pages_->SetImages(icons);
+  sheets_[1]->SetImageIndex(0);
+  Skin(form_);
+  Paint(pages_->Handle());
+  RECT t1 = pages_->TabRect(1);
+  OffsetRect(&t1, 0, 1);
+  const TShot shot(pages_->Handle());
+  EXPECT_EQ(shot.Count(iconColour, t1), 16 * 16);
+  EXPECT_EQ(shot.Count(iconColour), 16 * 16);
+
+  delete icons;
+  EXPECT_EQ(pages_->Images(), nullptr);
+  EXPECT_EQ(SendMessageW(pages_->Handle(), TCM_GETIMAGELIST, 0, 0), 0);
+  Paint(pages_->Handle());
+  EXPECT_EQ(TShot(pages_->Handle()).Count(iconColour), 0);
+}
+
 TEST_F(FrameworkTabTest, TabPositionSetsTheStylesAndTheSkinFollows) {
   const struct {
     ui::TTabPosition Position;
@@ -296,9 +322,11 @@ TEST(TabForms, PageAndTabControlsAreReadFromDescriptions) {
                     "    TabPosition = tpRight\n"
                     "    MultiLine = True\n"
                     "    ActivePageIndex = 1\n"
+                    "    Images = Icons\n"
                     "    object A: TTabSheet\n      Caption = 'Alpha'\n      ImageIndex = 3\n    end\n"
                     "    object B: TTabSheet\n      Caption = 'Beta'\n    end\n"
                     "  end\n"
+                    "  object Icons: TImageList\n  end\n"
                     "  object Tabs: TTabControl\n"
                     "    Tabs = 'x'#13#10'y'#13#10'z'\n"
                     "    TabIndex = 2\n"
@@ -316,6 +344,7 @@ TEST(TabForms, PageAndTabControlsAreReadFromDescriptions) {
   EXPECT_EQ(pages->Pages(0)->Caption(), L"Alpha");
   EXPECT_EQ(pages->Pages(0)->ImageIndex(), 3);
   EXPECT_EQ(pages->ActivePageIndex(), 1);
+  EXPECT_EQ(pages->Images(), root.FindComponent("Icons"));
   EXPECT_EQ(tabs->Tabs().size(), 3u);
   EXPECT_EQ(tabs->TabIndex(), 2);
   EXPECT_EQ(tabs->TabPosition(), ui::tpBottom);
