@@ -8,8 +8,11 @@
 #include "ui/FormReader.h"
 #include "ui/Image.h"
 #include "ui/ImgList.h"
+#include "ui/ListBox.h"
+#include "ui/ListView.h"
 #include "ui/Menus.h"
 #include "ui/Panel.h"
+#include "ui/ScrollBar.h"
 #include "ui/StdCtrls.h"
 #include "ui/TabCtrls.h"
 #include "ui/Timer.h"
@@ -43,6 +46,9 @@ void RegisterStandardClasses() {
     RegisterComponentClass<TUpDown>("TUpDown");
     RegisterComponentClass<TSpinEdit>("TSpinEdit");
     RegisterComponentClass<TDateTimePicker>("TDateTimePicker");
+    RegisterComponentClass<TScrollBar>("TScrollBar");
+    RegisterComponentClass<TListBox>("TListBox");
+    RegisterComponentClass<TListView>("TListView");
     RegisterComponentClass<TTabControl>("TTabControl");
     RegisterComponentClass<TPageControl>("TPageControl");
     RegisterComponentClass<TTabSheet>("TTabSheet");

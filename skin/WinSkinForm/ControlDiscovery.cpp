@@ -16,7 +16,10 @@
 #include "skin/WinSubClass/SkinCheckBox.h"
 #include "skin/WinSubClass/SkinComBox.h"
 #include "skin/WinSubClass/SkinEdit.h"
+#include "skin/WinSubClass/SkinListView.h"
 #include "skin/WinSubClass/SkinProgress.h"
+#include "skin/WinSubClass/SkinScControl.h"
+#include "skin/WinSubClass/SkinScrollBar.h"
 #include "skin/WinSubClass/SkinSizer.h"
 #include "skin/WinSubClass/SkinSpeedButton.h"
 #include "skin/WinSubClass/SkinStatusBar.h"
@@ -30,7 +33,10 @@
 #include "ui/DateTimePicker.h"
 #include "ui/EditCtrls.h"
 #include "ui/Form.h"
+#include "ui/ListBox.h"
+#include "ui/ListView.h"
 #include "ui/Panel.h"
+#include "ui/ScrollBar.h"
 #include "ui/StdCtrls.h"
 #include "ui/TabCtrls.h"
 #include "ui/TextConv.h"
@@ -57,10 +63,10 @@ enum class TKind {
   UpDown,       // TSkinUpDown
   StatusBar,    // TSkinStatusBar
   Progress,     // TSkinProgress
-  ScControl,    // TSkinScControl (later)
+  ScControl,    // TSkinScControl
   ComBox,       // TSkinComBox
   Edit,         // TSkinEdit
-  ListView,     // TSkinListView (later)
+  ListView,     // TSkinListView
   Sizer,        // TSkinSizer
 };
 
@@ -70,6 +76,8 @@ std::unique_ptr<TSkinControl> NewCompanion(TKind kind, TWinSkinForm& form) {
     case TKind::BitButton: return std::make_unique<TSkinBitButton>(&form);
     case TKind::CheckBox: return std::make_unique<TSkinCheckBox>(&form);
     case TKind::RadioButton: return std::make_unique<TSkinRadioButton>(&form);
+    case TKind::ScControl: return std::make_unique<TSkinScControl>(&form);
+    case TKind::ListView: return std::make_unique<TSkinListView>(&form);
     case TKind::Box: return std::make_unique<TSkinBox>(&form);
     case TKind::TrackBar: return std::make_unique<TSkinTrackBar>(&form);
     case TKind::StatusBar: return std::make_unique<TSkinStatusBar>(&form);
@@ -121,8 +129,15 @@ struct TDiscovery {
     if (companion->AttachGraphic(button, &Data, Form.ControlCanvas.get())) companion.release();
   }
 
-  // The scroll-bar companion with its flag (later work).
-  void AttachScrollBar(ui::TComponent* /*component*/, int /*flag*/) {}
+  // The scroll-bar companion; flag 1 lets it drag the thumb itself.
+  bool AttachScrollBar(ui::TComponent* component, int flag) {
+    auto* control = dynamic_cast<ui::TWinControl*>(component);
+    if (!control || IsSkinnedControl(Form, control)) return false;
+    auto companion = std::make_unique<TSkinScrollBar>(&Form);
+    if (!companion->AttachScroll(control, &Data, flag != 0, Form.ControlCanvas.get())) return false;
+    companion.release();
+    return true;
+  }
 };
 
 // --- The rows --------------------------------------------------------------------
@@ -169,6 +184,15 @@ void AttachKind(TDiscovery& d, const TItem& item) {
 template <int Flag>
 void AttachScrollBar(TDiscovery& d, const TItem& item) {
   d.AttachScrollBar(item.Component, Flag);
+}
+
+// The scroll-bar companion on a control that takes the face colour.
+void AttachScrollBarOnFace(TDiscovery& d, const TItem& item) {
+  if (!d.AttachScrollBar(item.Component, 1)) return;
+  if (auto* control = dynamic_cast<ui::TControl*>(item.Component)) {
+    control->SetColor(d.Data.ButtonFaceColour);
+    control->Invalidate();
+  }
 }
 
 void FlatToolBar(TDiscovery& d, const TItem& item) {
@@ -221,6 +245,8 @@ void EmbeddedForm(TDiscovery& d, const TItem& item) {
 //   "TDATETIMEPICKER"), 31 TEdit, TMemo and TSpinEdit (TCustomEdit),
 //   23 TBitBtn, 24 TSpeedButton, 30 TButton (and TBitBtn without xcBitBtn),
 //   39 TForm; TToolBar (window class "TTOOLBAR") is row 2.
+//   17 TScrollBar, 26 TListView, 27 TListBox; 29 takes any other control with
+//   a scroll bar style (or Tag 55).
 // The rows marked "none here" stand for kinds of control this library has
 // not got (list views, scroll
 // bar controls, further containers); they keep their
@@ -246,7 +272,7 @@ const std::array<TRow, 39>& Rows() {
       /* 14 */ {Never /* second tool bar class: none here */, xcToolbar, nullptr, FlatToolBar},
       /* 15 */ {Is<ui::TStatusBar>, xcStatusBar, nullptr, StatusBarWithoutGrip},
       /* 16 */ {Is<ui::TProgressBar>, xcProgress, nullptr, AttachKind<Progress, false>},
-      /* 17 */ {Never /* scroll bar control: none here */, xcScrollbar, nullptr, AttachKind<ScControl, false>},
+      /* 17 */ {Is<ui::TScrollBar>, xcScrollbar, nullptr, AttachKind<ScControl, false>},
       /* 18 */ {[](const TItem& i) { return Is<ui::TComboBox>(i) || TagIs(i, kTagComboBox); }, xcCombo, nullptr,
                 AttachKind<ComBox, false>},
       /* 19 */ {[](const TItem& i) { return i.Name == "TDATETIMEPICKER"; }, xcEdit, nullptr, DateTimePicker},
@@ -260,10 +286,10 @@ const std::array<TRow, 39>& Rows() {
                 [](TDiscovery& d, const TItem& i) { d.AttachSpeedButton(i.Component); }},
       /* 25 */ {[](const TItem& i) { return NameIn(i, {"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"}); }, xcScrollbar,
                 nullptr, AttachScrollBar<0>},
-      /* 26 */ {Never /* list view: none here */, xcScrollbar, nullptr, AttachKind<ListView, false>},
-      /* 27 */ {Never /* scrolling control: none here */, xcScrollbar, nullptr, AttachScrollBar<1>},
-      /* 28 */ {Never /* scrolling control with the face colour: none here */, xcScrollbar, nullptr,
-                AttachScrollBar<1>},
+      /* 26 */ {Is<ui::TListView>, xcScrollbar, nullptr, AttachKind<ListView, false>},
+      /* 27 */ {Is<ui::TListBox>, xcScrollbar, nullptr, AttachScrollBar<1>},
+      /* 28 */ {Never /* scrolling container with the face colour: none here */, xcScrollbar, nullptr,
+                AttachScrollBarOnFace},
       /* 29 */ {[](const TItem& i) { return TagIs(i, kTagScrollBars) || HasScrollBars(i.Component); }, xcScrollbar,
                 nullptr, AttachScrollBar<1>},
       /* 30 */ {Is<ui::TButton>, xcButton, nullptr, AttachKind<Button, false>},

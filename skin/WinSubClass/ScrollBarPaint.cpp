@@ -1,0 +1,84 @@
+#include "skin/WinSubClass/ScrollBarPaint.h"
+
+#include "skin/WinSkinData/SkinData.h"
+#include "skin/draw/SkinDraw.h"
+#include "ui/GdiHandles.h"
+
+namespace skin {
+
+namespace {
+
+constexpr int kScrollbarFrames = 23;
+constexpr int kTrackFrames = 4;
+constexpr int kMaxSide = 10000;
+
+bool HasImage(const TDataSkinObject* object) { return object && !object->Bitmap.Empty(); }
+
+RECT Margins(const TDataSkinObject& o) { return RECT{o.LeftWidth, o.TopHeight, o.RightWidth, o.BottomHeight}; }
+
+// A stretch of the composed bar from `from` to `to` along it, across its
+// whole thickness.
+RECT Along(bool horizontal, int from, int to) {
+  return horizontal ? RECT{from, 0, to, kComposedBarThickness} : RECT{0, from, kComposedBarThickness, to};
+}
+
+void DrawTrack(HDC dc, int length, int arrow, bool horizontal, TSkinData& data) {
+  TDataSkinObject* track = horizontal ? data.HorzScroll.get() : data.VertScroll.get();
+  const RECT r = Along(horizontal, arrow, length - arrow);
+  if (!HasImage(track) || IsEmptyArea(r)) return;
+  DrawSlicedImage(dc, r, track->Bitmap, Margins(*track), false, track->Tile != 0, track->Trans != 0, kTrackFrames, 1);
+}
+
+void DrawArrows(HDC dc, int length, int arrow, bool horizontal, int pressedPart, TSkinData& data) {
+  const int first = horizontal ? 1 : 9;
+  const int second = horizontal ? 5 : 13;
+  const bool firstPressed = pressedPart == (horizontal ? spLeftArrow : spUpArrow);
+  const bool secondPressed = pressedPart == (horizontal ? spRightArrow : spDownArrow);
+  ui::TBitmap& image = data.Scrollbar->Bitmap;
+  DrawImageFrame(dc, Along(horizontal, 0, arrow), image, true, kScrollbarFrames, first + (firstPressed ? 1 : 0));
+  DrawImageFrame(dc, Along(horizontal, length - arrow, length), image, true, kScrollbarFrames,
+                 second + (secondPressed ? 1 : 0));
+}
+
+void DrawThumb(HDC dc, int arrow, bool horizontal, const TScrollMetrics& m, int pressedPart, TSkinData& data) {
+  TDataSkinObject* thumb = horizontal ? data.HorzScrollThumb.get() : data.VertScrollThumb.get();
+  if (!HasImage(thumb) || m.ThumbLength <= 0 || m.TrackLength < m.ThumbLength) return;
+  const int start = arrow + m.ThumbOffset;
+  const bool pressed = pressedPart == (horizontal ? spHorzThumb : spVertThumb);
+  DrawSlicedImage(dc, Along(horizontal, start, start + m.ThumbLength), thumb->Bitmap, Margins(*thumb), false, false,
+                  thumb->Trans != 0, thumb->SafeFrameCount(), pressed ? 2 : 1);
+}
+
+}  // namespace
+
+bool HasScrollBarImage(const TSkinData& data) { return HasImage(data.Scrollbar.get()); }
+
+void DrawScrollBarImage(HDC dc, const RECT& bar, bool horizontal, const TScrollMetrics& m, int pressedPart,
+                        TSkinData& data) {
+  if (!HasScrollBarImage(data)) return;
+  const int length = horizontal ? RectWidth(bar) : RectHeight(bar);
+  if (length <= 0 || length > kMaxSide || IsEmptyArea(bar)) return;
+  const int width = horizontal ? length : kComposedBarThickness;
+  const int height = horizontal ? kComposedBarThickness : length;
+
+  ui::MemoryDC memory(dc);
+  ui::BitmapHandle bitmap(CreateCompatibleBitmap(dc, width, height));
+  if (!memory.Get() || !bitmap) return;
+  ui::SelectGuard select(memory.Get(), bitmap.Get());
+  UseColorOnColor(memory.Get());
+  {
+    ui::BrushHandle background(CreateSolidBrush(COLORREF(ui::ColorToRGB(data.ScrollbarColour))));
+    const RECT all{0, 0, width, height};
+    FillRect(memory.Get(), &all, background.Get());
+  }
+  // A bar too short for two whole arrows has two half-length ones.
+  const int arrow = length < 2 * m.ArrowSize ? length / 2 : m.ArrowSize;
+  DrawTrack(memory.Get(), length, m.ArrowSize, horizontal, data);
+  DrawArrows(memory.Get(), length, arrow, horizontal, pressedPart, data);
+  DrawThumb(memory.Get(), arrow, horizontal, m, pressedPart, data);
+
+  UseColorOnColor(dc);
+  StretchBlt(dc, bar.left, bar.top, RectWidth(bar), RectHeight(bar), memory.Get(), 0, 0, width, height, SRCCOPY);
+}
+
+}  // namespace skin

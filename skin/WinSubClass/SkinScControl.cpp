@@ -1,0 +1,83 @@
+#include "skin/WinSubClass/SkinScControl.h"
+
+#include "skin/WinSkinData/SkinData.h"
+#include "skin/WinSubClass/ScrollBarPaint.h"
+#include "skin/draw/Frames.h"
+#include "skin/manager/SkinManage.h"
+#include "ui/ScrollBar.h"
+
+namespace skin {
+
+bool TSkinScControl::BeforeDefault(ui::TMessage& message) {
+  switch (message.Msg) {
+    case WM_NCMOUSEMOVE:
+      if (message.WParam != HTHSCROLL && message.WParam != HTVSCROLL) return true;
+      message.Result = 0;
+      return false;
+    case ui::CN_HSCROLL:
+    case ui::CN_VSCROLL: {
+      const bool horizontal = message.Msg == ui::CN_HSCROLL;
+      switch (LOWORD(message.WParam)) {
+        case SB_LINEUP: PressedPart = horizontal ? spLeftArrow : spUpArrow; break;
+        case SB_LINEDOWN: PressedPart = horizontal ? spRightArrow : spDownArrow; break;
+        case SB_THUMBTRACK: PressedPart = horizontal ? spHorzThumb : spVertThumb; break;
+        default: PressedPart = spNone; break;
+      }
+      CallDefault(message);
+      Redraw();
+      return false;
+    }
+    default:
+      return true;
+  }
+}
+
+bool TSkinScControl::ReadBar(const RECT& rect, bool& horizontal) {
+  int min = 0, max = 0, page = 0, position = 0;
+  if (auto* bar = dynamic_cast<ui::TScrollBar*>(Control)) {
+    horizontal = bar->Kind() != ui::sbVertical;
+    min = bar->Min();
+    max = bar->Max();
+    page = bar->PageSize();
+    position = bar->Position();
+  } else {
+    horizontal = (GetWindowLongPtrW(Handle, GWL_STYLE) & SBS_VERT) == 0;
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (!GetScrollInfo(Handle, SB_CTL, &info)) return false;
+    min = info.nMin;
+    max = info.nMax;
+    page = int(info.nPage);
+    position = info.nPos;
+  }
+  const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+  TScrollMetrics m;
+  m.ArrowSize = arrow;
+  m.TrackLength = TrackLength;
+  m.ThumbLength = ThumbLength;
+  m.ThumbOffset = ThumbOffset;
+  const int length = horizontal ? RectWidth(rect) : RectHeight(rect);
+  // An unusable range keeps the thumb where it was.
+  if (ThumbFromControl(min, max, page, position, length, arrow, MinThumbLength(WinVersion, arrow),
+                       GetSystemMetrics(SM_CXHTHUMB), m)) {
+    TrackLength = m.TrackLength;
+    ThumbLength = m.ThumbLength;
+    ThumbOffset = m.ThumbOffset;
+  }
+  return true;
+}
+
+void TSkinScControl::PaintSkin(HDC dc, const RECT& rect) {
+  if (!SkinData || !HasScrollBarImage(*SkinData)) return;
+  bool horizontal = true;
+  if (!ReadBar(rect, horizontal)) return;
+  TScrollMetrics m;
+  m.ArrowSize = GetSystemMetrics(SM_CXHSCROLL);
+  m.TrackLength = TrackLength;
+  m.ThumbLength = ThumbLength;
+  m.ThumbOffset = ThumbOffset;
+  DrawScrollBarImage(dc, rect, horizontal, m, PressedPart, *SkinData);
+}
+
+}  // namespace skin

@@ -1,0 +1,32 @@
+// TSkinScControl: a scroll bar control (a window that is one bar, the
+// framework's TScrollBar) painted from the skin after the system has painted
+// it, with the thumb placed from the control's Min, Max, PageSize and
+// Position. The system tracks the mouse on it; each scroll message the bar
+// reports (CN_HSCROLL / CN_VSCROLL) repaints it, showing the part pressed.
+#pragma once
+
+#include "skin/WinSubClass/ScrollBarGeometry.h"
+#include "skin/WinSubClass/SkinControl.h"
+
+namespace skin {
+
+class TSkinScControl : public TSkinControl {
+ public:
+  explicit TSkinScControl(TWinSkinForm* owner) : TSkinControl(owner) {}
+  std::string ClassName() const override { return "TSkinScControl"; }
+
+  bool BeforeDefault(ui::TMessage& message) override;
+  void PaintSkin(HDC dc, const RECT& rect) override;
+
+  int PressedPart = spNone;  // TScrollPart
+  int TrackLength = 0;
+  int ThumbLength = 0;
+  int ThumbOffset = 0;
+
+ private:
+  // The bar's direction and thumb (from the framework control, or from the
+  // window of a bare scroll bar). False when its range is unusable.
+  bool ReadBar(const RECT& rect, bool& horizontal);
+};
+
+}  // namespace skin

@@ -1,0 +1,91 @@
+// The scroll bar control: skinned by discovery, painted from its Min, Max,
+// PageSize and Position, repainted with the pressed part as it scrolls.
+#include "skin/WinSubClass/SkinScControl.h"
+#include "skin_scroll/ScrollTestSupport.h"
+#include "ui/ScrollBar.h"
+
+namespace scroll_test {
+namespace {
+
+using ScrollBarControl = ScrollTest;
+
+ui::TScrollBar* NewScrollBar(ui::TForm* form, ui::TScrollBarKind kind, RECT bounds) {
+  auto* bar = new ui::TScrollBar(form);
+  bar->SetKind(kind);
+  bar->SetParent(form);
+  bar->SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+  bar->SetPageSize(20);
+  bar->SetParams(40, 0, 100);
+  return bar;
+}
+
+TEST_F(ScrollBarControl, IsPaintedFromItsProperties) {
+  ui::TForm* form = NewForm();
+  ui::TScrollBar* bar = NewScrollBar(form, ui::sbHorizontal, RECT{20, 20, 220, 36});
+  Skin(form);
+  auto* skinned = dynamic_cast<skin::TSkinScControl*>(CompanionOf(bar->Handle()));
+  ASSERT_NE(skinned, nullptr);
+  PumpFor(30);
+  // 200 long: the track between two arrows; 101 values with a page of 20.
+  const int a = Arrow(), track = 200 - 2 * a;
+  const int length = MulDiv(20, track, 101);
+  const int offset = MulDiv(40, track - length, 81);
+  EXPECT_EQ(skinned->ThumbLength, length);
+  EXPECT_EQ(skinned->ThumbOffset, offset);
+  TShot shot(bar->Handle());
+  EXPECT_EQ(shot.At(8, 8), ArrowColour(1));
+  EXPECT_EQ(shot.At(191, 8), ArrowColour(5));
+  EXPECT_EQ(shot.At(a + offset - 1, 8), kHorzTrack);
+  EXPECT_EQ(shot.At(a + offset + 1, 8), kHorzThumb[1]);
+  EXPECT_EQ(shot.At(a + offset + length - 2, 8), kHorzThumb[1]);
+  EXPECT_EQ(shot.At(a + offset + length, 8), kHorzTrack);
+
+  bar->SetPosition(0);
+  PumpFor(30);
+  shot = TShot(bar->Handle());
+  EXPECT_EQ(shot.At(a + 1, 8), kHorzThumb[1]);
+  EXPECT_EQ(shot.At(a + length + 1, 8), kHorzTrack);
+}
+
+TEST_F(ScrollBarControl, ScrollingShowsThePressedPartAndMovesTheThumb) {
+  ui::TForm* form = NewForm();
+  ui::TScrollBar* bar = NewScrollBar(form, ui::sbVertical, RECT{20, 20, 36, 220});
+  Skin(form);
+  auto* skinned = dynamic_cast<skin::TSkinScControl*>(CompanionOf(bar->Handle()));
+  ASSERT_NE(skinned, nullptr);
+  const HWND wnd = bar->Handle();
+  const int a = Arrow();
+  // As the system reports a click on the down arrow: to the parent, which hands it on.
+  SendMessageW(form->Handle(), WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(wnd));
+  EXPECT_EQ(bar->Position(), 41);
+  EXPECT_EQ(skinned->PressedPart, skin::spDownArrow);
+  TShot shot(wnd);
+  EXPECT_EQ(shot.At(8, 191), ArrowColour(14));
+  EXPECT_EQ(shot.At(8, 8), ArrowColour(9));
+  EXPECT_EQ(skinned->ThumbOffset, MulDiv(41, 200 - 2 * a - skinned->ThumbLength, 81));
+
+  SendMessageW(form->Handle(), WM_VSCROLL, SB_THUMBTRACK, reinterpret_cast<LPARAM>(wnd));
+  EXPECT_EQ(TShot(wnd).At(8, a + skinned->ThumbOffset + 2), kVertThumb[2]);
+  SendMessageW(form->Handle(), WM_VSCROLL, SB_ENDSCROLL, reinterpret_cast<LPARAM>(wnd));
+  shot = TShot(wnd);
+  EXPECT_EQ(shot.At(8, 191), ArrowColour(13));
+  EXPECT_EQ(shot.At(8, a + skinned->ThumbOffset + 2), kVertThumb[1]);
+}
+
+TEST_F(ScrollBarControl, WithoutTheScrollBarMemberOrImageItStaysPlain) {
+  ui::TForm* form = NewForm();
+  ui::TScrollBar* bar = NewScrollBar(form, ui::sbHorizontal, RECT{20, 20, 220, 36});
+  data_->SkinControls.Exclude(skin::xcScrollbar);
+  Skin(form);
+  EXPECT_EQ(CompanionOf(bar->Handle()), nullptr);
+  Unskin();
+  data_->SkinControls.Include(skin::xcScrollbar);
+  data_->Scrollbar.reset();
+  Skin(form);
+  ASSERT_NE(CompanionOf(bar->Handle()), nullptr);
+  PumpFor(30);
+  EXPECT_EQ(TShot(bar->Handle()).Count(kBarColour), 0);
+}
+
+}  // namespace
+}  // namespace scroll_test
