@@ -1,6 +1,7 @@
 #include "skin/WinSubClass/SkinUpDown.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <array>
 #include <initializer_list>
@@ -64,9 +65,7 @@ bool TSkinUpDown::BeforeDefault(ui::TMessage& message) {
       return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      CallDefault(message);  // the control steps and starts its own auto-repeat
-      MouseState |= msDown;
-      Redraw();
+      Pressed(message);
       return false;
     case WM_LBUTTONUP:
       MouseState &= ~unsigned(msDown);
@@ -92,6 +91,16 @@ void TSkinUpDown::AfterDefault(ui::TMessage& message) {
   }
 }
 
+void TSkinUpDown::Pressed(ui::TMessage& message) {
+  CallDefault(message);  // the control steps and starts its own auto-repeat
+  // A press the control did not take the mouse for (off its arrows) gets
+  // no release here either: it shows no pressed look.
+  if (!Handle || GetCapture() != Handle) return;
+  pressedSecond_ = InSecondHalf(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
+  MouseState |= msDown;
+  Redraw();
+}
+
 void TSkinUpDown::Released() {
   if (!(MouseState & msDown)) return;
   MouseState &= ~unsigned(msDown);
@@ -100,10 +109,12 @@ void TSkinUpDown::Released() {
 
 // --- Painting ------------------------------------------------------------------
 
-int TSkinUpDown::ButtonState(bool cursorInOther) const {
+int TSkinUpDown::ButtonState(bool cursorInOther, bool pressedHere) const {
   if (!Enabled) return usDisabled;
   if (cursorInOther) return usNormal;
-  if (MouseState & msDown) return usPressed;
+  // Only the button the press began on looks pressed: dragged onto the
+  // other one, the press does not follow.
+  if (MouseState & msDown) return pressedHere ? usPressed : usNormal;
   if (MouseState & msHot) return usHot;
   return usNormal;
 }
@@ -114,16 +125,29 @@ TDataSkinBorder* TSkinUpDown::SkinImage(bool horizontal) const {
   return image;
 }
 
-void TSkinUpDown::PaintSkin(HDC dc, const RECT& rect) {
-  if (!SkinData || !Handle) return;
+RECT TSkinUpDown::Area() const {
   RECT c{};
   GetClientRect(Handle, &c);
-  if (IsEmptyArea(c)) return;
-  ui::TBitmap face;
-  face.SetSize(c.right, c.bottom);
-  HDC faceDC = face.Canvas().Handle();
-  FillFace(faceDC, c);
   if (InEdit) InflateRect(&c, -1, -1);
+  return c;
+}
+
+bool TSkinUpDown::InSecondHalf(POINT p) const {
+  const RECT c = Area();
+  if (GetWindowLongPtrW(Handle, GWL_STYLE) & UDS_HORZ) return p.x >= c.left + (c.right - c.left) / 2;
+  return p.y >= c.top + (c.bottom - c.top) / 2;
+}
+
+void TSkinUpDown::PaintSkin(HDC dc, const RECT& rect) {
+  if (!SkinData || !Handle) return;
+  RECT client{};
+  GetClientRect(Handle, &client);
+  if (IsEmptyArea(client)) return;
+  ui::TBitmap face;
+  face.SetSize(client.right, client.bottom);
+  HDC faceDC = face.Canvas().Handle();
+  FillFace(faceDC, client);
+  const RECT c = Area();
 
   POINT p{};
   GetCursorPos(&p);
@@ -133,21 +157,13 @@ void TSkinUpDown::PaintSkin(HDC dc, const RECT& rect) {
   const bool horizontal = (style & UDS_HORZ) != 0;
 
   RECT first = c, second = c;
-  int firstDirection = udUp, secondDirection = udDown;
-  bool cursorInSecond = false;
-  if (horizontal) {
-    const LONG split = c.left + (c.right - c.left) / 2;
-    first.right = second.left = split;
-    firstDirection = udLeft;
-    secondDirection = udRight;
-    cursorInSecond = p.x >= split;
-  } else {
-    const LONG split = c.top + (c.bottom - c.top) / 2;
-    first.bottom = second.top = split;
-    cursorInSecond = p.y >= split;
-  }
-  const int firstState = ButtonState(cursorInSecond);
-  const int secondState = ButtonState(!cursorInSecond);
+  if (horizontal) first.right = second.left = c.left + (c.right - c.left) / 2;
+  else first.bottom = second.top = c.top + (c.bottom - c.top) / 2;
+  const int firstDirection = horizontal ? udLeft : udUp;
+  const int secondDirection = horizontal ? udRight : udDown;
+  const bool cursorInSecond = InSecondHalf(p);
+  const int firstState = ButtonState(cursorInSecond, !pressedSecond_);
+  const int secondState = ButtonState(!cursorInSecond, pressedSecond_);
 
   if (TDataSkinBorder* image = SkinImage(horizontal)) {
     DrawUpDownButton(faceDC, *image, first, firstDirection, firstState);

@@ -32,8 +32,9 @@ class TSkinUpDown : public TSkinControl {
   void PaintSkin(HDC dc, const RECT& rect) override;
 
   // The state a button shows: `cursorInOther` says the cursor is over the
-  // other half of the control.
-  int ButtonState(bool cursorInOther) const;
+  // other half of the control, `pressedHere` that the press began on this
+  // button.
+  int ButtonState(bool cursorInOther, bool pressedHere) const;
 
   // Found inside an edit (a spin edit): the buttons are drawn one pixel in.
   bool InEdit = false;
@@ -43,7 +44,14 @@ class TSkinUpDown : public TSkinControl {
   TDataSkinBorder* SkinImage(bool horizontal) const;
   void DrawUpDownButton(HDC dc, TDataSkinBorder& image, const RECT& button, int direction, int state) const;
   void DrawPlainUpDownButton(HDC dc, const RECT& button, int direction, int state) const;
+  void Pressed(ui::TMessage& message);
   void Released();
+  // The drawing area: the client area, one pixel in inside an edit.
+  RECT Area() const;
+  // `p` (client coordinates) is over the second button (down or right).
+  bool InSecondHalf(POINT p) const;
+
+  bool pressedSecond_ = false;  // the press began on the second button
 };
 
 // The frame of `image` (8 frames) that shows `state` of a button pointing

@@ -1,0 +1,157 @@
+// Discovery of the edit family: framework edits, memos, spin edits, combo
+// boxes, up-downs and date-time pickers by their rows and gates; the combo
+// boxes, edits and bare scroll bars of dialogs; detaching.
+#include "EditTestSupport.h"
+#include "skin/WinSubClass/SkinEdit.h"
+#include "skin/WinSubClass/SkinUpDown.h"
+#include "ui/ComboBox.h"
+#include "ui/DateTimePicker.h"
+#include "ui/EditCtrls.h"
+#include "ui/Panel.h"
+#include "ui/UpDown.h"
+
+namespace {
+
+using namespace edit_test;
+
+class EditDiscoveryTest : public EditTest {
+ protected:
+  void SetUp() override {
+    EditTest::SetUp();
+    form_ = NewForm();
+  }
+  template <class T>
+  T* Add(RECT r, std::intptr_t tag = 0) {
+    auto* control = new T(form_);
+    control->Tag = tag;
+    control->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    control->SetParent(form_);
+    return control;
+  }
+  std::string KindOf(ui::TWinControl* control) const {
+    const skin::TSkinControl* companion = CompanionOf(control->Handle());
+    return companion ? companion->ClassName() : "";
+  }
+
+  ui::TForm* form_ = nullptr;
+};
+
+TEST_F(EditDiscoveryTest, FrameworkControlsGetTheirCompanions) {
+  auto* edit = Add<ui::TEdit>(RECT{10, 10, 130, 31});
+  auto* memo = Add<ui::TMemo>(RECT{10, 40, 130, 100});
+  auto* spin = Add<ui::TSpinEdit>(RECT{10, 110, 130, 131});
+  auto* combo = Add<ui::TComboBox>(RECT{150, 10, 280, 31});
+  auto* upDown = Add<ui::TUpDown>(RECT{150, 40, 166, 64});
+  auto* pickerCombo = Add<ui::TDateTimePicker>(RECT{150, 80, 300, 101});
+  auto* pickerUpDown = Add<ui::TDateTimePicker>(RECT{150, 110, 300, 131});
+  pickerUpDown->SetDateMode(ui::dmUpDown);
+  skin::TWinSkinForm& companion = Skin(form_);
+  EXPECT_EQ(KindOf(edit), "TSkinEdit");
+  EXPECT_EQ(KindOf(memo), "TSkinEdit");
+  EXPECT_EQ(KindOf(spin), "TSkinEdit");
+  EXPECT_EQ(KindOf(combo), "TSkinComBox");
+  EXPECT_EQ(KindOf(upDown), "TSkinUpDown");
+  EXPECT_EQ(KindOf(pickerCombo), "TSkinComBox");
+  EXPECT_EQ(KindOf(pickerUpDown), "TSkinEdit");
+
+  // The spin edit's button (a bare up-down window inside it) is found at
+  // its first paint.
+  PaintNow(form_->Handle());
+  auto* spinEdit = dynamic_cast<skin::TSkinEdit*>(CompanionOf(spin->Handle()));
+  ASSERT_NE(spinEdit->UpDown, nullptr);
+  EXPECT_EQ(spinEdit->UpDown->Handle, spin->Button());
+  EXPECT_TRUE(spinEdit->UpDown->InEdit);
+  // Running again adds nothing.
+  const std::size_t count = companion.Controls.size();
+  companion.DiscoverControls();
+  EXPECT_EQ(companion.Controls.size(), count);
+}
+
+TEST_F(EditDiscoveryTest, GatesXcEditXcComboAndXcCheckBox) {
+  auto* edit = Add<ui::TEdit>(RECT{10, 10, 130, 31});
+  auto* combo = Add<ui::TComboBox>(RECT{150, 10, 280, 31});
+  auto* upDown = Add<ui::TUpDown>(RECT{150, 40, 166, 64});
+  auto* picker = Add<ui::TDateTimePicker>(RECT{150, 80, 300, 101});
+  data_->SkinControls.Exclude(skin::xcEdit);
+  data_->SkinControls.Exclude(skin::xcCombo);
+  data_->SkinControls.Exclude(skin::xcCheckBox);
+  Skin(form_);
+  EXPECT_EQ(KindOf(edit), "");
+  EXPECT_EQ(KindOf(combo), "");
+  EXPECT_EQ(KindOf(upDown), "");
+  EXPECT_EQ(KindOf(picker), "");  // its row wants xcEdit, whichever companion it would get
+}
+
+TEST_F(EditDiscoveryTest, Tags56And57AskForTheComboAndEditCompanions) {
+  data_->SkinControls.Exclude(skin::xcPanel);
+  auto* asCombo = Add<ui::TPanel>(RECT{10, 10, 100, 40}, 56);
+  auto* asEdit = Add<ui::TPanel>(RECT{10, 50, 100, 80}, 57);
+  auto* plain = Add<ui::TPanel>(RECT{10, 90, 100, 120}, 58);
+  // A tag asks, but the gate still decides.
+  auto* gated = Add<ui::TPanel>(RECT{10, 130, 100, 160}, 56);
+  Skin(form_);
+  EXPECT_EQ(KindOf(asCombo), "TSkinComBox");
+  EXPECT_EQ(KindOf(asEdit), "TSkinEdit");
+  EXPECT_EQ(KindOf(plain), "");
+  Unskin();
+  for (ui::TPanel* panel : {asCombo, asEdit, plain}) delete panel;
+  data_->SkinControls.Exclude(skin::xcCombo);
+  Skin(form_);
+  EXPECT_EQ(KindOf(gated), "");
+}
+
+TEST_F(EditDiscoveryTest, DialogChildWindowsByClassAndStyle) {
+  const HWND parent = NewNoteWindow();
+  const HWND edit = ChildEx(parent, L"EDIT", WS_EX_CLIENTEDGE, 0, RECT{10, 10, 130, 34});
+  const HWND dropDown = ChildEx(parent, L"COMBOBOX", 0, CBS_DROPDOWN, RECT{10, 40, 130, 200});
+  const HWND list = ChildEx(parent, L"COMBOBOX", 0, CBS_DROPDOWNLIST, RECT{10, 70, 130, 200});
+  const HWND simple = ChildEx(parent, L"COMBOBOX", 0, CBS_SIMPLE, RECT{150, 10, 280, 120});
+  const HWND extended = ChildEx(parent, WC_COMBOBOXEXW, 0, CBS_DROPDOWNLIST, RECT{150, 130, 280, 250});
+  const HWND bar = ChildEx(parent, L"SCROLLBAR", 0, SBS_VERT, RECT{300, 10, 317, 150});
+  const HWND upDown = ChildEx(parent, UPDOWN_CLASSW, 0, 0, RECT{330, 10, 346, 34});
+  std::map<HWND, WNDPROC> procedures;
+  for (HWND wnd : {edit, dropDown, list, simple, bar, upDown, GetTopWindow(extended)})
+    procedures[wnd] = skin::CurrentWindowProc(wnd);
+
+  Skin(parent);
+  auto kind = [this](HWND wnd) {
+    const skin::TSkinControl* companion = CompanionOf(wnd);
+    return companion ? companion->ClassName() : std::string();
+  };
+  EXPECT_EQ(kind(edit), "TSkinEdit");
+  EXPECT_EQ(kind(dropDown), "TSkinComBox");
+  EXPECT_EQ(kind(list), "TSkinComBox");
+  EXPECT_EQ(kind(simple), "");
+  ASSERT_NE(GetTopWindow(extended), nullptr);
+  EXPECT_EQ(kind(extended), "");
+  EXPECT_EQ(kind(GetTopWindow(extended)), "TSkinComBox");
+  EXPECT_EQ(kind(bar), "TSkinSizer");
+  EXPECT_EQ(kind(upDown), "");  // a dialog's up-down is skinned only inside an edit
+  PaintNow(parent);
+
+  // Detaching puts every window procedure back.
+  Unskin();
+  for (const auto& [wnd, procedure] : procedures) EXPECT_EQ(skin::CurrentWindowProc(wnd), procedure);
+}
+
+TEST_F(EditDiscoveryTest, FrameworkControlsDetachCleanly) {
+  auto* edit = Add<ui::TEdit>(RECT{10, 10, 130, 31});
+  auto* spin = Add<ui::TSpinEdit>(RECT{10, 110, 130, 131});
+  auto* upDown = Add<ui::TUpDown>(RECT{150, 40, 166, 64});
+  const WNDPROC buttonProc = skin::CurrentWindowProc(spin->Button());
+  for (int round = 0; round < 3; ++round) {
+    Skin(form_);
+    PaintNow(form_->Handle());
+    EXPECT_NE(CompanionOf(edit->Handle()), nullptr);
+    EXPECT_NE(skin::CurrentWindowProc(spin->Button()), buttonProc);
+    Unskin();
+    EXPECT_EQ(skin::CurrentWindowProc(spin->Button()), buttonProc);
+  }
+  // The framework controls still work on their own.
+  upDown->SetPosition(3);
+  EXPECT_EQ(upDown->Position(), 3);
+  edit->SetText(L"after");
+  EXPECT_EQ(edit->Text(), L"after");
+}
+
+}  // namespace
