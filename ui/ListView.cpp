@@ -140,6 +140,11 @@ void TListView::CreateWnd() {
   ShowAll();
 }
 
+void TListView::PaintWindow(HDC dc) {
+  if (DoubleBuffered) Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  TWinControl::PaintWindow(dc);
+}
+
 void TListView::ShowAll() {
   if (!HandleAllocated()) return;
   const HWND wnd = Handle();

@@ -50,6 +50,9 @@ class TListView : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateWnd() override;
+  // Painting into an off-screen bitmap (DoubleBuffered), the list view's
+  // background, which it paints when asked to erase, goes there first.
+  void PaintWindow(HDC dc) override;
 
  private:
   void ShowColumn(int index);
