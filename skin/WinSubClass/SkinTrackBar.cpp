@@ -38,6 +38,8 @@ bool TSkinTrackBar::BeforeDefault(ui::TMessage& message) {
     case WM_NOTIFY:
     case ui::CN_NOTIFY:
       return !HandleNotify(message);
+    case ui::CN_CTLCOLORSTATIC:
+      return !FaceBackground(message);
     default:
       return true;
   }
@@ -51,6 +53,14 @@ bool TSkinTrackBar::HandleNotify(ui::TMessage& message) {
   } catch (...) {
     message.Result = CDRF_DODEFAULT;  // a failed draw leaves the system's thumb
   }
+  return true;
+}
+
+bool TSkinTrackBar::FaceBackground(ui::TMessage& message) const {
+  HBRUSH brush = SkinData ? SkinData->FaceBrush() : nullptr;
+  if (!brush) return false;
+  SetBkColor(reinterpret_cast<HDC>(message.WParam), Rgb(SkinData->ButtonFaceColour));
+  message.Result = reinterpret_cast<LRESULT>(brush);
   return true;
 }
 

@@ -2,6 +2,8 @@
 // the thumb is skinned (frame 4 of the Buttons strip, stretched whole over
 // the thumb), through the control's custom-draw notifications.
 //
+// Its background takes the skin's face colour.
+//
 // The notifications go to the track bar's parent. A framework parent hands
 // them back to the control as CN_NOTIFY, which reaches the companion through
 // the control's WindowProc. A bare window's parent keeps them, so a track bar
@@ -34,6 +36,9 @@ class TSkinTrackBar : public TSkinControl {
  private:
   // A custom-draw notification from this track bar, answered in `message`.
   bool HandleNotify(ui::TMessage& message);
+  // The control's background in the skin's face colour, like the container
+  // it sits on (the framework asks the control itself for its colours).
+  bool FaceBackground(ui::TMessage& message) const;
   // The thumb over `thumb` of `dc`.
   void DrawThumb(HDC dc, const RECT& thumb) const;
 

@@ -44,8 +44,10 @@ TEST_F(TrackBarTest, OnlyTheThumbComesFromTheSkin) {
     SCOPED_TRACE(orientation);
     ui::TTrackBar* track = NewTrack(orientation);
     const HWND wnd = track->Handle();
+    track->SetColor(kFace);  // the background the skin gives it
     RepaintNow(wnd);
     const TShot before(wnd);
+    track->SetColor(ui::clBtnFace);
     Skin(form_);
     EXPECT_EQ(KindOf(track), "TSkinTrackBar");
     RepaintNow(wnd);
@@ -57,6 +59,7 @@ TEST_F(TrackBarTest, OnlyTheThumbComesFromTheSkin) {
     EXPECT_EQ(after.Count(kThumb, thumb), RectWidth(thumb) * RectHeight(thumb));
     EXPECT_EQ(after.Count(kThumb), RectWidth(thumb) * RectHeight(thumb));
     EXPECT_EQ(ChangedOutside(before, after, thumb), 0);
+    EXPECT_EQ(after.At(1, 1), kFace);
 
     // The thumb follows the position.
     track->SetPosition(8);

@@ -98,8 +98,9 @@ TEST_F(GalleryTest, EveryButtonKindWithOurSkin) {
   focused->SetFocus();
   skin::TWinSkinForm& companion = Skin(form_);
   // 6 tool and speed buttons, 4 push buttons, 4 bitmap buttons, 5 check
-  // boxes, 4 radio buttons and the group's 3.
-  EXPECT_EQ(companion.Controls.size(), 26u);
+  // boxes, 4 radio buttons and the group's 3, and 4 boxes (the panel, the
+  // two group boxes and the radio group).
+  EXPECT_EQ(companion.Controls.size(), 30u);
   RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   if (const char* ms = std::getenv("TAVRIN_SHOW_MS")) PumpFor(DWORD(std::atoi(ms)));
   // Our skin's frames differ: normal, disabled and focused faces.
