@@ -1,23 +1,59 @@
-// TWinSkinForm: call points of the skinned menu bar. Until the menu bar is
-// built, a window keeps its own menu (no skinned bar, MenuBarHeight 0).
+// TWinSkinForm: the call points of the skinned menu bar (WinSkinMenu.h).
 #include "skin/WinSkinForm/WinSkinForm.h"
+
+#include "skin/WinSkinForm/WinSkinMenu.h"
+#include "ui/Form.h"
 
 namespace skin {
 
-void TWinSkinForm::CreateMenuBar() {}
+namespace {
 
-void TWinSkinForm::FreeMenuBar() { SkinMenu = nullptr; }
+TMenuBtn* AsMenuItem(TNCObject* object) { return dynamic_cast<TMenuBtn*>(object); }
 
-void TWinSkinForm::RebuildMenuBar() {}
+}  // namespace
 
-void TWinSkinForm::PaintMenuBar(HDC /*dc*/, const RECT& /*rect*/) {}
+void TWinSkinForm::CreateMenuBar() {
+  FreeMenuBar();
+  SkinMenu = new TWinSkinMenu(this, SkinData);
+  MenuBarHeight = GetSystemMetrics(SM_CYMENU);
+  if (Form) SkinMenu->SetMenu(Form->Menu());
+  SkinMenu->BuildItems();
+}
 
-TNCObject* TWinSkinForm::MenuBarItemAt(POINT /*framePoint*/) { return nullptr; }
+void TWinSkinForm::FreeMenuBar() {
+  if (!SkinMenu) return;
+  TWinSkinMenu* menu = SkinMenu;
+  SkinMenu = nullptr;
+  menu->GiveMenuBack();
+  delete menu;
+}
 
-TNCObject* TWinSkinForm::MenuBarAccelItem(WPARAM /*key*/) { return nullptr; }
+void TWinSkinForm::RebuildMenuBar() {
+  if (!SkinMenu) return;
+  if (Form) SkinMenu->SetMenu(Form->Menu());
+  SkinMenu->BuildItems();
+  // The new items are laid out and shown with the next frame paint.
+  if (SkinState == ssRunning) PaintFrame(nullptr);
+}
 
-void TWinSkinForm::ClickMenuItem(TNCObject* /*item*/) {}
+void TWinSkinForm::PaintMenuBar(HDC dc, const RECT& rect) {
+  if (SkinMenu) SkinMenu->PaintMenuBar(dc, rect);
+}
 
-void TWinSkinForm::OpenMenuItem(TNCObject* /*item*/) {}
+TNCObject* TWinSkinForm::MenuBarItemAt(POINT framePoint) {
+  return SkinMenu ? SkinMenu->ItemAt(framePoint) : nullptr;
+}
+
+TNCObject* TWinSkinForm::MenuBarAccelItem(WPARAM key) {
+  return SkinMenu ? SkinMenu->FindAccelItem(key) : nullptr;
+}
+
+void TWinSkinForm::ClickMenuItem(TNCObject* item) {
+  if (SkinMenu) SkinMenu->ClickMenuItem(AsMenuItem(item));
+}
+
+void TWinSkinForm::OpenMenuItem(TNCObject* item) {
+  if (TMenuBtn* button = AsMenuItem(item); SkinMenu && button) SkinMenu->OpenMenuItem(button);
+}
 
 }  // namespace skin

@@ -174,7 +174,12 @@ bool TWinSkinForm::SwallowKeyMenu(const ui::TMessage& message) {
   const LPARAM key = message.LParam;
   if (key == ' ' || key == '-' || GetCapture()) return false;  // system menus go on as usual
   if (key == 0) return true;
-  return MenuBarAccelItem(WPARAM(key)) != nullptr;
+  // The accelerator opens its item: a window whose own key handling does not
+  // (one of no framework form) has no other way to it.
+  TNCObject* item = MenuBarAccelItem(WPARAM(key));
+  if (!item) return false;
+  ClickMenuItem(item);
+  return true;
 }
 
 void TWinSkinForm::HandleSysCommand(ui::TMessage& message) {
