@@ -213,3 +213,35 @@ TEST_F(ScrollBars, DetachingPutsTheWindowProcedureBack) {
 
 }  // namespace
 }  // namespace scroll_test
+
+namespace scroll_test {
+namespace {
+
+TEST_F(ScrollBars, OddSkinDataNeverBreaksThePainting) {
+  const HWND edit = BareChild(L"EDIT", ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, RECT{10, 10, 210, 160});
+  SetWindowTextW(edit, L"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\n12\r\n13\r\n14");
+  // Frame counts of 0 and below, margins far beyond the images, an arrow
+  // image with fewer pixels than frames, a track image of nothing.
+  data_->VertScrollThumb->FrameCount = 0;
+  data_->VertScrollThumb->TopHeight = 100000;
+  data_->VertScrollThumb->BottomHeight = -7;
+  data_->HorzScrollThumb->FrameCount = -3;
+  data_->HorzScrollThumb->LeftWidth = 1 << 30;
+  data_->VertScroll->Bitmap.SetSize(0, 0);
+  data_->HorzScroll->Tile = 1;
+  data_->HorzScroll->RightWidth = 5000;
+  skin::TSkinScrollBar bars(nullptr);
+  ASSERT_TRUE(bars.AttachScrollWindow(edit, data_.get(), true, nullptr));
+  bars.Redraw();
+  SendMessageW(edit, WM_VSCROLL, SB_LINEDOWN, 0);
+  SendMessageW(edit, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 3), 0);
+  EXPECT_GT(TShot(edit).Count(ArrowColour(9)), 0);
+
+  data_->Scrollbar->Bitmap.SetSize(10, 5);  // 23 frames of nothing
+  bars.Redraw();
+  const TShot shot(edit);
+  EXPECT_GT(shot.Count(kBarColour), 0);  // the bar is still composed
+}
+
+}  // namespace
+}  // namespace scroll_test
