@@ -3,6 +3,7 @@
 #include <array>
 
 #include "gallery/ButtonsPage.h"
+#include "gallery/EditsPage.h"
 #include "gallery/BarsPage.h"
 #include "gallery/GalleryMain.h"
 #include "gallery/TabsPage.h"
@@ -25,6 +26,7 @@ constexpr std::array kCommands{
     TGalleryCommand{"buttons", "按钮 Buttons", &TGalleryMain::ShowPage<TButtonsPage>},
     TGalleryCommand{"bars", "进度与状态栏 Bars", &TGalleryMain::ShowPage<TBarsPage>},
     TGalleryCommand{"tabs", "选项卡 Tabs", &TGalleryMain::ShowPage<TTabsPage>},
+    TGalleryCommand{"edits", "编辑框 Edits", &TGalleryMain::ShowPage<TEditsPage>},
 };
 
 std::string CommandNames() {

@@ -91,4 +91,15 @@ bool TComboBox::SetProperty(std::string_view name, const TPropertyValue& value, 
   return true;
 }
 
+void TComboBox::PaintWindow(HDC dc) {
+  if (DoubleBuffered) {
+    // A simple combo box's list may end above its bottom; the parent's
+    // colour shows there.
+    TCanvas(dc).FillRect(ClientRect(), Parent() ? Parent()->Color() : Color());
+    TMessage erase{WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0, 0};
+    DefaultHandler(erase);
+  }
+  TWinControl::PaintWindow(dc);
+}
+
 }  // namespace ui

@@ -33,6 +33,9 @@ class TComboBox : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  // Painting off screen (double buffered), the control's background is
+  // put there first: the control leaves that to WM_ERASEBKGND.
+  void PaintWindow(HDC dc) override;
   void CreateWnd() override;
   void DestroyWnd() override;
 

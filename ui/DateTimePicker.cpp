@@ -48,4 +48,12 @@ bool TDateTimePicker::SetProperty(std::string_view name, const TPropertyValue& v
   return true;
 }
 
+void TDateTimePicker::PaintWindow(HDC dc) {
+  if (DoubleBuffered) {
+    TMessage erase{WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0, 0};
+    DefaultHandler(erase);
+  }
+  TWinControl::PaintWindow(dc);
+}
+
 }  // namespace ui

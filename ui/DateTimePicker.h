@@ -28,6 +28,9 @@ class TDateTimePicker : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  // Painting off screen (double buffered), the control's background is
+  // erased there first: the control leaves that to WM_ERASEBKGND.
+  void PaintWindow(HDC dc) override;
 
  private:
   void Recreate();
