@@ -58,6 +58,8 @@ TEST(TabGeometry, TabsMapIntoTheComposedStrip) {
   }
 }
 
+void PrintTo(const TSide& side, std::ostream* out) { *out << side.Name; }
+
 class TabSideTest : public TabTest, public ::testing::WithParamInterface<TSide> {};
 
 TEST_P(TabSideTest, TabsAndPageFrameComeFromTheSkinTurnedToTheirSide) {
