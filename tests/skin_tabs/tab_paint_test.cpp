@@ -103,6 +103,28 @@ TEST_P(TabSideTest, TabsAndPageFrameComeFromTheSkinTurnedToTheirSide) {
 INSTANTIATE_TEST_SUITE_P(Sides, TabSideTest, ::testing::ValuesIn(kSides),
                          [](const ::testing::TestParamInfo<TSide>& info) { return std::string(info.param.Name); });
 
+// Without caption colours of its own the skin gives the system's button
+// text colour, which the caption shows as its RGB value.
+TEST_F(TabTest, SystemTextColoursAreResolvedBeforeDrawing) {
+  data_ = std::make_unique<skin::TSkinData>(nullptr);
+  skin_test::TFiles files = form_test::BorderFiles();
+  files.push_back({"tabs.bmp", TabsFile()});
+  files.push_back({"border.bmp", BorderFile()});
+  skin_test::LoadDefinition(*data_, form_test::BorderDefinition() + "[Tabs]\nImage=tabs.bmp\nBorder=border.bmp\n", files);
+  data_->SkinControls = control_test::ControlsOnly();
+  ASSERT_EQ(data_->Tabs->NormalColour2, ui::clBtnText);
+  const HWND parent = NewBareWindow();
+  const HWND tab = NewTabControl(parent, 0, RECT{20, 20, 300, 200}, 2);
+  Skin(parent);
+  Paint(tab);
+  RECT t1 = ItemRect(tab, 1);
+  OffsetRect(&t1, 0, 1);
+  const TColor text = ui::TColor(GetSysColor(COLOR_BTNTEXT));
+  const TShot shot(tab);
+  EXPECT_GT(shot.Count(text, t1), 0);
+  EXPECT_EQ(shot.Count(TColor(ui::clBtnText & 0xFFFFFF), t1), 0);
+}
+
 TEST_F(TabTest, IconsComeFromTheImageListBesideTheCaption) {
   const HWND parent = NewBareWindow();
   const HWND tab = NewTabControl(parent, 0, RECT{20, 20, 340, 200}, 2);
