@@ -7,7 +7,9 @@
 #include "ui/ComboBox.h"
 #include "ui/DateTimePicker.h"
 #include "ui/EditCtrls.h"
+#include "ui/FormReader.h"
 #include "ui/Panel.h"
+#include "ui/StandardClasses.h"
 #include "ui/UpDown.h"
 
 namespace {
@@ -152,6 +154,62 @@ TEST_F(EditDiscoveryTest, FrameworkControlsDetachCleanly) {
   EXPECT_EQ(upDown->Position(), 3);
   edit->SetText(L"after");
   EXPECT_EQ(edit->Text(), L"after");
+}
+
+// The class library's side: every setting read from a description reaches
+// the window, and a bad value stops the reading.
+TEST(EditForms, EditFamilyIsReadFromDescriptions) {
+  ui::RegisterStandardClasses();
+  ui::TApplication app;
+  ui::TForm root(nullptr);
+  ui::TFormBindings bindings;
+  ui::ReadComponent(root,
+                    "object F: TForm\n"
+                    "  object Plain: TEdit\n    BorderStyle = bsNone\n    ReadOnly = True\n    Text = 'abc'\n  end\n"
+                    "  object Notes: TMemo\n    ScrollBars = ssBoth\n    WordWrap = False\n"
+                    "    Lines = 'one'#13#10'two'\n  end\n"
+                    "  object Choice: TComboBox\n    Style = csDropDownList\n    Items = 'a'#13#10'b'#13#10'c'\n"
+                    "    ItemIndex = 2\n  end\n"
+                    "  object Steps: TUpDown\n    Orientation = udHorizontal\n    Min = 1\n    Max = 9\n"
+                    "    Position = 4\n    Associate = Buddy\n  end\n"
+                    "  object Buddy: TEdit\n  end\n"
+                    "  object Spin: TSpinEdit\n    MinValue = 1\n    MaxValue = 5\n    Value = 9\n  end\n"
+                    "  object Picker: TDateTimePicker\n    Kind = dtkTime\n    DateMode = dmUpDown\n  end\n"
+                    "end\n",
+                    bindings, nullptr);
+  root.SetBounds(100, 100, 400, 300);
+  root.Show();
+  auto find = [&root](const char* name) { return dynamic_cast<ui::TWinControl*>(root.FindComponent(name)); };
+  auto style = [](ui::TWinControl* c) { return DWORD(GetWindowLongPtrW(c->Handle(), GWL_STYLE)); };
+  auto* plain = dynamic_cast<ui::TEdit*>(find("Plain"));
+  ASSERT_NE(plain, nullptr);
+  EXPECT_EQ(plain->Text(), L"abc");
+  EXPECT_NE(style(plain) & ES_READONLY, 0u);
+  EXPECT_EQ(GetWindowLongPtrW(plain->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+  auto* notes = dynamic_cast<ui::TMemo*>(find("Notes"));
+  EXPECT_EQ(notes->Lines(), (std::vector<std::wstring>{L"one", L"two"}));
+  EXPECT_EQ(style(notes) & (WS_HSCROLL | WS_VSCROLL | ES_MULTILINE), DWORD(WS_HSCROLL | WS_VSCROLL | ES_MULTILINE));
+  auto* choice = dynamic_cast<ui::TComboBox*>(find("Choice"));
+  EXPECT_EQ(style(choice) & 3, DWORD(CBS_DROPDOWNLIST));
+  EXPECT_EQ(choice->ItemIndex(), 2);
+  EXPECT_EQ(SendMessageW(choice->Handle(), CB_GETCOUNT, 0, 0), 3);
+  auto* steps = dynamic_cast<ui::TUpDown*>(find("Steps"));
+  EXPECT_NE(style(steps) & UDS_HORZ, 0u);
+  EXPECT_EQ(steps->Position(), 4);
+  EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(steps->Handle(), UDM_GETBUDDY, 0, 0)), find("Buddy")->Handle());
+  EXPECT_EQ(dynamic_cast<ui::TEdit*>(find("Buddy"))->Text(), L"4");
+  auto* spin = dynamic_cast<ui::TSpinEdit*>(find("Spin"));
+  EXPECT_EQ(spin->Value(), 5);  // kept inside the range
+  ASSERT_NE(spin->Button(), nullptr);
+  EXPECT_EQ(GetParent(spin->Button()), spin->Handle());
+  auto* picker = dynamic_cast<ui::TDateTimePicker*>(find("Picker"));
+  EXPECT_EQ(picker->DateMode(), ui::dmUpDown);
+  EXPECT_EQ(style(picker) & DTS_TIMEFORMAT, DWORD(DTS_TIMEFORMAT));
+
+  ui::TForm bad(nullptr);
+  EXPECT_THROW(ui::ReadComponent(bad, "object F: TForm\n  object E: TEdit\n    BorderStyle = bsDialog\n  end\nend\n",
+                                 bindings, nullptr),
+               ui::EFormError);
 }
 
 }  // namespace

@@ -32,6 +32,9 @@ class UpDownTest : public EditTest {
     POINT p{x, y};
     ClientToScreen(upDown_, &p);
     SetCursorPos(p.x, p.y);
+    // The move may reach the cursor position a little later.
+    POINT now{};
+    for (int i = 0; i < 100 && GetCursorPos(&now) && (now.x != p.x || now.y != p.y); ++i) PumpFor(10);
   }
   int Width() const {
     RECT r{};
@@ -66,7 +69,6 @@ TEST_F(UpDownTest, PressedHalfShowsItsFrameWhileTheOtherStaysNormal) {
 
   // Moved to the other half while held: both normal at the next paint.
   CursorAt(10, 5);
-  PumpFor(20);
   upDown.Redraw();
   TShot moved(upDown_);
   EXPECT_EQ(moved.At(2, 2), kUpDown[1]);
