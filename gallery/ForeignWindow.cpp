@@ -10,6 +10,23 @@ namespace gallery {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TavrinForeignWindow";
+constexpr UINT kCloseCommand = 1;
+constexpr UINT kAboutCommand = 2;
+constexpr UINT kDisabledCommand = 3;  // never chosen; an identifier of its own all the same
+
+// A plain Win32 menu bar: the skin engine draws it from the window handle alone.
+HMENU CreateForeignMenu() {
+  HMENU bar = CreateMenu();
+  HMENU window = CreatePopupMenu();
+  HMENU help = CreatePopupMenu();
+  AppendMenuW(window, MF_STRING, kCloseCommand, ui::Utf8ToWide("关闭 &Close").c_str());
+  AppendMenuW(help, MF_STRING, kAboutCommand, ui::Utf8ToWide("关于 &About...").c_str());
+  AppendMenuW(help, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(help, MF_STRING | MF_GRAYED, kDisabledCommand, ui::Utf8ToWide("不可用 &Disabled").c_str());
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(window), ui::Utf8ToWide("窗口(&W)").c_str());
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"&Help");
+  return bar;
+}
 
 const std::wstring& Text() {
   static const std::wstring text = ui::Utf8ToWide(
@@ -40,8 +57,8 @@ TForeignWindow::TForeignWindow(RECT bounds) {
   RegisterClassOnce();
   // WM_NCCREATE ties the window to this object (wnd_ is set from there on).
   CreateWindowExW(0, kClassName, ui::Utf8ToWide("外部窗口 · Foreign window").c_str(), WS_OVERLAPPEDWINDOW,
-                  bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr,
-                  GetModuleHandleW(nullptr), this);
+                  bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr,
+                  CreateForeignMenu(), GetModuleHandleW(nullptr), this);
 }
 
 TForeignWindow::~TForeignWindow() {
@@ -65,6 +82,16 @@ LRESULT CALLBACK TForeignWindow::WindowProc(HWND wnd, UINT msg, WPARAM wParam, L
     case WM_PAINT:
       if (self) {
         self->Paint();
+        return 0;
+      }
+      break;
+    case WM_COMMAND:
+      if (HIWORD(wParam) == 0 && LOWORD(wParam) == kCloseCommand) {
+        PostMessageW(wnd, WM_CLOSE, 0, 0);
+        return 0;
+      }
+      if (HIWORD(wParam) == 0 && LOWORD(wParam) == kAboutCommand) {
+        MessageBoxW(wnd, Text().c_str(), ui::Utf8ToWide("外部窗口 · Foreign window").c_str(), MB_OK);
         return 0;
       }
       break;

@@ -5,6 +5,7 @@
 #include "gallery/GalleryChild.h"
 #include "gallery/GalleryCommands.h"
 #include "gallery/GalleryDialog.h"
+#include "gallery/GalleryMenu.h"
 #include "gallery/UnskinnedForm.h"
 #include "ui/Dialogs.h"
 #include "ui/StdCtrls.h"
@@ -26,6 +27,7 @@ TGalleryMain::TGalleryMain(ui::TComponent* owner) : ui::TForm(owner) {
   BindField("StatusPanel", StatusPanel);
   BindField("SkinData1", SkinData1);
   InitializeForm();
+  WireMainMenu(*this);
   AddToolButtons();
 }
 

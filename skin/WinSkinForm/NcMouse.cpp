@@ -113,10 +113,14 @@ void TWinSkinForm::HandleNcRButtonDown(ui::TMessage& message) {
 
 void TWinSkinForm::HandleNcHitTest(ui::TMessage& message) {
   CallOld(message);
-  if (message.Result != HTCAPTION || MenuBarHeight <= 0) return;
+  if ((message.Result != HTCAPTION && message.Result != HTNOWHERE) || MenuBarHeight <= 0) return;
   const POINT screen = MessagePoint(message);
-  // The menu bar begins at row BorderTop of the frame.
-  if (ScreenToFrame(screen.x, screen.y).y >= BorderTop) message.Result = HTMENU;
+  const POINT p = ScreenToFrame(screen.x, screen.y);
+  // The menu bar begins at row BorderTop of the frame. Below a skin title bar
+  // taller than the system's caption the system finds nothing there (it knows
+  // no menu on the window): the bar's rows are the menu all the same.
+  if (p.y < BorderTop) return;
+  if (message.Result == HTCAPTION || p.y < BorderTop + MenuBarHeight) message.Result = HTMENU;
 }
 
 }  // namespace skin

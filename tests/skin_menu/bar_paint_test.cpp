@@ -170,3 +170,40 @@ TEST_F(MenuBarTest, ButtonsOfAMaximisedMdiChildShowInTheBar) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace menu_test;
+
+// The system's hit test knows no menu bar on the window any more: over the
+// skinned bar it must still answer HTMENU, or the mouse never reaches the items.
+TEST_F(MenuBarTest, HitTestOverTheBarIsMenu) {
+  Start();
+  for (int i = 0; i < 4; ++i) {
+    const POINT p = FrameToScreen(wnd_, Centre(Item(i).Rect));
+    EXPECT_EQ(SendMessageW(wnd_, WM_NCHITTEST, 0, PointParam(p)), HTMENU) << i;
+  }
+  const POINT right = FrameToScreen(wnd_, POINT{Item(3).Rect.right + 20, Item(3).Rect.top + 2});
+  EXPECT_EQ(SendMessageW(wnd_, WM_NCHITTEST, 0, PointParam(right)), HTMENU) << "the bar beyond the last item";
+}
+
+}  // namespace
+
+namespace {
+
+using namespace menu_test;
+
+// A skin title bar taller than the system's caption puts the bar where the
+// system's hit test finds nothing.
+TEST_F(MenuBarTest, HitTestOverTheBarBelowATallTitleIsMenu) {
+  Start();
+  form_->BorderTop = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME) + 12;
+  SetWindowPos(wnd_, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  Repaint();
+  const POINT p = FrameToScreen(wnd_, Centre(Item(1).Rect));
+  EXPECT_EQ(SendMessageW(wnd_, WM_NCHITTEST, 0, PointParam(p)), HTMENU);
+  // Opening by a real click there goes through the same hit test.
+  EXPECT_EQ(form_->MenuBarItemAt(POINT{Item(1).Rect.left + 1, Item(1).Rect.top + 1}), &Item(1));
+}
+
+}  // namespace
