@@ -39,6 +39,11 @@ void TSkinEdit::Notification(ui::TComponent* component, ui::TOperation operation
   if (operation == ui::opRemove && component && component == UpDown) UpDown = nullptr;
 }
 
+void TSkinEdit::AfterDefault(ui::TMessage& message) {
+  if (message.Msg == WM_NCPAINT) Redraw();
+  else TSkinControl::AfterDefault(message);
+}
+
 void TSkinEdit::FindUpDown() {
   if (UpDown || !Handle || !SkinData) return;
   HWND spin = GetTopWindow(Handle);

@@ -17,6 +17,9 @@ class TSkinEdit : public TSkinControl {
   ~TSkinEdit() override;
   std::string ClassName() const override { return "TSkinEdit"; }
 
+  // The system draws the sunken border again on WM_NCPAINT alone (a frame
+  // redraw without the client): the flat one goes over it then too.
+  void AfterDefault(ui::TMessage& message) override;
   void PaintSkin(HDC dc, const RECT& rect) override;
   void Detach() override;
 

@@ -47,6 +47,13 @@ TEST_F(EditPaintTest, SunkenBorderBecomesAFlatShadowLine) {
   EXPECT_TRUE(AllOf(Ring(shot, 2), white));
   // The text stays.
   EXPECT_GT(shot.Count(RGBColor(0, 0, 0), RECT{3, 3, shot.Width() - 3, shot.Height() - 3}), 0);
+
+  // A frame redraw alone (the system draws its 3D border then) ends flat too.
+  RedrawWindow(edit, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOERASE | RDW_UPDATENOW);
+  SendMessageW(edit, WM_NCPAINT, 1, 0);
+  Pump();
+  EXPECT_TRUE(AllOf(Ring(TShot(edit), 0), kShadow));
+  EXPECT_TRUE(AllOf(Ring(TShot(edit), 1), white));
 }
 
 TEST_F(EditPaintTest, BorderlessEditIsLeftAlone) {
