@@ -6,6 +6,7 @@
 #include "gallery/GalleryCommands.h"
 #include "gallery/GalleryDialog.h"
 #include "gallery/GalleryMenu.h"
+#include "gallery/GalleryPopups.h"
 #include "gallery/UnskinnedForm.h"
 #include "ui/Dialogs.h"
 #include "ui/StdCtrls.h"
@@ -29,6 +30,8 @@ TGalleryMain::TGalleryMain(ui::TComponent* owner) : ui::TForm(owner) {
   InitializeForm();
   WireMainMenu(*this);
   AddToolButtons();
+  // Before the frame is first shown: skinning it makes its popup menus owner-drawn.
+  popups_ = new TGalleryPopups(this);
 }
 
 // The windows go first, while the handlers they call still have their form.

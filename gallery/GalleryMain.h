@@ -17,6 +17,7 @@ namespace gallery {
 
 class TGalleryChild;
 class TGalleryDialog;
+class TGalleryPopups;
 class TUnskinnedForm;
 
 class TGalleryMain : public ui::TForm {
@@ -40,6 +41,12 @@ class TGalleryMain : public ui::TForm {
   void ShowMessageBoxPage();  // modal: returns when the box is closed
   void ShowForeignWindow();
   void ShowUnskinnedForm();
+  // Popup menus (GalleryPopups.cpp): the main one, the right-aligned one and
+  // the Tag 99 one, opened inside the frame.
+  void ShowPopupMenu();
+  void ShowRightPopupMenu();
+  void ShowPlainPopupMenu();
+  TGalleryPopups* Popups() const { return popups_; }
   // Runs the command of this name; false when there is none.
   bool RunCommand(std::string_view name);
 
@@ -77,6 +84,7 @@ class TGalleryMain : public ui::TForm {
 
   TGalleryDialog* dialog_ = nullptr;     // owned as a component; hides when closed
   TUnskinnedForm* unskinned_ = nullptr;  // the same
+  TGalleryPopups* popups_ = nullptr;     // owned as a component
   std::unique_ptr<TForeignWindow> foreign_;
   int childNumber_ = 0;  // of the last child made
 };
