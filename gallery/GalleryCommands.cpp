@@ -6,6 +6,7 @@
 #include "gallery/EditsPage.h"
 #include "gallery/BarsPage.h"
 #include "gallery/GalleryMain.h"
+#include "gallery/ScrollingPage.h"
 #include "gallery/TabsPage.h"
 
 namespace gallery {
@@ -30,6 +31,7 @@ constexpr std::array kCommands{
     TGalleryCommand{"bars", "进度与状态栏 Bars", &TGalleryMain::ShowPage<TBarsPage>},
     TGalleryCommand{"tabs", "选项卡 Tabs", &TGalleryMain::ShowPage<TTabsPage>},
     TGalleryCommand{"edits", "编辑框 Edits", &TGalleryMain::ShowPage<TEditsPage>},
+    TGalleryCommand{"scrolling", "滚动条 Scrolling", &TGalleryMain::ShowPage<TScrollingPage>},
 };
 
 std::string CommandNames() {
