@@ -82,8 +82,8 @@ void TGalleryPopups::MakeMainMenu() {
   Add(root, L"只读 &Read-only")->SetEnabled(false);
   Add(root, L"-");
   ui::TMenuItem* zoom = Add(root, L"缩放 &Zoom");
-  Add(zoom, L"放大 Zoom &in", -1, ui::scCtrl | VK_ADD);
-  Add(zoom, L"缩小 Zoom &out", -1, ui::scCtrl | VK_SUBTRACT);
+  Add(zoom, L"放大 Zoom &in", -1, ui::scCtrl | VK_UP);
+  Add(zoom, L"缩小 Zoom &out", -1, ui::scCtrl | VK_DOWN);
   Add(zoom, L"-");
   Add(zoom, L"原始大小 &Actual size", -1, ui::scCtrl | '0');
   PlainItem = Add(root, L"系统外观 Plain item (Tag 999)");
