@@ -41,4 +41,11 @@ void TBorderCanvas::PutOn(HDC dc, int x, int y) {
   BitBlt(dc, x, y, bitmap_.Width(), bitmap_.Height(), bitmap_.Canvas().Handle(), 0, 0, SRCCOPY);
 }
 
+HBRUSH RingBrush(HDC dc) {
+  const auto brush = static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH));
+  LOGBRUSH info{};
+  if (!brush || !GetObjectW(brush, sizeof(info), &info) || info.lbStyle == BS_NULL) return GetSysColorBrush(COLOR_WINDOW);
+  return brush;
+}
+
 }  // namespace skin

@@ -34,4 +34,9 @@ class TBorderCanvas {
   bool ok_ = false;
 };
 
+// The brush selected in `dc`, which paints over the inner rings of a system
+// border; the window colour's when it is hollow (or there is none), so
+// that the rings are never left unpainted.
+HBRUSH RingBrush(HDC dc);
+
 }  // namespace skin

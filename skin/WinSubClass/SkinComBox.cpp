@@ -86,7 +86,7 @@ void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
   HDC borderDC = border.Handle();
   RECT ring = r;
   InflateRect(&ring, -1, -1);
-  FrameRect(borderDC, &ring, static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH)));
+  FrameRect(borderDC, &ring, RingBrush(dc));
   border.DrawnRing(ring, 1);
 
   const RECT button{r.right - buttonWidth - 2, r.top, r.right, r.bottom};

@@ -15,15 +15,6 @@ namespace {
 
 bool IsSpinButtonClass(const std::wstring& name) { return name == L"msctls_updown32" || name == L"TSpinButton"; }
 
-// The brush the DC has; a hollow one (or none) would leave the rings
-// unpainted, so the window colour stands in for it.
-HBRUSH RingBrush(HDC dc) {
-  const auto brush = static_cast<HBRUSH>(GetCurrentObject(dc, OBJ_BRUSH));
-  LOGBRUSH info{};
-  if (!brush || !GetObjectW(brush, sizeof(info), &info) || info.lbStyle == BS_NULL) return GetSysColorBrush(COLOR_WINDOW);
-  return brush;
-}
-
 }  // namespace
 
 TSkinEdit::~TSkinEdit() { TSkinEdit::Detach(); }
