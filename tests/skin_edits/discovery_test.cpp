@@ -2,6 +2,7 @@
 // boxes, up-downs and date-time pickers by their rows and gates; the combo
 // boxes, edits and bare scroll bars of dialogs; detaching.
 #include "EditTestSupport.h"
+#include "skin_form/HandleCounts.h"
 #include "skin/WinSubClass/SkinEdit.h"
 #include "skin/WinSubClass/SkinUpDown.h"
 #include "ui/ComboBox.h"
@@ -140,14 +141,28 @@ TEST_F(EditDiscoveryTest, FrameworkControlsDetachCleanly) {
   auto* edit = Add<ui::TEdit>(RECT{10, 10, 130, 31});
   auto* spin = Add<ui::TSpinEdit>(RECT{10, 110, 130, 131});
   auto* upDown = Add<ui::TUpDown>(RECT{150, 40, 166, 64});
+  auto* combo = Add<ui::TComboBox>(RECT{150, 80, 280, 101});
   const WNDPROC buttonProc = skin::CurrentWindowProc(spin->Button());
-  for (int round = 0; round < 3; ++round) {
+  DWORD gdiAfterFirst = 0;
+  for (int round = 0; round < 4; ++round) {
     Skin(form_);
     PaintNow(form_->Handle());
+    // Pressed and released: every state of each painted once.
+    SendMessageW(combo->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, Point(combo->Width() - 5, 5));
+    SendMessageW(combo->Handle(), WM_LBUTTONUP, 0, Point(combo->Width() - 5, 5));
+    SendMessageW(combo->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+    SendMessageW(upDown->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, Point(5, 5));
+    SendMessageW(upDown->Handle(), WM_LBUTTONUP, 0, Point(5, 5));
+    Pump();
     EXPECT_NE(CompanionOf(edit->Handle()), nullptr);
     EXPECT_NE(skin::CurrentWindowProc(spin->Button()), buttonProc);
     Unskin();
     EXPECT_EQ(skin::CurrentWindowProc(spin->Button()), buttonProc);
+    PaintNow(form_->Handle());
+    // The first round may leave the system's own caches behind; later ones
+    // leave nothing.
+    if (round == 0) gdiAfterFirst = handle_counts::GdiObjects();
+    else EXPECT_EQ(handle_counts::GdiObjects(), gdiAfterFirst) << "round " << round;
   }
   // The framework controls still work on their own.
   upDown->SetPosition(3);
