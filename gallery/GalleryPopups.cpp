@@ -10,8 +10,9 @@ namespace {
 
 constexpr ui::TColor kMask = ui::clFuchsia;
 
-// The three 16 x 16 pictures of the main menu, drawn here: an open folder, a
-// disk and a bold "B" (on the mask colour, which the list leaves out).
+// The 16 x 16 pictures of the menus, drawn here: an open folder, a disk, a
+// bold "B", a window and a printer (on the mask colour, which the list leaves
+// out).
 void DrawPicture(ui::TBitmap& bitmap, int index) {
   bitmap.SetSize(16, 16);
   bitmap.Fill(kMask);
@@ -26,6 +27,17 @@ void DrawPicture(ui::TBitmap& bitmap, int index) {
       canvas.FillRect(RECT{2, 2, 14, 14}, ui::RGBColor(40, 80, 170));
       canvas.FillRect(RECT{4, 2, 12, 7}, ui::RGBColor(235, 235, 235));
       canvas.FillRect(RECT{5, 10, 11, 14}, ui::RGBColor(20, 40, 90));
+      break;
+    case 3:  // window
+      canvas.FillRect(RECT{1, 2, 15, 14}, ui::RGBColor(60, 60, 70));
+      canvas.FillRect(RECT{2, 3, 14, 5}, ui::RGBColor(180, 40, 50));
+      canvas.FillRect(RECT{2, 5, 14, 13}, ui::RGBColor(245, 245, 240));
+      break;
+    case 4:  // printer
+      canvas.FillRect(RECT{4, 1, 12, 6}, ui::RGBColor(250, 250, 250));
+      canvas.FillRect(RECT{1, 6, 15, 12}, ui::RGBColor(110, 110, 120));
+      canvas.FillRect(RECT{4, 10, 12, 15}, ui::RGBColor(250, 250, 250));
+      canvas.FillRect(RECT{12, 7, 14, 8}, ui::RGBColor(60, 200, 60));
       break;
     default:  // bold
       canvas.FillRect(RECT{4, 2, 7, 14}, ui::RGBColor(30, 30, 30));
@@ -47,12 +59,27 @@ TGalleryPopups::TGalleryPopups(TGalleryMain* frame) : ui::TComponent(frame), fra
   MakePlainMenu();
   if (frame_->ToolPanel) frame_->ToolPanel->SetPopupMenu(PopupMenu1);
   if (frame_->StatusPanel) frame_->StatusPanel->SetPopupMenu(RightPopupMenu);
+  GiveMainMenuImages();
+}
+
+// The frame's main menu shows pictures too (the print item's greyed).
+void TGalleryPopups::GiveMainMenuImages() {
+  ui::TMainMenu* menu = frame_->Menu();
+  if (!menu) return;
+  menu->SetImages(ImageList1);
+  const auto picture = [this](std::string_view name, int index) {
+    if (auto* item = dynamic_cast<ui::TMenuItem*>(frame_->FindComponent(name))) item->SetImageIndex(index);
+  };
+  picture("NewChildItem", 3);
+  picture("MaximisedChildItem", 3);
+  picture("DialogItem", 0);
+  picture("PrintItem", 4);
 }
 
 void TGalleryPopups::MakeImages() {
   ImageList1 = new ui::TImageList(frame_);
   ImageList1->SetSize(16, 16);
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < 5; ++i) {
     ui::TBitmap picture;
     DrawPicture(picture, i);
     ImageList1->Add(picture, kMask);

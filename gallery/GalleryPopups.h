@@ -3,10 +3,12 @@
 // without an image, a default item, shortcuts, separators, a sub-menu, an
 // item with Tag 999 that keeps the plain look), a right-aligned one and one
 // with Tag 99 that keeps the system look. A right click on the tool column
-// opens the main one, on the status line the right-aligned one.
+// opens the main one, on the status line the right-aligned one. The frame's
+// main menu gets pictures from the same list.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "ui/Component.h"
 
@@ -37,6 +39,7 @@ class TGalleryPopups : public ui::TComponent {
   void MakeMainMenu();
   void MakeRightMenu();
   void MakePlainMenu();
+  void GiveMainMenuImages();
   ui::TMenuItem* Add(ui::TMenuItem* parent, const wchar_t* caption, int image = -1, unsigned short shortCut = 0);
   void Chose(ui::TMenuItem* item);
 
