@@ -98,6 +98,11 @@ void TProgressBar::SetPosition(int value) {
   if (HandleAllocated()) SendMessageW(Handle(), PBM_SETPOS, WPARAM(position_), 0);
 }
 
+void TProgressBar::Loaded() {
+  TCommonControl::Loaded();
+  SetPosition(position_);
+}
+
 void TProgressBar::SetOrientation(TProgressBarOrientation value) {
   if (value == orientation_) return;
   orientation_ = value;
@@ -150,6 +155,12 @@ void TTrackBar::SetPosition(int value) {
   position_ = value;
   if (HandleAllocated()) SendMessageW(Handle(), TBM_SETPOS, TRUE, LPARAM(position_));
   Changed();
+}
+
+void TTrackBar::Loaded() {
+  TCommonControl::Loaded();
+  position_ = ClampTo(position_, min_, max_);
+  if (HandleAllocated()) SendMessageW(Handle(), TBM_SETPOS, TRUE, LPARAM(position_));
 }
 
 void TTrackBar::SetOrientation(TTrackBarOrientation value) {

@@ -53,6 +53,8 @@ class TProgressBar : public TCommonControl {
   void SetOrientation(TProgressBarOrientation value);
 
   bool SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) override;
+  // A description may give the position before the range: kept inside it now.
+  void Loaded() override;
 
  protected:
   DWORD ControlStyle() const override;
@@ -93,6 +95,7 @@ class TTrackBar : public TCommonControl {
   TNotifyEvent OnChange;
 
   bool SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) override;
+  void Loaded() override;
 
  protected:
   DWORD ControlStyle() const override;

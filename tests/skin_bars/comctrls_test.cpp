@@ -13,6 +13,9 @@ constexpr std::string_view kForm = R"(object BarsForm: TBarsForm
   Top = 100
   ClientWidth = 400
   ClientHeight = 200
+  object Other: TProgressBar
+    Position = 400
+  end
   object Progress: TProgressBar
     Left = 10
     Top = 10
@@ -80,6 +83,9 @@ TEST_F(BarsTest, CommonControlsFromADescription) {
   EXPECT_EQ(SendMessageW(progress, PBM_GETRANGE, TRUE, 0), 20);
   EXPECT_EQ(SendMessageW(progress, PBM_GETRANGE, FALSE, 0), 120);
   EXPECT_TRUE(GetWindowLongPtrW(progress, GWL_STYLE) & PBS_VERTICAL);
+  auto* other = dynamic_cast<ui::TProgressBar*>(form->FindComponent("Other"));
+  ASSERT_NE(other, nullptr);
+  EXPECT_EQ(other->Position(), 100);  // kept inside the range once read
   form->Progress->SetPosition(500);  // kept inside the range
   EXPECT_EQ(form->Progress->Position(), 120);
 
