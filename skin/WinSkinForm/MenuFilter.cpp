@@ -168,8 +168,6 @@ void MakeOwnerDrawn(HMENU menu, int depth) {
 
 }  // namespace
 
-TWinSkinMenu* TrackingMenu() { return tracking.Menu; }
-
 bool TWinSkinMenu::OpenMenuItem(TMenuBtn* item) {
   TWinSkinForm* form = SkinForm;  // outlives this bar while its window procedure runs
   HWND wnd = form->Handle;

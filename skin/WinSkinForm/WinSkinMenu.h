@@ -92,8 +92,6 @@ class TWinSkinMenu : public ui::TComponent {
   ui::FontHandle font_;
 };
 
-// The bar whose popup is tracked now, if any (MenuFilter.cpp).
-TWinSkinMenu* TrackingMenu();
 // A bar that goes while its popup is open: the popup is ended and the
 // tracking forgets the bar.
 void ForgetTrackingMenu(TWinSkinMenu* menu);
