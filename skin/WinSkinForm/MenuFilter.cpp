@@ -47,8 +47,10 @@ TSelection FindSelection(HMENU menu) {
   for (int depth = 0; menu && depth < kMaxMenuDepth; ++depth) {
     const int count = GetMenuItemCount(menu);
     int hit = -1;
-    for (int i = 0; i < count && hit < 0; ++i)
-      if (GetMenuState(menu, UINT(i), MF_BYPOSITION) & MF_HILITE) hit = i;
+    for (int i = 0; i < count && hit < 0; ++i) {
+      const UINT state = GetMenuState(menu, UINT(i), MF_BYPOSITION);
+      if (state != UINT(-1) && (state & MF_HILITE)) hit = i;
+    }
     if (hit < 0) break;
     selection = TSelection{menu, GetSubMenu(menu, hit), GetMenuItemID(menu, hit)};
     menu = selection.SubMenu;  // an open sub-popup holds the selection when it highlights an item

@@ -23,7 +23,8 @@
 //                      frame layout, painting, caption text, window region;
 //   SysButtons.cpp, SysButtonActions.cpp, NcMouse.cpp
 //                      caption buttons, their actions, the non-client mouse;
-//   MenuBarHooks.cpp   call points of the skinned menu bar;
+//   MenuBarHooks.cpp   call points of the skinned menu bar (WinSkinMenu.h;
+//                      its popups are tracked in MenuFilter.cpp);
 //   PopupHooks.cpp     call points of popup-menu owner drawing;
 //   ControlHooks.cpp   call points of control discovery and the control companions.
 #pragma once
@@ -238,7 +239,7 @@ class TWinSkinForm : public ui::TComponent {
   // skinned menu bar.
   void HandleNcHitTest(ui::TMessage& message);
 
-  // --- Menu bar call points (MenuBarHooks.cpp; the menu-bar work fills them) -
+  // --- Menu bar call points (MenuBarHooks.cpp, on to TWinSkinMenu) ----------
 
   // Creates SkinMenu for OrigMenu, sets MenuBarHeight and takes the menu off
   // the window. Not for MDI children.
