@@ -25,6 +25,12 @@ class FlagScope {
   bool& flag_;
 };
 
+// The companion's own request to repaint the bars (a name no control uses).
+UINT RedrawRequest() {
+  static const UINT message = RegisterWindowMessageW(L"TavrinSkinScrollBarRedraw");
+  return message;
+}
+
 int PressedPartFor(WORD code, bool horizontal) {
   switch (code) {
     case SB_LINEUP: return horizontal ? spLeftArrow : spUpArrow;
@@ -68,6 +74,12 @@ bool TSkinScrollBar::AttachScrollWindow(HWND wnd, TSkinData* skinData, bool drag
 // --- Messages --------------------------------------------------------------------
 
 bool TSkinScrollBar::BeforeDefault(ui::TMessage& message) {
+  if (message.Msg == RedrawRequest() && message.Msg != 0) {
+    redrawPosted_ = false;
+    Redraw();
+    message.Result = 0;
+    return false;
+  }
   switch (message.Msg) {
     case WM_NCCALCSIZE:
       CallDefault(message);
@@ -98,6 +110,10 @@ void TSkinScrollBar::AfterDefault(ui::TMessage& message) {
     case WM_PRINT:
       Redraw();
       break;
+    case WM_NCLBUTTONDOWN:
+      // The system's tracking of an arrow or the track has ended.
+      if (message.WParam == HTHSCROLL || message.WParam == HTVSCROLL) Redraw();
+      break;
     default:
       TSkinControl::AfterDefault(message);
       break;
@@ -111,6 +127,12 @@ void TSkinScrollBar::Scrolled(ui::TMessage& message, bool horizontal) {
     CallDefault(message);
     Redraw();
   }
+  if (!Dragging) PostRedraw();
+}
+
+void TSkinScrollBar::PostRedraw() {
+  if (redrawPosted_ || !RedrawRequest()) return;
+  redrawPosted_ = PostMessageW(Handle, RedrawRequest(), 0, 0) != FALSE;
 }
 
 // --- Geometry --------------------------------------------------------------------

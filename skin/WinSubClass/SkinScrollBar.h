@@ -69,6 +69,12 @@ class TSkinScrollBar : public TSkinControl {
   void Scrolled(ui::TMessage& message, bool horizontal);
   // The drag is over: the final position reported, the mouse let go.
   void EndDrag(UINT scrollMessage, int pos);
+  // Some systems paint their own bar once more right after sending a scroll
+  // message from their arrow and page tracking: a posted request repaints
+  // the skin when that is done.
+  void PostRedraw();
+
+  bool redrawPosted_ = false;
 
   // Cleared when this object goes, so a drag loop running inside one of its
   // messages stops instead of touching it.

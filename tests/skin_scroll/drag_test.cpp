@@ -268,3 +268,46 @@ TEST_F(ThumbDrag, HoldingTheThumbStillLeavesTheProcessorIdle) {
 
 }  // namespace
 }  // namespace scroll_test
+
+namespace scroll_test {
+namespace {
+
+// The system's own arrow scrolling (its loop, fed by the real mouse) may
+// paint its own bar as it goes; once it is over, the skin is back.
+TEST_F(ThumbDrag, AfterTheSystemsArrowScrollingTheSkinIsBack) {
+  MakePane(0, 99, 10, 30);
+  const HWND edit = BareChild(L"EDIT", ES_MULTILINE | WS_VSCROLL, RECT{160, 20, 300, 220}, 2);
+  std::wstring text;
+  for (int i = 0; i < 60; ++i) text += L"line\r\n";
+  SetWindowTextW(edit, text.c_str());
+  skin::TSkinScrollBar bars(nullptr);
+  ASSERT_TRUE(bars.AttachScrollWindow(edit, data_.get(), true, nullptr));
+  bars.Redraw();
+  const RECT v = bars.VertBarRect;
+  RECT window{};
+  GetWindowRect(edit, &window);
+  const POINT down{window.left + (v.left + v.right) / 2, window.top + v.bottom - Arrow() / 2};
+  TColor afterwards = 0;
+  int firstLine = -1;
+  TDragScript script({[&] {
+                        firstLine = int(SendMessageW(edit, EM_GETFIRSTVISIBLELINE, 0, 0));
+                        SendInputButton(MOUSEEVENTF_LEFTUP);
+                      },
+                      [] {}},
+                     100);
+  SettleCursor(down);
+  SendInputButton(MOUSEEVENTF_LEFTDOWN);
+  while (script.Done() < 2) {
+    MSG msg;
+    GetMessageW(&msg, nullptr, 0, 0);
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  afterwards = TShot(edit).At((v.left + v.right) / 2, v.bottom - Arrow() / 2);
+  EXPECT_GT(firstLine, 0);  // the system scrolled
+  EXPECT_EQ(afterwards, ArrowColour(13));
+  bars.Detach();
+}
+
+}  // namespace
+}  // namespace scroll_test
