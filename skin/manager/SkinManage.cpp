@@ -6,6 +6,7 @@
 
 #ifdef _WIN32
 #include "skin/WinSkinForm/SkinTimer.h"
+#include "skin/popup_menu/WinSkinPopMenu.h"
 #endif
 
 namespace skin {
@@ -66,6 +67,11 @@ void TSkinManage::RegisterSkinData(TSkinData* skinData) { SkinDatas.push_back(sk
 void TSkinManage::UnregisterSkinData(TSkinData* skinData) {
   std::erase(SkinDatas, skinData);
   if (ChangedSkinData == skinData) ChangedSkinData = nullptr;  // never tell a freed component
+#ifdef _WIN32
+  // An open popup painted with this skin keeps the system look from now on.
+  for (TWinSkinPopMenu* popup : PopupMenus)
+    if (popup->SkinData == skinData) popup->SkinData = nullptr;
+#endif
 }
 
 void TSkinManage::SetTimerEnabled(bool enabled) {

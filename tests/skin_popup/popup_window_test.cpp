@@ -86,6 +86,31 @@ TEST_F(PopupTest, WithoutAMenuBackgroundThePopupKeepsTheSystemLook) {
   }
 }
 
+TEST_F(PopupTest, BadMenuBackgroundsNeverCrashAndASkinThatGoesLeavesTheSystemLook) {
+  TPlainMenu menu({L"One", L"Two", L"Three"});
+  for (int margin : {-5, 0, 40, 100000}) {
+    data_->MenuBackground->LeftWidth = data_->MenuBackground->TopHeight = margin;
+    data_->MenuBackground->RightWidth = data_->MenuBackground->BottomHeight = margin;
+    TLook look;
+    Track(menu.Get(), Window(), [&](HWND popup) { look = LookAt(popup); });
+    ASSERT_NE(look.Popup, nullptr);
+  }
+  data_->MenuBackground->Bitmap.SetSize(1, 1);
+  Track(menu.Get(), Window(), [&](HWND popup) { EXPECT_NE(popup, nullptr); });
+
+  // The skin data component goes while a popup is open: the popup passes its
+  // messages on from then on.
+  data_->MenuBackground->Bitmap.SetSize(20, 20);
+  bool painted = false;
+  Track(menu.Get(), Window(), [&](HWND popup) {
+    data_.reset();
+    RedrawWindow(popup, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    SendMessageW(popup, WM_NCPAINT, 1, 0);
+    painted = true;
+  });
+  EXPECT_TRUE(painted);
+}
+
 TEST_F(PopupTest, SwitchedOffTheManagerLeavesPopupsAlone) {
   manager_->SetState(2);
   PumpFor(400);
