@@ -121,7 +121,8 @@ SIZE TForm::FrameSize() const {
   DWORD style, exStyle;
   FrameStyles(style, exStyle);
   RECT r{0, 0, 0, 0};
-  AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  const BOOL withMenu = menu_ && FormStyle != fsMDIChild && !Parent();
+  AdjustWindowRectEx(&r, style, withMenu, exStyle);
   return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
@@ -200,6 +201,10 @@ void TForm::SetVisible(bool visible) {
 
 void TForm::Loaded() {
   TWinControl::Loaded();
+  // The menu reference is resolved after the other properties: a client
+  // height read before it is laid out again below the menu bar.
+  if (loadedClientHeight_ >= 0 && menu_ && !HandleAllocated()) SetClientHeight(loadedClientHeight_);
+  loadedClientHeight_ = -1;
   if (showWhenLoaded_) {
     showWhenLoaded_ = false;
     SetVisible(true);
@@ -286,7 +291,10 @@ bool TForm::SetProperty(std::string_view name, const TPropertyValue& value, TRea
     TileMode = value.AsEnum<TTileMode>({{"tbHorizontal", tbHorizontal}, {"tbVertical", tbVertical}});
   else if (name == "Menu") reader.ReadReference<TMainMenu>(value, [this](TMainMenu* m) { SetMenu(m); });
   else if (name == "ClientWidth") SetClientWidth(value.AsInt());
-  else if (name == "ClientHeight") SetClientHeight(value.AsInt());
+  else if (name == "ClientHeight") {
+    loadedClientHeight_ = value.AsInt();
+    SetClientHeight(loadedClientHeight_);
+  }
   else if (name == "OnCreate") OnCreate = reader.FindEvent<TNotifyEvent>(value);
   else if (name == "OnShow") OnShow = reader.FindEvent<TNotifyEvent>(value);
   else if (name == "OnHide") OnHide = reader.FindEvent<TNotifyEvent>(value);

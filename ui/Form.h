@@ -133,6 +133,7 @@ class TForm : public TWinControl {
   bool showWhenLoaded_ = false;
   HWND clientHandle_ = nullptr;  // fsMDIForm: the MDI client, destroyed with the window
   TMainMenu* menu_ = nullptr;
+  int loadedClientHeight_ = -1;  // ClientHeight as read from the description, until Loaded
   // The menu on the window (an MDI child shows none: its frame has the bar).
   void ApplyMenu();
   bool MenuMessage(TMessage& message);

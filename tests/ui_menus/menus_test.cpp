@@ -24,7 +24,7 @@ const char* const kMenuForm = R"(object MenuForm: TMenuForm
   Left = 80
   Top = 60
   Width = 360
-  Height = 240
+  ClientHeight = 200
   Caption = 'Menus'
   Menu = MainMenu1
   object Panel1: TPanel
@@ -205,6 +205,9 @@ TEST_F(MenusTest, FormDescriptionBuildsTheTreeAndTheSystemMenus) {
 
   HMENU bar = GetMenu(form->Handle());
   ASSERT_EQ(bar, form->MainMenu1->Handle()) << "the menu is on the window";
+  RECT client{};
+  GetClientRect(form->Handle(), &client);
+  EXPECT_EQ(client.bottom, 200) << "the client height read before the menu is kept below the menu bar";
   ASSERT_EQ(GetMenuItemCount(bar), 2);
   EXPECT_EQ(MenuText(bar, 0), L"文件(&F)");
   EXPECT_EQ(GetSubMenu(bar, 0), form->N1->Handle());
