@@ -177,7 +177,7 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& rect) {
     if (skin->Tile == 1) DrawSlicedImage(sdc, all, skin->Bitmap, margins, true, false, false, 2, frame);
     else DrawTiledStrip(scratch->Canvas(), all, skin->Bitmap, margins, true, false, 2, frame);
     x = skin->LeftWidth + 4;
-    if (w < x) x = 12;
+    if (w < x || x < 0) x = 12;  // a narrow bar, or a negative margin from bad skin data
   } else {
     ui::BrushHandle brush(CreateSolidBrush(ui::ColorToRGB(SkinData->MenubarColour)));
     FillRect(sdc, &all, brush.Get());

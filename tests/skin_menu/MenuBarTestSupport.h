@@ -39,11 +39,13 @@ constexpr TColor kHilight = RGBColor(0, 255, 0);
 constexpr int kBarLeftWidth = 8;  // TileLeftMenu
 
 // The caption-button test skin with a menu bar: two stacked solid frames.
-inline std::string MenuSkinDefinition(bool withBar = true) {
+inline std::string MenuSkinDefinition(bool withBar = true, int leftWidth = kBarLeftWidth, int rightWidth = 4,
+                                      int tile = 0) {
   std::string d = button_test::ButtonDefinition();
   if (withBar)
-    d.replace(0, 14, "[Personality]\nmenuBar=menubar.bmp\nTileMenu=0\nTileLeftMenu=" + std::to_string(kBarLeftWidth) +
-                         "\nTileRightMenu=4\n");
+    d.replace(0, 14, "[Personality]\nmenuBar=menubar.bmp\nTileMenu=" + std::to_string(tile) +
+                         "\nTileLeftMenu=" + std::to_string(leftWidth) + "\nTileRightMenu=" + std::to_string(rightWidth) +
+                         "\n");
   return d + "[Colours]\nButtonFace=10 20 30\nMenubar=50 60 70\nMenuBarText=0 0 255\nButtonShadow=255 0 0\n"
              "ButtonHilight=0 255 0\n";
 }
@@ -193,8 +195,9 @@ class MenuBarTest : public ::testing::Test {
     skin::FreeSkinManage();
   }
 
-  void Start(bool withBar = true, int width = 420) {
-    data_ = button_test::MakeButtonSkin(MenuSkinDefinition(withBar), MenuSkinFiles());
+  void Start(bool withBar = true, int width = 420) { Start(MenuSkinDefinition(withBar), width); }
+  void Start(const std::string& definition, int width = 420) {
+    data_ = button_test::MakeButtonSkin(definition, MenuSkinFiles());
     wnd_ = CreateWindowExW(0, button_test::RegisterOnce(L"TavrinMenuBarTestWindow", CommandProc), L"menus",
                            WS_OVERLAPPEDWINDOW, 100, 100, width, 300, nullptr, menu_.Bar, GetModuleHandleW(nullptr),
                            nullptr);

@@ -207,3 +207,23 @@ TEST_F(MenuBarTest, HitTestOverTheBarBelowATallTitleIsMenu) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace menu_test;
+
+// Bad margins from a skin: the bar is painted all the same and its items stay on it.
+TEST_F(MenuBarTest, OddBarMarginsKeepTheItemsOnTheBar) {
+  for (int tile : {0, 1}) {
+    Start(MenuSkinDefinition(true, -50, 100000, tile));
+    EXPECT_EQ(Item(0).Rect.left, button_test::kLeft + 12) << tile;
+    Item(1).MouseEnter();
+    Item(1).MouseLeave();
+    TearDown();
+    menu_ = TTestMenu();  // the last one went with its window
+  }
+  Start(MenuSkinDefinition(true, 100000, -7, 0));
+  EXPECT_EQ(Item(0).Rect.left, button_test::kLeft + 12);
+}
+
+}  // namespace
