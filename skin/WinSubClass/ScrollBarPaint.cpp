@@ -51,6 +51,11 @@ void DrawThumb(HDC dc, int arrow, bool horizontal, const TScrollMetrics& m, int 
 
 }  // namespace
 
+UINT ScrollBarRedrawRequest() {
+  static const UINT message = RegisterWindowMessageW(L"TavrinSkinScrollBarRedraw");
+  return message;
+}
+
 bool HasScrollBarImage(const TSkinData& data) { return HasImage(data.Scrollbar.get()); }
 
 void DrawScrollBarImage(HDC dc, const RECT& bar, bool horizontal, const TScrollMetrics& m, int pressedPart,

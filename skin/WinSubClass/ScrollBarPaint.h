@@ -17,6 +17,11 @@ class TSkinData;
 // The thickness every bar is composed at.
 inline constexpr int kComposedBarThickness = 16;
 
+// The message a scroll-bar companion posts to its own window to repaint the
+// skin once the system's scroll tracking has painted its own bar (a name no
+// control uses).
+UINT ScrollBarRedrawRequest();
+
 // The skin has the arrow image bars are drawn with.
 bool HasScrollBarImage(const TSkinData& data);
 

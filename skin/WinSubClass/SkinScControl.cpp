@@ -9,6 +9,12 @@
 namespace skin {
 
 bool TSkinScControl::BeforeDefault(ui::TMessage& message) {
+  if (message.Msg == ScrollBarRedrawRequest() && message.Msg != 0) {
+    redrawPosted_ = false;
+    Redraw();
+    message.Result = 0;
+    return false;
+  }
   switch (message.Msg) {
     case WM_NCMOUSEMOVE:
       if (message.WParam != HTHSCROLL && message.WParam != HTVSCROLL) return true;
@@ -25,10 +31,29 @@ bool TSkinScControl::BeforeDefault(ui::TMessage& message) {
       }
       CallDefault(message);
       Redraw();
+      // The system's tracking may paint its own bar right after this message.
+      if (!redrawPosted_) redrawPosted_ = PostMessageW(Handle, ScrollBarRedrawRequest(), 0, 0) != FALSE;
       return false;
     }
     default:
       return true;
+  }
+}
+
+void TSkinScControl::AfterDefault(ui::TMessage& message) {
+  switch (message.Msg) {
+    // The system may paint its own bar on the mouse's way over it (a hot
+    // arrow), on its press and release: the skin goes over it again.
+    case WM_MOUSEMOVE:
+    case WM_MOUSELEAVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+      Redraw();
+      break;
+    default:
+      TSkinControl::AfterDefault(message);
+      break;
   }
 }
 

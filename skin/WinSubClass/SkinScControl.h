@@ -16,6 +16,7 @@ class TSkinScControl : public TSkinControl {
   std::string ClassName() const override { return "TSkinScControl"; }
 
   bool BeforeDefault(ui::TMessage& message) override;
+  void AfterDefault(ui::TMessage& message) override;
   void PaintSkin(HDC dc, const RECT& rect) override;
 
   int PressedPart = spNone;  // TScrollPart
@@ -24,6 +25,8 @@ class TSkinScControl : public TSkinControl {
   int ThumbOffset = 0;
 
  private:
+  bool redrawPosted_ = false;  // a ScrollBarRedrawRequest is on its way
+
   // The bar's direction and thumb (from the framework control, or from the
   // window of a bare scroll bar). False when its range is unusable.
   bool ReadBar(const RECT& rect, bool& horizontal);

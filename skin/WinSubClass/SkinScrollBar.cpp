@@ -25,12 +25,6 @@ class FlagScope {
   bool& flag_;
 };
 
-// The companion's own request to repaint the bars (a name no control uses).
-UINT RedrawRequest() {
-  static const UINT message = RegisterWindowMessageW(L"TavrinSkinScrollBarRedraw");
-  return message;
-}
-
 int PressedPartFor(WORD code, bool horizontal) {
   switch (code) {
     case SB_LINEUP: return horizontal ? spLeftArrow : spUpArrow;
@@ -74,7 +68,7 @@ bool TSkinScrollBar::AttachScrollWindow(HWND wnd, TSkinData* skinData, bool drag
 // --- Messages --------------------------------------------------------------------
 
 bool TSkinScrollBar::BeforeDefault(ui::TMessage& message) {
-  if (message.Msg == RedrawRequest() && message.Msg != 0) {
+  if (message.Msg == ScrollBarRedrawRequest() && message.Msg != 0) {
     redrawPosted_ = false;
     Redraw();
     message.Result = 0;
@@ -131,8 +125,8 @@ void TSkinScrollBar::Scrolled(ui::TMessage& message, bool horizontal) {
 }
 
 void TSkinScrollBar::PostRedraw() {
-  if (redrawPosted_ || !RedrawRequest()) return;
-  redrawPosted_ = PostMessageW(Handle, RedrawRequest(), 0, 0) != FALSE;
+  if (redrawPosted_ || !ScrollBarRedrawRequest()) return;
+  redrawPosted_ = PostMessageW(Handle, ScrollBarRedrawRequest(), 0, 0) != FALSE;
 }
 
 // --- Geometry --------------------------------------------------------------------

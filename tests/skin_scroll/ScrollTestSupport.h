@@ -145,6 +145,34 @@ inline std::string Describe(const RECT& r) {
 // The system's arrow length and bar thickness.
 inline int Arrow() { return GetSystemMetrics(SM_CXHSCROLL); }
 
+// Puts the mouse at `p`. The display may still report an earlier move after
+// the pointer was set, which would put it back; so it is set again until
+// the position has held a few times over with pending input looked at.
+inline void SettleCursor(POINT p) {
+  int held = 0;
+  for (int attempt = 0; attempt < 60 && held < 3; ++attempt) {
+    POINT now{};
+    GetCursorPos(&now);
+    if (now.x != p.x || now.y != p.y) {
+      SetCursorPos(p.x, p.y);
+      held = 0;
+    } else {
+      ++held;
+    }
+    Sleep(10);
+    MSG m;
+    PeekMessageW(&m, nullptr, 0, 0, PM_NOREMOVE);
+  }
+}
+
+// The real mouse button: MOUSEEVENTF_LEFTDOWN or MOUSEEVENTF_LEFTUP.
+inline void SendInputButton(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  SendInput(1, &input, sizeof(input));
+}
+
 // The window rectangle of `wnd` in its own window coordinates.
 inline RECT WindowAtOrigin(HWND wnd) {
   RECT r{};

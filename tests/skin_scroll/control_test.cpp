@@ -72,6 +72,43 @@ TEST_F(ScrollBarControl, ScrollingShowsThePressedPartAndMovesTheThumb) {
   EXPECT_EQ(shot.At(8, a + skinned->ThumbOffset + 2), kVertThumb[1]);
 }
 
+// A click on its arrow with the real mouse: the system's tracking moves the
+// bar, and the skin is on it when the click is over, with the mouse still
+// over the arrow and after it has left (the system may show a hot arrow).
+TEST_F(ScrollBarControl, AClickOnAnArrowEndsWithTheSkinBack) {
+  ui::TForm* form = NewForm();
+  ui::TScrollBar* bar = NewScrollBar(form, ui::sbHorizontal, RECT{20, 20, 220, 36});
+  Skin(form);
+  ASSERT_NE(CompanionOf(bar->Handle()), nullptr);
+  PumpFor(30);
+  RECT window{};
+  GetWindowRect(bar->Handle(), &window);
+  static bool released;
+  released = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR, DWORD) {
+    if (released) return;
+    SendInputButton(MOUSEEVENTF_LEFTUP);
+    released = true;
+  });
+  SettleCursor(POINT{window.right - 8, window.top + 8});
+  SendInputButton(MOUSEEVENTF_LEFTDOWN);
+  while (!released || GetCapture()) {
+    MSG msg;
+    GetMessageW(&msg, nullptr, 0, 0);
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  KillTimer(nullptr, timer);
+  PumpFor(30);
+  EXPECT_GT(bar->Position(), 40);
+  const TColor over = TShot(bar->Handle()).At(191, 8);
+  SettleCursor(POINT{1015, 760});
+  PumpFor(50);
+  const TColor away = TShot(bar->Handle()).At(191, 8);
+  EXPECT_EQ(over, ArrowColour(5));
+  EXPECT_EQ(away, ArrowColour(5));
+}
+
 TEST_F(ScrollBarControl, WithoutTheScrollBarMemberOrImageItStaysPlain) {
   ui::TForm* form = NewForm();
   ui::TScrollBar* bar = NewScrollBar(form, ui::sbHorizontal, RECT{20, 20, 220, 36});

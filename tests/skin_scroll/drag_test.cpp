@@ -43,21 +43,6 @@ class TDragScript {
   int next_ = 0;
 };
 
-// Puts the mouse at `p`. The display may still report an earlier move after
-// the pointer was set, which would put it back; so it is set again until
-// the position holds once pending input has been looked at.
-void SettleCursor(POINT p) {
-  for (int attempt = 0; attempt < 20; ++attempt) {
-    SetCursorPos(p.x, p.y);
-    Sleep(5);
-    MSG m;
-    PeekMessageW(&m, nullptr, 0, 0, PM_NOREMOVE);
-    POINT now{};
-    GetCursorPos(&now);
-    if (now.x == p.x && now.y == p.y) return;
-  }
-}
-
 // The mouse at `p` (screen; kept on the screen), and a move message for
 // whoever waits for one.
 void MoveTo(HWND wnd, POINT p) {
@@ -71,12 +56,6 @@ void MoveTo(HWND wnd, POINT p) {
 
 void Release(HWND wnd) { PostMessageW(wnd, WM_LBUTTONUP, 0, 0); }
 
-void SendInputButton(DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  SendInput(1, &input, sizeof(input));
-}
 
 class ThumbDrag : public ScrollTest {
  protected:
