@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/StoredSkinFile.h"
 #include "skin/WinSkinData/SkinSet.h"
 #include "skin/draw/SkinDraw.h"
 #include "ui/Graphics.h"
@@ -26,23 +27,9 @@ constexpr int kWindowWidth = 713;
 constexpr int kWindowHeight = 548;
 constexpr ui::TColor kKey = 0x00FF00FF;
 
-std::wstring DefaultSkinPath() {
-  wchar_t exe[MAX_PATH];
-  GetModuleFileNameW(nullptr, exe, MAX_PATH);
-  std::wstring path(exe);
-  path.erase(path.find_last_of(L"\\/"));
-  path.erase(path.find_last_of(L"\\/") + 1);
-  return path + L"skin\\tavrin.skin";
-}
-
 bool LoadSkin(const std::wstring& path, skin::TSkinSet& skinSet) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  std::vector<std::uint8_t> bytes(GetFileSize(file, nullptr));
-  DWORD read = 0;
-  const bool ok = ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr) && read == bytes.size();
-  CloseHandle(file);
-  if (!ok) return false;
+  std::vector<std::uint8_t> bytes;
+  if (!bench::ReadWholeFile(path, bytes)) return false;
   ui::TMemoryStream stream(std::move(bytes));
   return skinSet.LoadFromStored(stream);
 }
@@ -120,7 +107,7 @@ double Seconds(const std::function<void()>& work, int rounds) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::wstring skinPath = DefaultSkinPath();
+  std::wstring skinPath = bench::DefaultSkinPath();
   int rounds = 20;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--rounds") == 0 && i + 1 < argc) {

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/StoredSkinFile.h"
 #include "skin/WinSkinData/SkinData.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/draw/ScratchBitmap.h"
@@ -35,23 +36,9 @@ constexpr int kGrownWidth = 801;
 constexpr int kGrownHeight = 603;
 const wchar_t kClass[] = L"TavrinFrameBench";
 
-std::wstring DefaultSkinPath() {
-  wchar_t exe[MAX_PATH];
-  GetModuleFileNameW(nullptr, exe, MAX_PATH);
-  std::wstring path(exe);
-  path.erase(path.find_last_of(L"\\/"));
-  path.erase(path.find_last_of(L"\\/") + 1);
-  return path + L"skin\\tavrin.skin";
-}
-
 bool LoadSkin(const std::wstring& path, skin::TSkinData& data) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  std::vector<std::uint8_t> bytes(GetFileSize(file, nullptr));
-  DWORD read = 0;
-  const bool ok = ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr) && read == bytes.size();
-  CloseHandle(file);
-  if (!ok) return false;
+  std::vector<std::uint8_t> bytes;
+  if (!bench::ReadWholeFile(path, bytes)) return false;
   ui::TMemoryStream stream(std::move(bytes));
   return data.LoadFromStored(stream) && !data.Empty;
 }
@@ -114,7 +101,7 @@ void Compare(const char* what, const std::function<void(HWND)>& work, HWND skinn
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::wstring skinPath = DefaultSkinPath();
+  std::wstring skinPath = bench::DefaultSkinPath();
   int rounds = 50;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--rounds") == 0 && i + 1 < argc) {

@@ -5,24 +5,9 @@
 #include "ui/FormParser.h"
 #include "ui/FormReader.h"
 #include "ui/GdiHandles.h"
+#include "ui/TextConv.h"
 
 namespace ui {
-
-std::vector<std::wstring> SplitItemLines(const std::wstring& text) {
-  std::vector<std::wstring> lines;
-  std::wstring line;
-  for (wchar_t c : text) {
-    if (c == L'\r') continue;
-    if (c == L'\n') {
-      lines.push_back(std::move(line));
-      line.clear();
-    } else {
-      line += c;
-    }
-  }
-  if (!line.empty()) lines.push_back(std::move(line));
-  return lines;
-}
 
 TListBox::TListBox(TComponent* owner) : TWinControl(owner) {
   StoreBounds(0, 0, 121, 97);
@@ -113,7 +98,7 @@ void TListBox::WndProc(TMessage& m) {
 }
 
 bool TListBox::SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) {
-  if (name == "Items") SetItems(SplitItemLines(value.AsWide()));
+  if (name == "Items") SetItems(SplitLines(value.AsWide()));
   else if (name == "ItemIndex") SetItemIndex(value.AsInt());
   else if (name == "OnChange") OnChange = reader.FindEvent<TNotifyEvent>(value);
   else return TWinControl::SetProperty(name, value, reader);

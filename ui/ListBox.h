@@ -41,7 +41,5 @@ class TListBox : public TWinControl {
   int itemIndex_ = -1;
 };
 
-// The lines of a multi-line property text (CR LF or LF; a last empty line is dropped).
-std::vector<std::wstring> SplitItemLines(const std::wstring& text);
 
 }  // namespace ui

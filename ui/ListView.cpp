@@ -6,7 +6,7 @@
 
 #include "ui/FormParser.h"
 #include "ui/FormReader.h"
-#include "ui/ListBox.h"  // SplitItemLines
+#include "ui/TextConv.h"
 #include "ui/TextConv.h"
 
 namespace ui {
@@ -59,7 +59,7 @@ void EnsureListViewClasses() {
 
 std::vector<TListColumn> ParseListColumns(const std::wstring& text) {
   std::vector<TListColumn> columns;
-  for (const std::wstring& line : SplitItemLines(text)) {
+  for (const std::wstring& line : SplitLines(text)) {
     const std::vector<std::wstring> fields = SplitFields(line);
     TListColumn column;
     column.Caption = fields[0];
@@ -80,7 +80,7 @@ std::vector<TListColumn> ParseListColumns(const std::wstring& text) {
 
 std::vector<TListItem> ParseListItems(const std::wstring& text) {
   std::vector<TListItem> items;
-  for (const std::wstring& line : SplitItemLines(text)) {
+  for (const std::wstring& line : SplitLines(text)) {
     std::vector<std::wstring> fields = SplitFields(line);
     TListItem item;
     item.Caption = std::move(fields[0]);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/FormParser.h"
+#include "ui/TextConv.h"
 
 namespace ui {
 
@@ -20,22 +21,6 @@ int LineHeight(const TFont& font) {
   }
   ReleaseDC(nullptr, screen);
   return metrics.tmHeight;
-}
-
-std::vector<std::wstring> SplitLines(const std::wstring& text) {
-  std::vector<std::wstring> lines;
-  std::wstring line;
-  for (wchar_t c : text) {
-    if (c == L'\r') continue;
-    if (c == L'\n') {
-      lines.push_back(std::move(line));
-      line.clear();
-    } else {
-      line += c;
-    }
-  }
-  if (!line.empty()) lines.push_back(std::move(line));
-  return lines;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "ui/FormParser.h"
 #include "ui/FormReader.h"
+#include "ui/TextConv.h"
 
 namespace ui {
 
@@ -19,22 +20,6 @@ void InitTabClasses() {
     return InitCommonControlsEx(&icc) != FALSE;
   }();
   (void)done;
-}
-
-std::vector<std::wstring> SplitLines(const std::wstring& text) {
-  std::vector<std::wstring> lines;
-  std::wstring line;
-  for (wchar_t c : text) {
-    if (c == L'\r') continue;
-    if (c == L'\n') {
-      lines.push_back(std::move(line));
-      line.clear();
-    } else {
-      line += c;
-    }
-  }
-  if (!line.empty()) lines.push_back(std::move(line));
-  return lines;
 }
 
 TTabPosition TabPositionFrom(const TPropertyValue& value) {

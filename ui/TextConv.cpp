@@ -139,4 +139,20 @@ std::string WideToUtf8(std::wstring_view text) {
   return out;
 }
 
+std::vector<std::wstring> SplitLines(std::wstring_view text) {
+  std::vector<std::wstring> lines;
+  std::wstring line;
+  for (wchar_t c : text) {
+    if (c == L'\r') continue;
+    if (c == L'\n') {
+      lines.push_back(std::move(line));
+      line.clear();
+    } else {
+      line += c;
+    }
+  }
+  if (!line.empty()) lines.push_back(std::move(line));
+  return lines;
+}
+
 }  // namespace ui

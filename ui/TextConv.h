@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ui {
 
@@ -15,5 +16,9 @@ std::string Utf16ToUtf8(std::u16string_view text);
 // wchar_t text: UTF-16 on Windows, UTF-32 elsewhere.
 std::wstring Utf8ToWide(std::string_view text);
 std::string WideToUtf8(std::wstring_view text);
+
+// The lines of a multi-line text such as a list property of a form
+// description: CR LF or LF ends a line; a last empty line is dropped.
+std::vector<std::wstring> SplitLines(std::wstring_view text);
 
 }  // namespace ui

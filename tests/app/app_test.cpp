@@ -155,8 +155,10 @@ TEST_F(AppTest, TheWindowShowsItsComponentsAtTheirPlaces) {
 TEST_F(AppTest, HoveringHighlightsOneExerciseImage) {
   Show();
   guitest::RealMouseFilter filter(form->Panel1);
-  const ui::TColor face = ui::ColorToRGB(ui::clBtnFace), white = ui::RGBColor(255, 255, 255);
-  // (1, 1) of each picture is part of its white background.
+  // A transparent picture shows the panel's colour (the skin's face colour
+  // once the panel is skinned); (1, 1) of each picture is part of its white
+  // background.
+  const ui::TColor face = ui::ColorToRGB(form->Panel1->Color()), white = ui::RGBColor(255, 255, 255);
   EXPECT_EQ(PanelPixel(9, 9), face);
   HoverOver(60, 30);  // over Image1
   EXPECT_FALSE(form->Image1->Transparent());

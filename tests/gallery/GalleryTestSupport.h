@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "gallery/GalleryMain.h"
@@ -74,6 +75,23 @@ inline bool ShowsSkinTitleBar(HWND wnd, const skin::TSkinData& skin) {
     if (same) return true;
   }
   return false;
+}
+
+// The message box of this thread, found by its class: it need not be the
+// active window (another program on the shared desktop may hold that).
+inline HWND ThreadMessageBox() {
+  HWND box = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND wnd, LPARAM found) {
+        wchar_t name[16] = {};
+        GetClassNameW(wnd, name, 16);
+        if (std::wstring(name) != L"#32770" || !IsWindowVisible(wnd)) return TRUE;
+        *reinterpret_cast<HWND*>(found) = wnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&box));
+  return box;
 }
 
 class GalleryTest : public ::testing::Test {

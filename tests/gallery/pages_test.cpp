@@ -47,23 +47,8 @@ struct TBoxButtons {
 };
 TBoxButtons boxButtons;
 
-HWND ThreadDialog() {
-  HWND box = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND wnd, LPARAM found) {
-        wchar_t name[16] = {};
-        GetClassNameW(wnd, name, 16);
-        if (std::wstring(name) != L"#32770" || !IsWindowVisible(wnd)) return TRUE;
-        *reinterpret_cast<HWND*>(found) = wnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&box));
-  return box;
-}
-
 void CALLBACK LookAtBoxButtons(HWND, UINT, UINT_PTR id, DWORD) {
-  const HWND box = ThreadDialog();
+  const HWND box = ThreadMessageBox();
   const skin::TWinSkinForm* companion = box ? skin::SkinManage()->FindForm(box) : nullptr;
   const bool ready = companion && companion->SkinState == skin::ssRunning;
   if (!box || (!ready && ++boxButtons.ticks < 30)) return;

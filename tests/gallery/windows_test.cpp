@@ -164,23 +164,6 @@ struct TBoxSeen {
 TBoxSeen boxSeen;
 const skin::TSkinData* boxSkin = nullptr;
 
-// The message box of this thread, found by its class: it need not be the
-// active window (another program on the shared desktop may hold that).
-HWND ThreadMessageBox() {
-  HWND box = nullptr;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND wnd, LPARAM found) {
-        wchar_t name[16] = {};
-        GetClassNameW(wnd, name, 16);
-        if (std::wstring(name) != L"#32770" || !IsWindowVisible(wnd)) return TRUE;
-        *reinterpret_cast<HWND*>(found) = wnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&box));
-  return box;
-}
-
 void CALLBACK LookAtBoxAndClose(HWND, UINT, UINT_PTR id, DWORD) {
   const HWND box = ThreadMessageBox();
   const skin::TWinSkinForm* companion = box ? skin::SkinManage()->FindForm(box) : nullptr;

@@ -302,6 +302,13 @@ TEST(TextConversion, RoundTripsChineseAndCharactersBeyondTheBasicPlane) {
   EXPECT_EQ(ui::WideToUtf8(ui::Utf8ToWide(utf8)), utf8);
 }
 
+TEST(TextConversion, SplitLinesTakesCrLfOrLfAndDropsALastEmptyLine) {
+  using Lines = std::vector<std::wstring>;
+  EXPECT_EQ(ui::SplitLines(L"a\r\nb\nc"), (Lines{L"a", L"b", L"c"}));
+  EXPECT_EQ(ui::SplitLines(L"a\r\n\r\nb\r\n"), (Lines{L"a", L"", L"b"}));
+  EXPECT_EQ(ui::SplitLines(L""), Lines{});
+}
+
 TEST(TextConversion, DamagedInputBecomesReplacementCharacters) {
   EXPECT_EQ(ui::Utf8ToUtf16("a\xFF" "b"), u"a\uFFFDb");
   EXPECT_EQ(ui::Utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD");        // overlong "/"
