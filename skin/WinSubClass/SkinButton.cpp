@@ -7,13 +7,8 @@
 namespace skin {
 
 bool TSkinButton::BeforeDefault(ui::TMessage& message) {
+  if (PaintInstead(message)) return false;
   switch (message.Msg) {
-    case WM_PAINT:
-      HandlePaint(message);
-      return false;
-    case WM_ERASEBKGND:
-      message.Result = 1;  // the paint covers everything
-      return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:  // the second click of a double click is a press too
       MousePressed();

@@ -242,6 +242,18 @@ void TSkinControl::Redraw() {
   }
 }
 
+bool TSkinControl::PaintInstead(ui::TMessage& message) {
+  if (message.Msg == WM_PAINT) {
+    HandlePaint(message);
+    return true;
+  }
+  if (message.Msg == WM_ERASEBKGND) {
+    message.Result = 1;
+    return true;
+  }
+  return false;
+}
+
 void TSkinControl::HandlePaint(ui::TMessage& message) {
   PAINTSTRUCT ps{};
   HDC dc = reinterpret_cast<HDC>(message.WParam);

@@ -92,6 +92,10 @@ class TSkinControl : public ui::TComponent {
   void FillFace(HDC dc, const RECT& rect) const;
   // WM_PAINT of the companions that paint the whole control.
   void HandlePaint(ui::TMessage& message);
+  // For BeforeDefault of those companions: WM_PAINT goes to HandlePaint and
+  // WM_ERASEBKGND is answered (the paint covers everything); true when the
+  // message was one of the two, which then must not reach the control.
+  bool PaintInstead(ui::TMessage& message);
   // A caption centred vertically (one pixel above the exact centre) and
   // aligned by `align` (DT_LEFT, DT_CENTER, DT_RIGHT); disabled text in the
   // button-shadow colour. The text colour and font are the DC's.

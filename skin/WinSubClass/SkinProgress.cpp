@@ -44,17 +44,7 @@ RECT ProgressFillRect(const RECT& rect, int min, int max, int position, bool ver
 bool TSkinProgress::BeforeDefault(ui::TMessage& message) {
   // Without a usable image the system paints the bar: left unpainted, it
   // would show whatever was on the screen before.
-  if (!HasImage()) return true;
-  switch (message.Msg) {
-    case WM_PAINT:
-      HandlePaint(message);
-      return false;
-    case WM_ERASEBKGND:
-      message.Result = 1;
-      return false;
-    default:
-      return true;
-  }
+  return !HasImage() || !PaintInstead(message);
 }
 
 bool TSkinProgress::HasImage() const {

@@ -42,18 +42,7 @@ void SplitPanelText(std::wstring text, UINT& align, std::wstring& shown) {
   shown = text.substr(tabs);
 }
 
-bool TSkinStatusBar::BeforeDefault(ui::TMessage& message) {
-  switch (message.Msg) {
-    case WM_PAINT:
-      HandlePaint(message);
-      return false;
-    case WM_ERASEBKGND:
-      message.Result = 1;
-      return false;
-    default:
-      return true;
-  }
-}
+bool TSkinStatusBar::BeforeDefault(ui::TMessage& message) { return !PaintInstead(message); }
 
 bool TSkinStatusBar::SimpleMode() const {
   if (SendMessageW(Handle, SB_ISSIMPLE, 0, 0)) return true;

@@ -56,13 +56,8 @@ int UpDownFrame(int direction, int state) {
 // --- Messages ------------------------------------------------------------------
 
 bool TSkinUpDown::BeforeDefault(ui::TMessage& message) {
+  if (PaintInstead(message)) return false;
   switch (message.Msg) {
-    case WM_PAINT:
-      HandlePaint(message);
-      return false;
-    case WM_ERASEBKGND:
-      message.Result = 1;  // the paint covers everything
-      return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       Pressed(message);
