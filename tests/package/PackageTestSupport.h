@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -58,9 +59,12 @@ inline TLoadResult LoadPackage(skin::TSkinReader& reader, const Bytes& package) 
 class TTempFolder {
  public:
   explicit TTempFolder(const std::string& tag) {
+    // Tests run as parallel processes whose addresses and counters may well agree
+    // (sanitizer heaps are laid out alike), so the name carries a random part too.
     static int counter = 0;
+    static std::mt19937_64 random{std::random_device{}()};
     path_ = std::filesystem::temp_directory_path() /
-            ("tavrin_" + tag + "_" + std::to_string(++counter) + "_" + std::to_string(std::uintptr_t(this)));
+            ("tavrin_" + tag + "_" + std::to_string(++counter) + "_" + std::to_string(random()));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
