@@ -5,9 +5,10 @@
 //
 //   skin-gallery [--show NAME]...
 //
-// runs the named toolbar commands once the frame is up ("mdi", "child",
-// "maximised", "cascade", "tile", "close", "dialog", "msgbox", "foreign",
-// "unskinned"); without options it opens two MDI children.
+// runs the named commands once the frame is up (the list is in
+// GalleryCommands.cpp: windows such as "mdi", "dialog", "msgbox", "foreign",
+// popup menus and the pages of controls such as "buttons" or "tabs"); without
+// options it opens two MDI children.
 #include <windows.h>
 #include <shellapi.h>
 
