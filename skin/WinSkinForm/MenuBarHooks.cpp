@@ -49,7 +49,7 @@ TNCObject* TWinSkinForm::MenuBarAccelItem(WPARAM key) {
 }
 
 void TWinSkinForm::ClickMenuItem(TNCObject* item) {
-  if (SkinMenu) SkinMenu->ClickMenuItem(AsMenuItem(item));
+  if (SkinMenu) SkinMenu->ClickMenuItem(AsMenuItem(item), true);
 }
 
 void TWinSkinForm::OpenMenuItem(TNCObject* item) {

@@ -2,7 +2,9 @@
 // modal menu loop; a thread-local WH_MSGFILTER hook, installed only while the
 // popup is open, watches that loop: Left and Right (exchanged in a
 // right-to-left menu) and the mouse moving over another bar item close the
-// popup and open the neighbouring one, Alt ends the tracking.
+// popup and open the neighbouring one, Alt ends the tracking. A popup opened
+// from the keyboard (an accelerator or an arrow key) starts with its first
+// entry selected, as a system menu bar's does.
 //
 // Switching ends the system's menu loop (EndMenu) and opens the next item once
 // TrackPopupMenu has returned, from the same call: a click posted to the
@@ -29,6 +31,7 @@ struct TTracking {
   ui::TMenuItem* SelectedItem = nullptr;  // framework item selected in the open popup
   bool SwitchPending = false;          // the popup closes to open PendingIndex
   int PendingIndex = -1;
+  bool SwitchByKey = false;            // an arrow key asked for the switch
   POINT LastMousePos{};
   HHOOK Hook = nullptr;
 };
@@ -126,6 +129,7 @@ LRESULT CALLBACK MenuFilterProc(int code, WPARAM wParam, LPARAM lParam) {
   if (!target || target->Index == tracking.OpenIndex) return result;
   tracking.SwitchPending = true;
   tracking.PendingIndex = target->Index;
+  tracking.SwitchByKey = msg->message == WM_KEYDOWN;
   EndMenu();
   // The key that switched is used up here; the system would act on it in the closing popup.
   return msg->message == WM_KEYDOWN ? 1 : result;
@@ -134,6 +138,7 @@ LRESULT CALLBACK MenuFilterProc(int code, WPARAM wParam, LPARAM lParam) {
 void InstallHook() {
   tracking.SwitchPending = false;
   tracking.PendingIndex = -1;
+  tracking.SwitchByKey = false;
   GetCursorPos(&tracking.LastMousePos);
   if (!tracking.Hook) tracking.Hook = SetWindowsHookExW(WH_MSGFILTER, MenuFilterProc, nullptr, GetCurrentThreadId());
 }
@@ -174,6 +179,8 @@ bool TWinSkinMenu::OpenMenuItem(TMenuBtn* item) {
   TWinSkinForm* form = SkinForm;  // outlives this bar while its window procedure runs
   HWND wnd = form->Handle;
   bool opened = false;
+  bool selectFirst = KeyOpenIndex >= 0 && KeyOpenIndex == (item ? item->Index : -1);
+  KeyOpenIndex = -1;
   while (item) {
     // An item whose identifier is only its popup's handle (as AppendMenu gives
     // it) has no command: the low word of a handle could be another item's.
@@ -191,15 +198,20 @@ bool TWinSkinMenu::OpenMenuItem(TMenuBtn* item) {
     form->MenuTracking = true;
     form->TrackedMenu = item->SubMenu;
     InstallHook();
-    if (item->Enabled)
+    if (item->Enabled) {
+      // Opened from the keyboard: the menu loop takes this Down first and
+      // selects the popup's first entry, as a system menu bar does.
+      if (selectFirst) PostMessageW(wnd, WM_KEYDOWN, VK_DOWN, 0);
       TrackPopupMenu(item->SubMenu, TPM_NONOTIFY | TPM_RIGHTBUTTON, window.left + item->Rect.left,
                      window.top + item->Rect.bottom, 0, wnd, nullptr);
+    }
     RemoveHook();
     form->MenuTracking = false;
     if (tracking.Menu != this) return true;  // the bar went while the popup was open
     tracking.Menu = nullptr;
     tracking.Form = nullptr;
     const int next = tracking.SwitchPending ? tracking.PendingIndex : -1;
+    selectFirst = tracking.SwitchByKey;
     tracking.SwitchPending = false;
     // The open item shows normal again; the next one (if any) shows pressed.
     if (form->HotObject == item) item->MouseLeave();

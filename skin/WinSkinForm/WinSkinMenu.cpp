@@ -234,10 +234,11 @@ TMenuBtn* TWinSkinMenu::FindAccelItem(WPARAM key) const {
   return nullptr;
 }
 
-void TWinSkinMenu::ClickMenuItem(TMenuBtn* item) {
+void TWinSkinMenu::ClickMenuItem(TMenuBtn* item, bool byKey) {
   if (!item) return;
   RECT window{};
   if (!GetWindowRect(SkinForm->Handle, &window)) return;
+  KeyOpenIndex = byKey ? item->Index : -1;
   SkinForm->WindowRect = window;
   const int x = item->Rect.left + window.left + 1, y = item->Rect.top + window.top + 1;
   PostMessageW(SkinForm->Handle, WM_NCLBUTTONDOWN, HTCLIENT, MAKELPARAM(x, y));

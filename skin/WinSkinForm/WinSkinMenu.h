@@ -58,6 +58,7 @@ class TWinSkinMenu : public ui::TComponent {
   ui::TBitmap BarBackground;  // the bar without texts, for one-item repaints
   int ItemCount = -1;         // top-level items; -1 without a menu
   HMENU MenuHandle = nullptr;  // the menu taken off the window, given back on detach
+  int KeyOpenIndex = -1;       // the item a key asked to open (ClickMenuItem), -1 when none
 
   void SetMenu(ui::TMainMenu* menu);
   // (Re)builds Items from the window's menu and takes the menu off the window.
@@ -70,8 +71,10 @@ class TWinSkinMenu : public ui::TComponent {
   TMenuBtn* ItemAt(POINT framePoint) const;
   // The first enabled item whose caption has this accelerator, or null.
   TMenuBtn* FindAccelItem(WPARAM key) const;
-  // Posts the click on the item that opens it.
-  void ClickMenuItem(TMenuBtn* item);
+  // Posts the click on the item that opens it. An item opened from the
+  // keyboard (`byKey`) shows its popup with the first entry selected, as a
+  // system menu bar does.
+  void ClickMenuItem(TMenuBtn* item, bool byKey = false);
   // Posts the item's WM_COMMAND and tracks its popup (and, when the user
   // moves on to another item meanwhile, that one's). False for an item
   // without a popup.

@@ -227,8 +227,19 @@ class MenuBarTest : public ::testing::Test {
       if (item->SubMenu == form_->TrackedMenu) return item->Index;
     return -1;
   }
+  // The position of the highlighted entry of the open popup, -1 when none.
+  int SelectedPosition() const {
+    if (!form_->MenuTracking) return -1;
+    const int count = GetMenuItemCount(form_->TrackedMenu);
+    for (int i = 0; i < count; ++i)
+      if (GetMenuState(form_->TrackedMenu, UINT(i), MF_BYPOSITION) & MF_HILITE) return i;
+    return -1;
+  }
   TMenuScript::TStep Record() {
-    return [this] { opened_.push_back(OpenIndex()); };
+    return [this] {
+      opened_.push_back(OpenIndex());
+      selected_.push_back(SelectedPosition());
+    };
   }
   bool RunScript(std::vector<TMenuScript::TStep> steps, const std::function<void()>& start) {
     TMenuScript script(std::move(steps));
@@ -241,6 +252,7 @@ class MenuBarTest : public ::testing::Test {
   HWND wnd_ = nullptr;
   std::unique_ptr<skin::TWinSkinForm> form_;
   std::vector<int> opened_;
+  std::vector<int> selected_;  // SelectedPosition at each Record
 };
 
 }  // namespace menu_test

@@ -81,10 +81,8 @@ TEST_F(FrameworkMenuBar, CaptionsOfOwnerDrawnItemsComeFromTheFramework) {
 }
 
 TEST_F(FrameworkMenuBar, AltAcceleratorOpensAndTheChosenItemClicks) {
-  ASSERT_TRUE(RunScript({[] {
-                           PostKey(VK_DOWN);
-                           PostKey(VK_RETURN);
-                         }},
+  // The popup opens with its first entry selected: Enter alone chooses it.
+  ASSERT_TRUE(RunScript({[] { PostKey(VK_RETURN); }},
                         [this] { SendMessageW(form_->Handle(), WM_SYSCHAR, 'f', 0x20000000); }));
   ASSERT_TRUE(PumpUntil([&] { return clicked_.size() >= 2; }));
   EXPECT_EQ(clicked_, (std::vector<ui::TMenuItem*>{file_, open_})) << "the bar item's command, then the chosen item";

@@ -25,6 +25,7 @@ TEST_F(MenuBarTest, ClickOpensThePopupOwnerDrawnAndPostsTheCommand) {
                          }},
                         Click(Bar(), 0)));
   EXPECT_EQ(opened_, (std::vector<int>{0}));
+  EXPECT_EQ(selected_, (std::vector<int>{-1})) << "opened by the mouse: nothing selected yet";
   EXPECT_NE(menuWindow, nullptr);
   EXPECT_FALSE(form_->MenuTracking);
   EXPECT_EQ(Item(0).State, skin::ncsNormal) << "the item shows normal once its popup closed";
@@ -58,6 +59,7 @@ TEST_F(MenuBarTest, AltAndTheAcceleratorOpenTheItem) {
                         [&] { swallowed = SendMessageW(wnd_, WM_SYSCOMMAND, SC_KEYMENU, 'e'); }));
   EXPECT_EQ(swallowed, 1);
   EXPECT_EQ(opened_, (std::vector<int>{1}));
+  EXPECT_EQ(selected_, (std::vector<int>{0})) << "opened from the keyboard: its first entry selected";
   // A disabled item's accelerator and an unknown key open nothing; F10 alone is swallowed.
   EXPECT_EQ(form_->MenuBarAccelItem('v'), nullptr);
   EXPECT_EQ(form_->MenuBarAccelItem('q'), nullptr);
@@ -74,8 +76,7 @@ TEST_F(MenuBarTest, ArrowKeysMoveBetweenItemsWithWrapButNotOutOfSubPopups) {
           Record(), [] { PostKey(VK_LEFT); },  // from the first item to the last
           Record(), [] { PostKey(VK_RIGHT); },  // from the last to the first
           Record(),
-          [] {  // down to Recent, which opens a sub-popup: Right opens it, no switch
-            PostKey(VK_DOWN);
+          [] {  // from Open (selected on the switch) down to Recent, which opens a sub-popup: Right opens it, no switch
             PostKey(VK_DOWN);
             PostKey(VK_RIGHT);
           },
@@ -89,6 +90,9 @@ TEST_F(MenuBarTest, ArrowKeysMoveBetweenItemsWithWrapButNotOutOfSubPopups) {
       },
       Click(Bar(), 0)));
   EXPECT_EQ(opened_, (std::vector<int>{0, 3, 0, 0, 0, 1}));
+  // Opened by a click, nothing is selected; every popup the keys switch to
+  // opens with its first entry selected; Recent stays selected in File.
+  EXPECT_EQ(selected_, (std::vector<int>{-1, 0, 0, 1, 1, 0}));
   PumpFor(50);
   // Each opened item posted its command; Help, whose identifier is only its
   // popup's handle, none (its low word could be another item's command).
@@ -120,6 +124,7 @@ TEST_F(MenuBarTest, MouseOverAnotherItemSwitchesOverTheOpenOneNothingAndAltEnds)
         Bar().ClickMenuItem(&Item(0));
       }));
   EXPECT_EQ(opened_, (std::vector<int>{0, 3}));
+  EXPECT_EQ(selected_, (std::vector<int>{-1, -1})) << "switched by the mouse: nothing selected";
   EXPECT_FALSE(trackingAfterAlt);
   EXPECT_FALSE(form_->MenuTracking);
 }
