@@ -49,9 +49,7 @@ namespace {
 
 // --- Companions ------------------------------------------------------------------
 
-// The companion kinds the rows name. The kinds whose companions come with
-// later work create nothing yet: their rows still take the control, so no
-// later row gives it another look. A new companion joins in NewCompanion.
+// The companion kinds the rows name. A new companion joins in NewCompanion.
 enum class TKind {
   Button,       // TSkinButton
   BitButton,    // TSkinBitButton
@@ -247,10 +245,9 @@ void EmbeddedForm(TDiscovery& d, const TItem& item) {
 //   39 TForm; TToolBar (window class "TTOOLBAR") is row 2.
 //   17 TScrollBar, 26 TListView, 27 TListBox; 29 takes any other control with
 //   a scroll bar style (or Tag 55).
-// The rows marked "none here" stand for kinds of control this library has
-// not got (list views, scroll
-// bar controls, further containers); they keep their
-// place, gate and companion for when it has.
+// The rows marked "none here" (14, 28 and 38) stand for kinds of control this
+// library has not got (a second tool bar, a scrolling container, a third
+// container class); they keep their place, gate and companion for when it has.
 const std::array<TRow, 39>& Rows() {
   using enum TKind;
   static const std::array<TRow, 39> rows{{
@@ -403,7 +400,10 @@ void DiscoverChildWindow(TDiscovery& d, HWND child) {
   } else if (name == L"comboboxex32") {
     d.AttachNewWindow(TKind::ComBox, GetTopWindow(child));
   } else if (name == L"scrollbar") {
-    d.AttachNewWindow(TKind::Sizer, child);
+    // Only a size box or grip is blanked: a real bar left unpainted would
+    // never show its thumb moving.
+    const bool sizeBox = (style & (SBS_SIZEBOX | SBS_SIZEGRIP)) != 0;
+    d.AttachNewWindow(sizeBox ? TKind::Sizer : TKind::ScControl, child);
   } else if (name == L"systabcontrol32") {
     if (!(style & TCS_OWNERDRAWFIXED)) d.AttachNewWindow(TKind::Tab, child);
   } else if (name == L"edit") {

@@ -5,6 +5,7 @@
 #include "skin/WinSkinForm/ControlDiscovery.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/WinSubClass/SkinControl.h"
+#include "skin/WinSubClass/SkinScControl.h"
 #include "ui/Form.h"
 
 namespace skin {
@@ -22,6 +23,13 @@ void TWinSkinForm::FreeControls() {
 
 void TWinSkinForm::ReskinControls() {
   for (TSkinControl* control : std::vector<TSkinControl*>(Controls)) control->Reskin();
+}
+
+void TWinSkinForm::ControlScrolled(const ui::TMessage& message) {
+  // A framework scroll bar hears of its scrolling itself (CN_HSCROLL / CN_VSCROLL).
+  const HWND bar = reinterpret_cast<HWND>(message.LParam);
+  auto* skinned = bar ? dynamic_cast<TSkinScControl*>(FindControlByHandle(*this, bar)) : nullptr;
+  if (skinned && !skinned->Control) skinned->ScrollReported(message.WParam, message.Msg == WM_HSCROLL);
 }
 
 void TWinSkinForm::ControlMouseLeave() {

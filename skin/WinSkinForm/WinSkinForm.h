@@ -278,6 +278,11 @@ class TWinSkinForm : public ui::TComponent {
   void ReskinControls();
   // Tells HotControl the mouse has left and clears it.
   void ControlMouseLeave();
+  // A WM_HSCROLL / WM_VSCROLL the window has handled: a bare scroll bar
+  // control that sent it shows its new state. (A window skinned for its
+  // controls only is not subclassed: its bars show the skin again once a
+  // press on them is over.)
+  void ControlScrolled(const ui::TMessage& message);
   // The 250 ms tick's share for the controls.
   void ControlsHoverCheck();
   // Invalidates every control of the form (after a controls-only detach).

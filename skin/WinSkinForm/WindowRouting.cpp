@@ -113,6 +113,11 @@ bool TWinSkinForm::RouteStage3(ui::TMessage& message) {
     case WM_CTLCOLORSTATIC:
       HandleCtlColorStatic(message);
       return true;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      CallOld(message);
+      ControlScrolled(message);
+      return true;
     case WM_SKINSTART:
       HandleSkinStart();
       return true;

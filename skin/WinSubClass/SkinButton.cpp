@@ -39,6 +39,7 @@ void TSkinButton::AfterDefault(ui::TMessage& message) {
       if (Enabled) BecomeHot();
       break;
     case ui::CM_MOUSELEAVE:
+      // Also when disabled: a button disabled while hot must not stay framed hot.
       MouseState &= ~unsigned(msHot | msDown);
       mousePressed_ = false;
       Repaint();

@@ -21,23 +21,36 @@ bool TSkinScControl::BeforeDefault(ui::TMessage& message) {
       message.Result = 0;
       return false;
     case ui::CN_HSCROLL:
-    case ui::CN_VSCROLL: {
-      const bool horizontal = message.Msg == ui::CN_HSCROLL;
-      switch (LOWORD(message.WParam)) {
-        case SB_LINEUP: PressedPart = horizontal ? spLeftArrow : spUpArrow; break;
-        case SB_LINEDOWN: PressedPart = horizontal ? spRightArrow : spDownArrow; break;
-        case SB_THUMBTRACK: PressedPart = horizontal ? spHorzThumb : spVertThumb; break;
-        default: PressedPart = spNone; break;
-      }
+    case ui::CN_VSCROLL:
+      // The pressed part is known before the control acts on the message:
+      // a handler that repaints the bar shows it.
+      NotePressedPart(message.WParam, message.Msg == ui::CN_HSCROLL);
       CallDefault(message);
-      Redraw();
-      // The system's tracking may paint its own bar right after this message.
-      if (!redrawPosted_) redrawPosted_ = PostMessageW(Handle, ScrollBarRedrawRequest(), 0, 0) != FALSE;
+      ShowScrolled();
       return false;
-    }
     default:
       return true;
   }
+}
+
+void TSkinScControl::ScrollReported(WPARAM code, bool horizontal) {
+  NotePressedPart(code, horizontal);
+  ShowScrolled();
+}
+
+void TSkinScControl::NotePressedPart(WPARAM code, bool horizontal) {
+  switch (LOWORD(code)) {
+    case SB_LINEUP: PressedPart = horizontal ? spLeftArrow : spUpArrow; break;
+    case SB_LINEDOWN: PressedPart = horizontal ? spRightArrow : spDownArrow; break;
+    case SB_THUMBTRACK: PressedPart = horizontal ? spHorzThumb : spVertThumb; break;
+    default: PressedPart = spNone; break;
+  }
+}
+
+void TSkinScControl::ShowScrolled() {
+  Redraw();
+  // The system's tracking may paint its own bar right after this message.
+  if (!redrawPosted_) redrawPosted_ = PostMessageW(Handle, ScrollBarRedrawRequest(), 0, 0) != FALSE;
 }
 
 void TSkinScControl::AfterDefault(ui::TMessage& message) {
@@ -49,6 +62,18 @@ void TSkinScControl::AfterDefault(ui::TMessage& message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_LBUTTONUP:
+      Redraw();
+      break;
+    // A new range or position the caller wants shown: the system has drawn
+    // its own bar straight onto the window.
+    case SBM_SETPOS:
+      if (message.LParam) Redraw();
+      break;
+    case SBM_SETSCROLLINFO:
+      if (message.WParam) Redraw();
+      break;
+    case SBM_SETRANGEREDRAW:
+    case SBM_ENABLE_ARROWS:
       Redraw();
       break;
     default:

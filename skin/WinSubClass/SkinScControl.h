@@ -1,8 +1,10 @@
-// TSkinScControl: a scroll bar control (a window that is one bar, the
-// framework's TScrollBar) painted from the skin after the system has painted
-// it, with the thumb placed from the control's Min, Max, PageSize and
-// Position. The system tracks the mouse on it; each scroll message the bar
-// reports (CN_HSCROLL / CN_VSCROLL) repaints it, showing the part pressed.
+// TSkinScControl: a scroll bar control (a window that is one bar: the
+// framework's TScrollBar, or a bare "scrollbar" window of a dialog or foreign
+// window) painted from the skin after the system has painted it, with the
+// thumb placed from the control's Min, Max, PageSize and Position. The system
+// tracks the mouse on it; each scroll message the bar reports repaints it,
+// showing the part pressed: a framework bar hears of them as CN_HSCROLL /
+// CN_VSCROLL, a bare one through its skinned parent (ScrollReported).
 #pragma once
 
 #include "skin/WinSubClass/ScrollBarGeometry.h"
@@ -19,6 +21,9 @@ class TSkinScControl : public TSkinControl {
   void AfterDefault(ui::TMessage& message) override;
   void PaintSkin(HDC dc, const RECT& rect) override;
 
+  // The bar reported scroll code `code` to its parent, which has acted on it.
+  void ScrollReported(WPARAM code, bool horizontal);
+
   int PressedPart = spNone;  // TScrollPart
   int TrackLength = 0;
   int ThumbLength = 0;
@@ -26,6 +31,9 @@ class TSkinScControl : public TSkinControl {
 
  private:
   bool redrawPosted_ = false;  // a ScrollBarRedrawRequest is on its way
+
+  void NotePressedPart(WPARAM code, bool horizontal);
+  void ShowScrolled();
 
   // The bar's direction and thumb (from the framework control, or from the
   // window of a bare scroll bar). False when its range is unusable.

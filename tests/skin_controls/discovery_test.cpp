@@ -110,7 +110,7 @@ TEST_F(DiscoveryTest, TrackBarAndUpDownRowsTakeTheirControlsWithXcCheckBox) {
   auto* box = Add<ui::TCheckBox>(RECT{10, 100, 90, 120});
   data_->SkinControls.Exclude(skin::xcButton);
   Skin(form_);
-  // Their rows hold (their own companions come later), so no push-button
+  // Their rows take them (with their own companions), so no push-button
   // companion; a check box wants xcButton.
   EXPECT_EQ(KindOf(track), "TSkinTrackBar");
   EXPECT_EQ(KindOf(upDown), "TSkinUpDown");

@@ -111,9 +111,10 @@ TEST_F(EditDiscoveryTest, DialogChildWindowsByClassAndStyle) {
   const HWND simple = ChildEx(parent, L"COMBOBOX", 0, CBS_SIMPLE, RECT{150, 10, 280, 120});
   const HWND extended = ChildEx(parent, WC_COMBOBOXEXW, 0, CBS_DROPDOWNLIST, RECT{150, 130, 280, 250});
   const HWND bar = ChildEx(parent, L"SCROLLBAR", 0, SBS_VERT, RECT{300, 10, 317, 150});
+  const HWND grip = ChildEx(parent, L"SCROLLBAR", 0, SBS_SIZEGRIP, RECT{300, 160, 317, 177});
   const HWND upDown = ChildEx(parent, UPDOWN_CLASSW, 0, 0, RECT{330, 10, 346, 34});
   std::map<HWND, WNDPROC> procedures;
-  for (HWND wnd : {edit, dropDown, list, simple, bar, upDown, GetTopWindow(extended)})
+  for (HWND wnd : {edit, dropDown, list, simple, bar, grip, upDown, GetTopWindow(extended)})
     procedures[wnd] = skin::CurrentWindowProc(wnd);
 
   Skin(parent);
@@ -128,7 +129,8 @@ TEST_F(EditDiscoveryTest, DialogChildWindowsByClassAndStyle) {
   ASSERT_NE(GetTopWindow(extended), nullptr);
   EXPECT_EQ(kind(extended), "");
   EXPECT_EQ(kind(GetTopWindow(extended)), "TSkinComBox");
-  EXPECT_EQ(kind(bar), "TSkinSizer");
+  EXPECT_EQ(kind(bar), "TSkinScControl");
+  EXPECT_EQ(kind(grip), "TSkinSizer");
   EXPECT_EQ(kind(upDown), "");  // a dialog's up-down is skinned only inside an edit
   PaintNow(parent);
 

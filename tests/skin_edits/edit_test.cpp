@@ -158,13 +158,13 @@ class TPaintCounter {
 TEST_F(EditPaintTest, SizerPaintsNothingAndIsPaintedOnce) {
   const HWND parent = NewNoteWindow();
   const HWND grip = ChildEx(parent, L"SCROLLBAR", 0, SBS_SIZEGRIP, RECT{300, 200, 320, 220});
-  const HWND bar = ChildEx(parent, L"SCROLLBAR", 0, SBS_VERT, RECT{340, 10, 357, 150});
+  const HWND box = ChildEx(parent, L"SCROLLBAR", 0, SBS_SIZEBOX, RECT{340, 10, 357, 27});
   PaintNow(parent);
-  const TShot gripBefore(grip), barBefore(bar);
+  const TShot gripBefore(grip), boxBefore(box);
   Skin(parent);
   ASSERT_NE(dynamic_cast<skin::TSkinSizer*>(CompanionOf(grip)), nullptr);
-  ASSERT_NE(dynamic_cast<skin::TSkinSizer*>(CompanionOf(bar)), nullptr);
-  for (HWND wnd : {grip, bar}) {
+  ASSERT_NE(dynamic_cast<skin::TSkinSizer*>(CompanionOf(box)), nullptr);
+  for (HWND wnd : {grip, box}) {
     TPaintCounter paints(wnd);
     InvalidateRect(wnd, nullptr, TRUE);
     PumpFor(100);
@@ -174,7 +174,7 @@ TEST_F(EditPaintTest, SizerPaintsNothingAndIsPaintedOnce) {
   }
   // Erasing and painting were both swallowed: what was there stays.
   EXPECT_TRUE(SameShots(gripBefore, TShot(grip)));
-  EXPECT_TRUE(SameShots(barBefore, TShot(bar)));
+  EXPECT_TRUE(SameShots(boxBefore, TShot(box)));
 }
 
 }  // namespace

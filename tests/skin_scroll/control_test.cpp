@@ -109,6 +109,56 @@ TEST_F(ScrollBarControl, AClickOnAnArrowEndsWithTheSkinBack) {
   EXPECT_EQ(away, ArrowColour(5));
 }
 
+// A scroll bar window of a window without a form: the skin follows the
+// positions the program sets and the scrolling the window hears of.
+TEST_F(ScrollBarControl, ABareBarIsSkinnedAndFollowsItsPositionAndScrolling) {
+  const HWND wnd = BareChild(L"SCROLLBAR", SBS_VERT, RECT{20, 20, 36, 220});
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMax = 100;
+  info.nPage = 20;
+  info.nPos = 40;
+  SetScrollInfo(wnd, SB_CTL, &info, FALSE);
+  Skin(bareWnd_);
+  auto* skinned = dynamic_cast<skin::TSkinScControl*>(CompanionOf(wnd));
+  ASSERT_NE(skinned, nullptr);
+  PumpFor(30);
+  const int a = Arrow(), track = 200 - 2 * a;
+  const int length = MulDiv(20, track, 101);
+  EXPECT_EQ(skinned->ThumbLength, length);
+  EXPECT_EQ(skinned->ThumbOffset, MulDiv(40, track - length, 81));
+  TShot shot(wnd);
+  EXPECT_EQ(shot.At(8, 8), ArrowColour(9));
+  EXPECT_EQ(shot.At(8, 191), ArrowColour(13));
+  EXPECT_EQ(shot.At(8, a + skinned->ThumbOffset + 2), kVertThumb[1]);
+
+  // The program moves the thumb and has it redrawn: the system draws its own
+  // bar, the skin goes over it at once.
+  info.fMask = SIF_POS;
+  info.nPos = 0;
+  SetScrollInfo(wnd, SB_CTL, &info, TRUE);
+  shot = TShot(wnd);
+  EXPECT_EQ(shot.At(8, a + 1), kVertThumb[1]);
+  EXPECT_EQ(shot.At(8, a + length + 1), kVertTrack);
+  SendMessageW(wnd, SBM_SETPOS, 81, TRUE);
+  EXPECT_EQ(TShot(wnd).At(8, a + track - 2), kVertThumb[1]);
+
+  // The system reports a press on the down arrow to the window, which has no
+  // framework to hand it on: the window, skinned with its frame, tells the bar.
+  Unskin();
+  data_->SkinControls.Include(skin::xcMainMenu);
+  Skin(bareWnd_);
+  skinned = dynamic_cast<skin::TSkinScControl*>(CompanionOf(wnd));
+  ASSERT_NE(skinned, nullptr);
+  SendMessageW(bareWnd_, WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(wnd));
+  EXPECT_EQ(skinned->PressedPart, skin::spDownArrow);
+  EXPECT_EQ(TShot(wnd).At(8, 191), ArrowColour(14));
+  SendMessageW(bareWnd_, WM_VSCROLL, SB_ENDSCROLL, reinterpret_cast<LPARAM>(wnd));
+  EXPECT_EQ(skinned->PressedPart, skin::spNone);
+  EXPECT_EQ(TShot(wnd).At(8, 191), ArrowColour(13));
+}
+
 TEST_F(ScrollBarControl, WithoutTheScrollBarMemberOrImageItStaysPlain) {
   ui::TForm* form = NewForm();
   ui::TScrollBar* bar = NewScrollBar(form, ui::sbHorizontal, RECT{20, 20, 220, 36});
