@@ -140,6 +140,13 @@ void TWinSkinForm::HandleNcPaint(ui::TMessage& message) {
 
 void TWinSkinForm::PaintFrame(HDC dc) {
   if (!FramePaintable(*this)) return;
+  // A full repaint shows every object in its normal look, so none may stay
+  // hot: a menu-bar item would keep a frame no mouse move takes off. Only the
+  // item whose popup is open keeps its frame and its place until it closes.
+  if (HotObject && !MenuTracking) {
+    HotObject->State = ncsNormal;
+    HotObject = nullptr;
+  }
   std::optional<ui::WindowDC> windowDC;
   if (!dc) {
     windowDC.emplace(Handle, true);
@@ -152,7 +159,6 @@ void TWinSkinForm::PaintFrame(HDC dc) {
       // A frame that fails to paint stays as it was; the message loop goes on.
     }
   }
-  HotObject = nullptr;  // a full repaint shows every caption button in its normal look
 }
 
 void TWinSkinForm::PaintTitleBar(HDC dc) {

@@ -153,13 +153,14 @@ void RemoveHook() {
 // Windows NT 4.0 draws owner-drawn popups of a menu bar wrongly: its items stay as they are.
 bool IsWindowsNT4() { return (WinVersion & 0x80000000u) == 0 && (WinVersion & 0xFF) == 4; }
 
-void MakeOwnerDrawn(HMENU menu, int depth) {
+// Records each item it changes in `changed`, for the detach to undo.
+void MakeOwnerDrawn(HMENU menu, int depth, std::vector<TWinSkinMenu::TOwnerDrawnItem>& changed) {
   if (!menu || depth > kMaxMenuDepth) return;
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
-    info.fMask = MIIM_STATE | MIIM_SUBMENU | MIIM_FTYPE;
+    info.fMask = MIIM_STATE | MIIM_SUBMENU | MIIM_FTYPE | MIIM_ID;
     if (!GetMenuItemInfoW(menu, UINT(i), TRUE, &info)) continue;
     if (!(info.fType & MFT_OWNERDRAW)) {
       // Only the type changes: the text stays for the measuring and drawing.
@@ -167,9 +168,9 @@ void MakeOwnerDrawn(HMENU menu, int depth) {
       type.cbSize = sizeof(type);
       type.fMask = MIIM_FTYPE;
       type.fType = info.fType | MFT_OWNERDRAW;
-      SetMenuItemInfoW(menu, UINT(i), TRUE, &type);
+      if (SetMenuItemInfoW(menu, UINT(i), TRUE, &type)) changed.push_back({menu, UINT(i), info.wID, info.hSubMenu});
     }
-    if (info.hSubMenu) MakeOwnerDrawn(info.hSubMenu, depth + 1);
+    if (info.hSubMenu) MakeOwnerDrawn(info.hSubMenu, depth + 1, changed);
   }
 }
 
@@ -194,7 +195,7 @@ bool TWinSkinMenu::OpenMenuItem(TMenuBtn* item) {
     RECT window{};
     GetWindowRect(wnd, &window);
     form->WindowRect = window;
-    if (!IsWindowsNT4()) MakeOwnerDrawn(item->SubMenu, 0);
+    if (!IsWindowsNT4()) MakeOwnerDrawn(item->SubMenu, 0, OwnerDrawnItems);
     form->MenuTracking = true;
     form->TrackedMenu = item->SubMenu;
     InstallHook();

@@ -140,8 +140,28 @@ void TWinSkinMenu::ReadItem(int position) {
 }
 
 void TWinSkinMenu::GiveMenuBack() {
+  RestoreItemTypes();
   HWND wnd = SkinForm->Handle;
   if (MenuHandle && IsMenu(MenuHandle) && IsWindow(wnd) && !GetMenu(wnd)) ::SetMenu(wnd, MenuHandle);
+}
+
+void TWinSkinMenu::RestoreItemTypes() {
+  for (const TOwnerDrawnItem& changed : OwnerDrawnItems) {
+    if (!IsMenu(changed.Menu)) continue;
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE;
+    // Only the very item that was changed: its owner may have rebuilt the menu since.
+    if (!GetMenuItemInfoW(changed.Menu, changed.Position, TRUE, &info) || info.wID != changed.Id ||
+        info.hSubMenu != changed.SubMenu || !(info.fType & MFT_OWNERDRAW))
+      continue;
+    MENUITEMINFOW type{};
+    type.cbSize = sizeof(type);
+    type.fMask = MIIM_FTYPE;
+    type.fType = info.fType & ~UINT(MFT_OWNERDRAW);
+    SetMenuItemInfoW(changed.Menu, changed.Position, TRUE, &type);
+  }
+  OwnerDrawnItems.clear();
 }
 
 void TWinSkinMenu::DrawCaption(HDC dc, const RECT& rect, const std::wstring& text, bool enabled) const {

@@ -60,10 +60,20 @@ class TWinSkinMenu : public ui::TComponent {
   HMENU MenuHandle = nullptr;  // the menu taken off the window, given back on detach
   int KeyOpenIndex = -1;       // the item a key asked to open (ClickMenuItem), -1 when none
 
+  // A popup item made owner-drawn for the skin, to be given its own type back.
+  struct TOwnerDrawnItem {
+    HMENU Menu;
+    UINT Position;
+    UINT Id;
+    HMENU SubMenu;
+  };
+  std::vector<TOwnerDrawnItem> OwnerDrawnItems;
+
   void SetMenu(ui::TMainMenu* menu);
   // (Re)builds Items from the window's menu and takes the menu off the window.
   void BuildItems();
-  // Gives the window its menu back (detach).
+  // Gives the window its menu back (detach), with the popup items the skin
+  // made owner-drawn drawn by the system again.
   void GiveMenuBack();
   // The whole bar into `rect` (window coordinates) of a window device context.
   void PaintMenuBar(HDC dc, const RECT& rect);
@@ -89,6 +99,7 @@ class TWinSkinMenu : public ui::TComponent {
 
  private:
   void FreeItems();
+  void RestoreItemTypes();
   void ReadItem(int position);
   void DrawMdiButtons(HDC dc);
 

@@ -99,6 +99,26 @@ TEST_F(MenuBarTest, HotAndPressedItemsAreFramedOneColumnAtATime) {
   EXPECT_EQ(Row(wnd_, y, Item(0).Rect.left, Item(0).Rect.right), fileBefore);
 }
 
+// A repaint of the whole frame (here: the window losing and regaining the
+// activation) while an item is hot leaves no item framed for good.
+TEST_F(MenuBarTest, AFullRepaintTakesTheHotFrameOff) {
+  Start();
+  const int y = kTop + form_->MenuBarHeight / 2;
+  skin::TMenuBtn& edit = Item(1);
+  SendMessageW(wnd_, WM_NCMOUSEMOVE, HTMENU, PointParam(FrameToScreen(wnd_, Centre(edit.Rect))));
+  ASSERT_EQ(FramePixel(wnd_, POINT{edit.Rect.left, y}), kHilight);
+  SendMessageW(wnd_, WM_NCACTIVATE, FALSE, 0);
+  SendMessageW(wnd_, WM_NCACTIVATE, TRUE, 0);
+  Pump();
+  EXPECT_EQ(form_->HotObject, nullptr);
+  EXPECT_EQ(edit.State, skin::ncsNormal);
+  EXPECT_EQ(FramePixel(wnd_, POINT{edit.Rect.left, y}), kBarActive);
+  // The mouse over another item frames that one alone.
+  SendMessageW(wnd_, WM_NCMOUSEMOVE, HTMENU, PointParam(FrameToScreen(wnd_, Centre(Item(3).Rect))));
+  EXPECT_EQ(FramePixel(wnd_, POINT{Item(3).Rect.left, y}), kHilight);
+  EXPECT_EQ(FramePixel(wnd_, POINT{edit.Rect.left, y}), kBarActive);
+}
+
 TEST_F(MenuBarTest, CaptionsInTheBarTextColourAndDisabledOnesInTheShadowColour) {
   Start();
   const RECT file = Item(0).Rect, view = Item(2).Rect;

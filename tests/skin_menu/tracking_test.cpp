@@ -146,10 +146,36 @@ TEST_F(MenuBarTest, MenuChangedRebuildsTheBarAndDetachGivesTheMenuBack) {
   Repaint();
   EXPECT_EQ(Item(4).Rect.left, Item(3).Rect.right) << "laid out with the next paint";
 
+  // File opened once: its items (and its sub-popup's) became owner-drawn;
+  // one the window's owner made owner-drawn itself stays so.
+  MENUITEMINFOW own{};
+  own.cbSize = sizeof(own);
+  own.fMask = MIIM_FTYPE;
+  own.fType = MFT_OWNERDRAW;
+  SetMenuItemInfoW(menu_.Edit, 0, TRUE, &own);
+  ASSERT_TRUE(RunScript({[] { PostKey(VK_ESCAPE); }}, Click(Bar(), 0)));
+  const auto ownerDrawn = [](HMENU menu, UINT position) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    GetMenuItemInfoW(menu, position, TRUE, &info);
+    return (info.fType & MFT_OWNERDRAW) != 0;
+  };
+  ASSERT_TRUE(ownerDrawn(menu_.File, 0));
+  ASSERT_TRUE(ownerDrawn(menu_.Recent, 1));
+
   form_->Detach();
   EXPECT_EQ(form_->SkinMenu, nullptr);
   EXPECT_EQ(GetMenu(wnd_), menu_.Bar);
   EXPECT_EQ(GetMenuItemCount(menu_.Bar), 5);
+  // The system draws the window's menus again, with their texts.
+  for (UINT position = 0; position < 4; ++position) EXPECT_FALSE(ownerDrawn(menu_.File, position)) << position;
+  EXPECT_FALSE(ownerDrawn(menu_.Recent, 0));
+  EXPECT_FALSE(ownerDrawn(menu_.Recent, 1));
+  EXPECT_TRUE(ownerDrawn(menu_.Edit, 0));
+  wchar_t text[16] = {};
+  GetMenuStringW(menu_.File, 0, text, 16, MF_BYPOSITION);
+  EXPECT_STREQ(text, L"&Open");
 }
 
 }  // namespace
