@@ -3,6 +3,7 @@
 // and a press whose release never comes.
 #include "EditTestSupport.h"
 #include "skin/WinSubClass/SkinUpDown.h"
+#include "support/Cursor.h"
 
 namespace {
 
@@ -31,10 +32,7 @@ class UpDownTest : public EditTest {
   void CursorAt(int x, int y) const {
     POINT p{x, y};
     ClientToScreen(upDown_, &p);
-    SetCursorPos(p.x, p.y);
-    // The move may reach the cursor position a little later.
-    POINT now{};
-    for (int i = 0; i < 100 && GetCursorPos(&now) && (now.x != p.x || now.y != p.y); ++i) PumpFor(10);
+    test_support::SettleCursor(p);
   }
   int Width() const {
     RECT r{};

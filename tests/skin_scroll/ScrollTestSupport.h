@@ -16,6 +16,7 @@
 #include "skin/WinSubClass/SkinScrollBar.h"
 #include "skin/draw/Frames.h"
 #include "skin_controls/ControlTestSupport.h"
+#include "support/Cursor.h"
 
 namespace scroll_test {
 
@@ -145,25 +146,7 @@ inline std::string Describe(const RECT& r) {
 // The system's arrow length and bar thickness.
 inline int Arrow() { return GetSystemMetrics(SM_CXHSCROLL); }
 
-// Puts the mouse at `p`. The display may still report an earlier move after
-// the pointer was set, which would put it back; so it is set again until
-// the position has held a few times over with pending input looked at.
-inline void SettleCursor(POINT p) {
-  int held = 0;
-  for (int attempt = 0; attempt < 60 && held < 3; ++attempt) {
-    POINT now{};
-    GetCursorPos(&now);
-    if (now.x != p.x || now.y != p.y) {
-      SetCursorPos(p.x, p.y);
-      held = 0;
-    } else {
-      ++held;
-    }
-    Sleep(10);
-    MSG m;
-    PeekMessageW(&m, nullptr, 0, 0, PM_NOREMOVE);
-  }
-}
+using test_support::SettleCursor;
 
 // The real mouse button: MOUSEEVENTF_LEFTDOWN or MOUSEEVENTF_LEFTUP.
 inline void SendInputButton(DWORD flags) {
