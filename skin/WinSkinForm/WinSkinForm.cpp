@@ -294,10 +294,13 @@ void TWinSkinForm::Reskin() {
       if (auto* inner = dynamic_cast<ui::TForm*>(Form->Components(i))) inner->SetColor(SkinData->ButtonFaceColour);
   }
   ReskinControls();
+  if (Form) SetPopupOwnerDraw(true);
   if (controlsOnly_ || !WndProcStub.Attached()) return;  // the system's frame needs no re-sizing
   SkinState = ssReskinning;
-  if (Form) SetPopupOwnerDraw(true);
-  ResizeFrame(true);
+  // As at the start: a minimised window, or one that keeps the system's
+  // frame (no skin borders), is not re-sized; it would shrink by its frame.
+  if (WindowState != wsMinimized && BorderKind != bkNone) ResizeFrame(true);
+  else ForceFrameChange();
   SkinState = ssRunning;
   UpdateRegion();
 }

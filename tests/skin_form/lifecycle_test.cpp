@@ -91,6 +91,16 @@ TEST_F(LifecycleTest, SkinRefreshReappliesColourAndFrame) {
   EXPECT_EQ(companion->SkinState, skin::ssRunning);
   EXPECT_EQ(ClientSize(wnd).cx, newClient.cx);
   EXPECT_EQ(WindowSize(wnd).cx, newClient.cx + kLeft + kRight);
+
+  // Minimised, a new skin leaves the size it comes back to alone.
+  const SIZE outer = WindowSize(wnd);
+  ShowWindow(wnd, SW_MINIMIZE);
+  ASSERT_EQ(companion->WindowState, skin::wsMinimized);
+  companion->Reskin();
+  EXPECT_TRUE(IsIconic(wnd));
+  ShowWindow(wnd, SW_RESTORE);
+  EXPECT_EQ(WindowSize(wnd).cx, outer.cx);
+  EXPECT_EQ(WindowSize(wnd).cy, outer.cy);
   companion->Detach();
 }
 
@@ -143,6 +153,10 @@ TEST_F(LifecycleTest, PopupWithoutFullCaptionHasNoSkinFrame) {
   EXPECT_EQ(companion->MenuBarHeight, 0);
   EXPECT_EQ(WindowSize(popup.Get()).cx, outer.cx);  // never re-sized at start
   EXPECT_EQ(ClientSize(popup.Get()).cx, client.cx);
+  companion->Reskin();  // nor by a new skin
+  companion->Reskin();
+  EXPECT_EQ(WindowSize(popup.Get()).cx, outer.cx);
+  EXPECT_EQ(WindowSize(popup.Get()).cy, outer.cy);
   companion->Detach();
   EXPECT_EQ(WindowSize(popup.Get()).cx, outer.cx);  // the system frame was never replaced
   EXPECT_EQ(WindowSize(popup.Get()).cy, outer.cy);
