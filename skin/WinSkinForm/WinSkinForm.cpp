@@ -89,6 +89,9 @@ void TWinSkinForm::AttachControlsOnly() {
   if (FormKind == fkMdiFrame) SubclassMdiClient();
   ComputeFrameMetrics();
   DiscoverControls();
+  // No activation is seen here (the window is not subclassed): the tick that
+  // takes a hot control back to normal runs from the start.
+  Timer->SetEnabled(true);
 }
 
 void TWinSkinForm::AttachFrame() {

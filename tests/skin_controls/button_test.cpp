@@ -1,6 +1,7 @@
 // Push buttons: the frame and caption colour of each state, and exactly one
 // click per press and release.
 #include "ControlTestSupport.h"
+#include "support/Cursor.h"
 
 namespace {
 
@@ -153,6 +154,27 @@ TEST_F(ButtonTest, FrameworkButtonClicksOnceWithIdZero) {
   PostMessageW(wnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   PumpFor(50);
   EXPECT_EQ(clicks, 2);
+}
+
+// A bare button turns hot on a mouse move and hears of no leaving: the
+// window's tick takes it back, also when the window is skinned for its
+// controls only (and so not subclassed).
+TEST_F(ButtonTest, BareButtonOfAControlsOnlyWindowCoolsOffByTheTick) {
+  NewBareWindow();
+  const HWND wnd = Child(bareWnd_, L"BUTTON", L"OK", BS_PUSHBUTTON, RECT{20, 20, 120, 50}, 7);
+  skin::TWinSkinForm& companion = Skin(bareWnd_);
+  ASSERT_NE(CompanionOf(wnd), nullptr);
+  POINT over{50, 15};
+  ClientToScreen(wnd, &over);
+  test_support::SettleCursor(over);
+  SendMessageW(wnd, WM_MOUSEMOVE, 0, MAKELPARAM(50, 15));
+  EXPECT_EQ(companion.HotControl, CompanionOf(wnd));
+  EXPECT_EQ(ButtonFrameShown(wnd), 4);
+
+  test_support::SettleCursor(POINT{1015, 760});
+  PumpFor(700);  // a few ticks of 250 ms
+  EXPECT_EQ(companion.HotControl, nullptr);
+  EXPECT_EQ(ButtonFrameShown(wnd), 1);
 }
 
 TEST_F(ButtonTest, FrameworkButtonHotWhileTheMouseIsOverIt) {
