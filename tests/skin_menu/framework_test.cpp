@@ -88,6 +88,31 @@ TEST_F(FrameworkMenuBar, AltAcceleratorOpensAndTheChosenItemClicks) {
   EXPECT_EQ(clicked_, (std::vector<ui::TMenuItem*>{file_, open_})) << "the bar item's command, then the chosen item";
 }
 
+// In a right-to-left menu Left goes on to the next bar item and Right back to
+// the previous one.
+TEST_F(FrameworkMenuBar, RightToLeftMenuExchangesLeftAndRight) {
+  ui::TMenuItem* help = AddItem(menu_->Items(), L"&Help");
+  AddItem(help, L"&About");
+  menu_->SetRightToLeft(true);
+  ASSERT_EQ(Bar().Items.size(), 3u);
+  std::vector<HMENU> opened;
+  const auto record = [&] { opened.push_back(skinForm_->MenuTracking ? skinForm_->TrackedMenu : nullptr); };
+  ASSERT_TRUE(RunScript({[&] {
+                           record();
+                           PostKey(VK_LEFT);  // from File: on to Edit, not round to Help
+                         },
+                         [&] {
+                           record();
+                           PostKey(VK_RIGHT);  // back to File
+                         },
+                         [&] {
+                           record();
+                           PostKey(VK_ESCAPE);
+                         }},
+                        [this] { SendMessageW(form_->Handle(), WM_SYSCHAR, 'f', 0x20000000); }));
+  EXPECT_EQ(opened, (std::vector<HMENU>{file_->Handle(), edit_->Handle(), file_->Handle()}));
+}
+
 TEST_F(FrameworkMenuBar, ChangedItemsRebuildTheBarAndDetachGivesTheMenuBack) {
   ui::TMenuItem* help = AddItem(menu_->Items(), L"&Help");
   ASSERT_EQ(Bar().Items.size(), 3u);
