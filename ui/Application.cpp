@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "ui/Form.h"
+#include "ui/Menus.h"
 #include "ui/TextConv.h"
 
 namespace ui {
@@ -73,7 +74,7 @@ bool TApplication::ProcessMessage() {
     terminated_ = true;
     return true;
   }
-  if (IsMdiMsg(msg)) return true;
+  if (IsMdiMsg(msg) || IsForeignShortCut(msg)) return true;
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
   return true;
@@ -84,6 +85,14 @@ bool TApplication::ProcessMessage() {
 bool TApplication::IsMdiMsg(MSG& msg) const {
   if (!mainForm_ || mainForm_->FormStyle != fsMDIForm || !mainForm_->ClientHandle()) return false;
   return TranslateMDISysAccel(mainForm_->ClientHandle(), &msg) != FALSE;
+}
+
+// A key for a window that is no framework control (the browser's, or the
+// edit inside a combo box) is a shortcut of the menus around it all the same;
+// the framework's own controls look for shortcuts as they handle the key.
+bool TApplication::IsForeignShortCut(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+  return msg.hwnd && !TWinControl::FindControl(msg.hwnd) && IsMenuShortCut(msg);
 }
 
 void TApplication::ProcessMessages() {

@@ -63,6 +63,7 @@ class TApplication : public TComponent {
  private:
   void WaitForMessage();
   bool IsMdiMsg(MSG& msg) const;
+  static bool IsForeignShortCut(const MSG& msg);
 
   HWND handle_ = nullptr;
   std::unique_ptr<TScreen> screen_;

@@ -266,6 +266,28 @@ TEST_F(MenusTest, CommandsShortcutsAndDialogCharsReachTheItems) {
   EXPECT_EQ(form->dialogChars, (std::vector<wchar_t>{L'v', L'f'}));
 }
 
+// A key typed into a window that is no framework control (an embedded
+// browser, a combo box's edit) still reaches the menus of the form around it
+// through the application's loop, once; a window of no form has none.
+TEST_F(MenusTest, ShortcutsTypedIntoForeignChildWindowsReachTheFormsMenus) {
+  TMenuForm* form = ShowForm();
+  const HWND inner = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 4, 4, 80, 20, form->Panel1->Handle(),
+                                     nullptr, GetModuleHandleW(nullptr), nullptr);
+  const HWND lone = CreateWindowExW(0, L"EDIT", L"", WS_POPUP, 0, 0, 80, 20, nullptr, nullptr,
+                                    GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(inner, nullptr);
+  SetKeyDown(VK_CONTROL, true);
+  PostMessageW(inner, WM_KEYDOWN, 'O', 0);
+  PostMessageW(lone, WM_KEYDOWN, 'O', 0);
+  app.ProcessMessages();
+  SetKeyDown(VK_CONTROL, false);
+  PostMessageW(inner, WM_KEYDOWN, 'O', 0);  // no Ctrl: a plain key for the edit
+  app.ProcessMessages();
+  ASSERT_EQ(form->clicks.size(), 1u);
+  EXPECT_EQ(form->clicks[0], form->Open1);
+  DestroyWindow(lone);
+}
+
 TEST_F(MenusTest, ChangesRebuildInPlaceAndTellTheForm) {
   TMenuForm* form = ShowForm();
   HWND wnd = form->Handle();
