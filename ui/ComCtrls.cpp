@@ -72,9 +72,31 @@ void TCommonControl::UpdateControlStyle(DWORD mask) {
   InvalidateRect(wnd, nullptr, TRUE);
 }
 
+// ------------------------------------------------------------ TRangeControl
+
+TRangeControl::TRangeControl(TComponent* owner, const wchar_t* systemClass, DWORD iccClass, int max)
+    : TCommonControl(owner, systemClass, iccClass), max_(max) {}
+
+void TRangeControl::SetRange(int min, int max) {
+  min_ = min;
+  max_ = max;
+  if (!InState(csLoading)) position_ = ClampTo(position_, min_, max_);
+  if (HandleAllocated()) WindowCreated();
+}
+
+int TRangeControl::InRange(int value) const { return InState(csLoading) ? value : ClampTo(value, min_, max_); }
+
+bool TRangeControl::SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) {
+  if (name == "Min") SetMin(value.AsInt());
+  else if (name == "Max") SetMax(value.AsInt());
+  else if (name == "Position") SetPosition(value.AsInt());
+  else return TCommonControl::SetProperty(name, value, reader);
+  return true;
+}
+
 // ------------------------------------------------------------- TProgressBar
 
-TProgressBar::TProgressBar(TComponent* owner) : TCommonControl(owner, PROGRESS_CLASSW, ICC_PROGRESS_CLASS) {
+TProgressBar::TProgressBar(TComponent* owner) : TRangeControl(owner, PROGRESS_CLASSW, ICC_PROGRESS_CLASS, 100) {
   StoreBounds(0, 0, 150, 16);
 }
 
@@ -85,21 +107,13 @@ void TProgressBar::WindowCreated() {
   SendMessageW(Handle(), PBM_SETPOS, WPARAM(position_), 0);
 }
 
-void TProgressBar::SetRange(int min, int max) {
-  min_ = min;
-  max_ = max;
-  if (!InState(csLoading)) position_ = ClampTo(position_, min_, max_);
-  if (HandleAllocated()) WindowCreated();
-}
-
 void TProgressBar::SetPosition(int value) {
-  // While loading, the range may come after the position.
-  position_ = InState(csLoading) ? value : ClampTo(value, min_, max_);
+  position_ = InRange(value);
   if (HandleAllocated()) SendMessageW(Handle(), PBM_SETPOS, WPARAM(position_), 0);
 }
 
 void TProgressBar::Loaded() {
-  TCommonControl::Loaded();
+  TRangeControl::Loaded();
   SetPosition(position_);
 }
 
@@ -110,18 +124,15 @@ void TProgressBar::SetOrientation(TProgressBarOrientation value) {
 }
 
 bool TProgressBar::SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) {
-  if (name == "Min") SetMin(value.AsInt());
-  else if (name == "Max") SetMax(value.AsInt());
-  else if (name == "Position") SetPosition(value.AsInt());
-  else if (name == "Orientation")
+  if (name == "Orientation")
     SetOrientation(value.AsEnum<TProgressBarOrientation>({{"pbHorizontal", pbHorizontal}, {"pbVertical", pbVertical}}));
-  else return TCommonControl::SetProperty(name, value, reader);
+  else return TRangeControl::SetProperty(name, value, reader);
   return true;
 }
 
 // ---------------------------------------------------------------- TTrackBar
 
-TTrackBar::TTrackBar(TComponent* owner) : TCommonControl(owner, TRACKBAR_CLASSW, ICC_BAR_CLASSES) {
+TTrackBar::TTrackBar(TComponent* owner) : TRangeControl(owner, TRACKBAR_CLASSW, ICC_BAR_CLASSES, 10) {
   TabStop = true;
   StoreBounds(0, 0, 150, 45);
 }
@@ -142,15 +153,8 @@ void TTrackBar::WindowCreated() {
   SendMessageW(wnd, TBM_SETPOS, TRUE, LPARAM(position_));
 }
 
-void TTrackBar::SetRange(int min, int max) {
-  min_ = min;
-  max_ = max;
-  if (!InState(csLoading)) position_ = ClampTo(position_, min_, max_);
-  if (HandleAllocated()) WindowCreated();
-}
-
 void TTrackBar::SetPosition(int value) {
-  value = InState(csLoading) ? value : ClampTo(value, min_, max_);
+  value = InRange(value);
   if (value == position_) return;
   position_ = value;
   if (HandleAllocated()) SendMessageW(Handle(), TBM_SETPOS, TRUE, LPARAM(position_));
@@ -158,7 +162,7 @@ void TTrackBar::SetPosition(int value) {
 }
 
 void TTrackBar::Loaded() {
-  TCommonControl::Loaded();
+  TRangeControl::Loaded();
   position_ = ClampTo(position_, min_, max_);
   if (HandleAllocated()) SendMessageW(Handle(), TBM_SETPOS, TRUE, LPARAM(position_));
 }
@@ -199,16 +203,13 @@ void TTrackBar::WndProc(TMessage& m) {
 }
 
 bool TTrackBar::SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) {
-  if (name == "Min") SetMin(value.AsInt());
-  else if (name == "Max") SetMax(value.AsInt());
-  else if (name == "Position") SetPosition(value.AsInt());
-  else if (name == "Frequency") SetFrequency(value.AsInt());
+  if (name == "Frequency") SetFrequency(value.AsInt());
   else if (name == "Orientation")
     SetOrientation(value.AsEnum<TTrackBarOrientation>({{"trHorizontal", trHorizontal}, {"trVertical", trVertical}}));
   else if (name == "TickStyle")
     SetTickStyle(value.AsEnum<TTickStyle>({{"tsNone", tsNone}, {"tsAuto", tsAuto}, {"tsManual", tsManual}}));
   else if (name == "OnChange") OnChange = reader.FindEvent<TNotifyEvent>(value);
-  else return TCommonControl::SetProperty(name, value, reader);
+  else return TRangeControl::SetProperty(name, value, reader);
   return true;
 }
 

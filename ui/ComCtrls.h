@@ -34,13 +34,10 @@ class TCommonControl : public TWinControl {
   const wchar_t* systemClass_;
 };
 
-enum TProgressBarOrientation { pbHorizontal, pbVertical };
-
-// A progress bar over Min..Max. The system keeps Position inside the range.
-class TProgressBar : public TCommonControl {
+// Base of the controls over a range Min..Max with a Position inside it.
+class TRangeControl : public TCommonControl {
  public:
-  explicit TProgressBar(TComponent* owner);
-  std::string ClassName() const override { return "TProgressBar"; }
+  TRangeControl(TComponent* owner, const wchar_t* systemClass, DWORD iccClass, int max);
 
   int Min() const { return min_; }
   int Max() const { return max_; }
@@ -48,7 +45,28 @@ class TProgressBar : public TCommonControl {
   void SetMin(int value) { SetRange(value, max_); }
   void SetMax(int value) { SetRange(min_, value); }
   int Position() const { return position_; }
-  void SetPosition(int value);
+  virtual void SetPosition(int value) = 0;
+
+  bool SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) override;
+
+ protected:
+  // `value` inside the range; while loading, the range may still follow.
+  int InRange(int value) const;
+
+  int min_ = 0;
+  int max_;
+  int position_ = 0;
+};
+
+enum TProgressBarOrientation { pbHorizontal, pbVertical };
+
+// A progress bar over Min..Max. The system keeps Position inside the range.
+class TProgressBar : public TRangeControl {
+ public:
+  explicit TProgressBar(TComponent* owner);
+  std::string ClassName() const override { return "TProgressBar"; }
+
+  void SetPosition(int value) override;
   TProgressBarOrientation Orientation() const { return orientation_; }
   void SetOrientation(TProgressBarOrientation value);
 
@@ -61,9 +79,6 @@ class TProgressBar : public TCommonControl {
   void WindowCreated() override;
 
  private:
-  int min_ = 0;
-  int max_ = 100;
-  int position_ = 0;
   TProgressBarOrientation orientation_ = pbHorizontal;
 };
 
@@ -72,18 +87,12 @@ enum TTickStyle { tsNone, tsAuto, tsManual };
 
 // A track bar (slider) over Min..Max. OnChange follows every move of the
 // thumb, by the user or by SetPosition.
-class TTrackBar : public TCommonControl {
+class TTrackBar : public TRangeControl {
  public:
   explicit TTrackBar(TComponent* owner);
   std::string ClassName() const override { return "TTrackBar"; }
 
-  int Min() const { return min_; }
-  int Max() const { return max_; }
-  void SetRange(int min, int max);
-  void SetMin(int value) { SetRange(value, max_); }
-  void SetMax(int value) { SetRange(min_, value); }
-  int Position() const { return position_; }
-  void SetPosition(int value);
+  void SetPosition(int value) override;
   TTrackBarOrientation Orientation() const { return orientation_; }
   void SetOrientation(TTrackBarOrientation value);
   TTickStyle TickStyle() const { return tickStyle_; }
@@ -105,9 +114,6 @@ class TTrackBar : public TCommonControl {
  private:
   void Changed();
 
-  int min_ = 0;
-  int max_ = 10;
-  int position_ = 0;
   TTrackBarOrientation orientation_ = trHorizontal;
   TTickStyle tickStyle_ = tsAuto;
   int frequency_ = 1;
