@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -18,6 +21,25 @@ inline std::wstring DefaultSkinPath() {
   path.erase(path.find_last_of(L"\\/"));
   path.erase(path.find_last_of(L"\\/") + 1);
   return path + L"skin\\tavrin.skin";
+}
+
+// The command line of a Windows benchmark: [--rounds N] [skin file].
+struct TBenchArgs {
+  std::wstring SkinPath = DefaultSkinPath();
+  int Rounds;
+};
+
+inline TBenchArgs ParseArgs(int argc, char** argv, int defaultRounds) {
+  TBenchArgs args{DefaultSkinPath(), defaultRounds};
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--rounds") == 0 && i + 1 < argc) {
+      args.Rounds = std::max(1, std::atoi(argv[++i]));
+    } else {
+      const std::string arg = argv[i];
+      args.SkinPath.assign(arg.begin(), arg.end());
+    }
+  }
+  return args;
 }
 
 // The whole file; false when it cannot be read.

@@ -8,9 +8,9 @@
 // The stored skin defaults to ..\skin\tavrin.skin beside the executable's folder.
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -107,16 +107,9 @@ double Seconds(const std::function<void()>& work, int rounds) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::wstring skinPath = bench::DefaultSkinPath();
-  int rounds = 20;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--rounds") == 0 && i + 1 < argc) {
-      rounds = std::max(1, std::atoi(argv[++i]));
-    } else {
-      const std::string arg = argv[i];
-      skinPath.assign(arg.begin(), arg.end());
-    }
-  }
+  const bench::TBenchArgs args = bench::ParseArgs(argc, argv, 20);
+  const std::wstring& skinPath = args.SkinPath;
+  const int rounds = args.Rounds;
   skin::TSkinSet skinSet;
   if (!LoadSkin(skinPath, skinSet)) {
     std::fprintf(stderr, "cannot load the stored skin %ls\n", skinPath.c_str());

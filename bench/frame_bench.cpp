@@ -14,8 +14,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -101,16 +99,9 @@ void Compare(const char* what, const std::function<void(HWND)>& work, HWND skinn
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::wstring skinPath = bench::DefaultSkinPath();
-  int rounds = 50;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--rounds") == 0 && i + 1 < argc) {
-      rounds = std::max(1, std::atoi(argv[++i]));
-    } else {
-      const std::string arg = argv[i];
-      skinPath.assign(arg.begin(), arg.end());
-    }
-  }
+  const bench::TBenchArgs args = bench::ParseArgs(argc, argv, 50);
+  const std::wstring& skinPath = args.SkinPath;
+  const int rounds = args.Rounds;
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.lpfnWndProc = DefWindowProcW;
