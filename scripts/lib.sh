@@ -35,15 +35,29 @@ ensure_build() {
   cmake --build "$dir"
 }
 
-# Starts Xvfb on :99 unless a display is already usable.
+# Starts Xvfb on $DISPLAY (default :99) unless that display is usable already.
 ensure_display() {
-  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
-  export DISPLAY=:99
-  if ! xdpyinfo >/dev/null 2>&1; then
-    log "starting Xvfb on $DISPLAY"
-    (Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &)
-    local i
-    for i in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  export DISPLAY=${DISPLAY:-:99}
+  xdpyinfo >/dev/null 2>&1 && return 0
+  log "starting Xvfb on $DISPLAY"
+  (Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &)
+  local i
+  for i in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+}
+
+# Holds the Wine prefix and the display for this run: a second run on the
+# same machine waits here instead of sharing the desktop with this one (its
+# windows would take each other's focus). A run with another WINEPREFIX and
+# DISPLAY goes on beside it. The locks end with the script.
+lock_wine_run() {
+  local prefix_lock display_lock
+  prefix_lock=/tmp/tavrin-prefix-$(printf '%s' "$WINEPREFIX" | md5sum | cut -c1-12).lock
+  display_lock=/tmp/tavrin-display-${DISPLAY//[^0-9.]/}.lock
+  exec {TAVRIN_PREFIX_LOCK}>"$prefix_lock" {TAVRIN_DISPLAY_LOCK}>"$display_lock"
+  if ! flock -n "$TAVRIN_PREFIX_LOCK" || ! flock -n "$TAVRIN_DISPLAY_LOCK"; then
+    log "another run uses the Wine prefix $WINEPREFIX or the display $DISPLAY: waiting for it to end"
+    flock "$TAVRIN_PREFIX_LOCK"
+    flock "$TAVRIN_DISPLAY_LOCK"
   fi
 }
 
@@ -78,9 +92,26 @@ REGEDIT4
 REG
 }
 
-# Creates the Wine prefix once and applies the registry settings.
+# Debian's Wine looks for its own fonts beside its DLLs, where Debian does not
+# put them, so windows that keep the system's frame show the letters "0 1 r"
+# instead of caption-button glyphs. The glyphs come from Marlett; a copy in the
+# prefix's font folder is found. (Only Marlett: Wine's other fonts would
+# replace the fonts that the tests' text is drawn in.)
+install_prefix_fonts() {
+  local dir
+  for dir in /usr/share/wine/fonts /usr/lib/x86_64-linux-gnu/wine/fonts /usr/lib/wine/fonts; do
+    if [ -f "$dir/marlett.ttf" ]; then
+      mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+      cp "$dir/marlett.ttf" "$WINEPREFIX/drive_c/windows/Fonts/"
+      return 0
+    fi
+  done
+  log "marlett.ttf not found (package fonts-wine): system frames show letters for their glyphs"
+}
+
+# Creates the Wine prefix once and applies the registry settings and fonts.
 ensure_prefix() {
-  local stamp=$WINEPREFIX/.tavrin-ready-2
+  local stamp=$WINEPREFIX/.tavrin-ready-3
   [ -f "$stamp" ] && return 0
   log "creating Wine prefix $WINEPREFIX"
   mkdir -p "$WINEPREFIX"
@@ -88,6 +119,7 @@ ensure_prefix() {
   local reg=$WINEPREFIX/tavrin.reg
   write_registry_file > "$reg"
   wine regedit /S "$reg" >/dev/null 2>&1
+  install_prefix_fonts
   touch "$stamp"
 }
 
@@ -102,8 +134,29 @@ start_wineserver() {
   (wine wineboot </dev/null >/dev/null 2>&1 &)
 }
 
+# Keeps the Wine desktop up for the whole run (tests/road/desktop_keeper.cpp):
+#   start_desktop_keeper <desktop-keeper.exe>
+start_desktop_keeper() {
+  (wine "$1" </dev/null >/dev/null 2>&1 &)
+}
+
 stop_wineserver() {
   wineserver -k >/dev/null 2>&1 || true
+}
+
+# Everything the Windows tests of one run share, started once: the display,
+# this run's hold on it and on the prefix, the prefix, the wineserver and the
+# desktop (all ended when the script ends), and the watchdog's log
+# (build/win/watchdog.log, see scripts/wine-run.sh).
+start_windows_road() {
+  ensure_display
+  lock_wine_run
+  ensure_prefix
+  start_wineserver
+  trap stop_wineserver EXIT
+  start_desktop_keeper "$TAVRIN_ROOT/build/win/tests/road/desktop-keeper.exe"
+  export TAVRIN_HANG_LOG=$TAVRIN_ROOT/build/win/watchdog.log
+  : >"$TAVRIN_HANG_LOG"
 }
 
 # Configures a tree and builds one target of it:

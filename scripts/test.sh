@@ -22,11 +22,14 @@ log "Windows build"
 ensure_build build/win -DCMAKE_TOOLCHAIN_FILE="$TAVRIN_ROOT/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release
 
 log "Windows tests under Wine"
-ensure_display
-ensure_prefix
-start_wineserver
-trap stop_wineserver EXIT
-# A Wine test process now and then hangs on its way out after its test has
-# passed; one more run of a failed test tells that apart from a real failure.
-ctest --test-dir build/win --output-on-failure -j "$JOBS" --repeat until-pass:2
+start_windows_road
+started=$SECONDS
+status=0
+ctest --test-dir build/win --output-on-failure -j "$JOBS" || status=$?
+log "Windows tests took $((SECONDS - started)) s"
+if [ -s "$TAVRIN_HANG_LOG" ]; then
+  log "the watchdog killed these test processes:"
+  cat "$TAVRIN_HANG_LOG" >&2
+fi
+[ "$status" -eq 0 ] || exit "$status"
 log "all tests passed"

@@ -43,3 +43,21 @@ TEST(Road, CrashEndsWithNonZeroStatus) {
   CloseHandle(pi.hProcess);
   EXPECT_EQ(code, 3u);
 }
+
+// Windows that keep the system's frame draw their caption-button glyphs with
+// Marlett; without it they show letters ("0 1 r").
+TEST(Road, CaptionGlyphFontIsInstalled) {
+  HDC dc = GetDC(nullptr);
+  LOGFONTW lf{};
+  lf.lfHeight = -13;
+  lf.lfCharSet = SYMBOL_CHARSET;
+  lstrcpyW(lf.lfFaceName, L"Marlett");
+  HFONT font = CreateFontIndirectW(&lf);
+  HGDIOBJ old = SelectObject(dc, font);
+  wchar_t face[LF_FACESIZE] = {};
+  GetTextFaceW(dc, LF_FACESIZE, face);
+  SelectObject(dc, old);
+  DeleteObject(font);
+  ReleaseDC(nullptr, dc);
+  EXPECT_STREQ(face, L"Marlett");
+}

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The test runner (scripts/wine-run.sh) reports each way a test can end as what
+# it is: passed, failed, crashed, hung in its body, hung on its way out.
+#   runner_test.sh <runner> <road_child.exe>
+set -u
+runner=$1 child=$2
+failures=0
+
+# check <name> <expected status> <expected text> <env...> -- <child args...>
+check() {
+  local name=$1 want=$2 text=$3; shift 3
+  local envs=()
+  while [ "$1" != -- ]; do envs+=("$1"); shift; done
+  shift
+  local out status
+  out=$(env -u TAVRIN_HANG_LOG TAVRIN_WATCHDOG_DUMP=0 "${envs[@]}" TAVRIN_EXIT_GRACE=2 TAVRIN_TEST_LIMIT=6 "$runner" "$child" "$@" 2>&1)
+  status=$?
+  if [ "$status" -ne "$want" ] || ! grep -q -- "$text" <<<"$out"; then
+    printf 'FAIL %s: status %s (wanted %s), text "%s" %s\n%s\n' "$name" "$status" "$want" "$text" \
+      "$(grep -q -- "$text" <<<"$out" && echo found || echo missing)" "$out"
+    failures=$((failures + 1))
+  else
+    printf 'ok   %s: status %s, "%s"\n' "$name" "$status" "$text"
+  fi
+}
+
+check passes        0   '^\[  PASSED  \] 1 test'  -- --gtest_filter=Child.Passes
+check fails         1   '^\[  FAILED  \] Child.Fails'  -- --gtest_filter=Child.Fails
+check crashes       3   '^crash: exception 0xC0000005'  -- --gtest_filter=Child.Crashes
+check hangs         124 'watchdog: still running after 6 s'  -- --gtest_filter=Child.NeverEnds
+check exit_hang     125 'watchdog: all tests passed, then the process did not end within 2 s: killed; counted as failed' \
+  ROAD_HANG_AT_EXIT=1 -- --gtest_filter=Child.Passes
+# ... with the hung process's threads listed before it is killed.
+check exit_hang_ok  0   'backtraces of Windows process' ROAD_HANG_AT_EXIT=1 TAVRIN_EXIT_HANG=pass TAVRIN_WATCHDOG_DUMP=1 -- --gtest_filter=Child.Passes
+exit $((failures > 0))
