@@ -4,6 +4,7 @@
 #   tavrin_test(NAME <name> SOURCES <files...> LIBS <targets...> [GUI])
 #
 # GUI tests share one virtual desktop, so they never run at the same time.
+# Windows test programs carry our manifest (cmake/ReleaseResources.cmake).
 include(${CMAKE_CURRENT_LIST_DIR}/GTest.cmake)
 
 function(tavrin_test)
@@ -13,6 +14,7 @@ function(tavrin_test)
   target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   if(WIN32)
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} tavrin_win_test_main gtest)
+    tavrin_add_manifest(${T_NAME})  # the tests run as the programs we ship
   else()
     target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} gtest_main gtest)
   endif()

@@ -26,11 +26,42 @@ std::wstring ProgramTitle() {
   return name.substr(0, name.find_last_of(L'.'));
 }
 
+// The first icon group of the program's resources: the resource directory
+// lists names before ids and ids in ascending order, as Explorer reads it.
+struct TResourceName {
+  bool Found = false;
+  ULONG_PTR Id = 0;   // an integer id, or 0 for a name
+  std::wstring Name;
+  LPCWSTR Get() const { return Id ? MAKEINTRESOURCEW(Id) : Name.c_str(); }
+};
+
+BOOL CALLBACK TakeFirstName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) {
+  auto& first = *reinterpret_cast<TResourceName*>(found);
+  first.Found = true;
+  if (IS_INTRESOURCE(name)) first.Id = reinterpret_cast<ULONG_PTR>(name);
+  else first.Name = name;
+  return FALSE;  // the first one is all we need
+}
+
+// The program's icon in one size, or null. Shared icons stay valid for the
+// whole program, so a window class registered once may keep them.
+HICON ProgramIcon(int sizeMetric) {
+  const HMODULE module = GetModuleHandleW(nullptr);
+  TResourceName first;
+  EnumResourceNamesW(module, reinterpret_cast<LPCWSTR>(RT_GROUP_ICON), TakeFirstName,
+                     reinterpret_cast<LONG_PTR>(&first));
+  if (!first.Found) return nullptr;
+  const int size = GetSystemMetrics(sizeMetric);
+  return static_cast<HICON>(LoadImageW(module, first.Get(), IMAGE_ICON, size, size, LR_SHARED));
+}
+
 }  // namespace
 
 TApplication::TApplication() : TComponent(nullptr), screen_(std::make_unique<TScreen>()) {
   if (Application) throw std::logic_error("there is already an application object");
   Title = ProgramTitle();
+  icon_ = ProgramIcon(SM_CXICON);
+  smallIcon_ = ProgramIcon(SM_CXSMICON);
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.lpfnWndProc = ApplicationWndProc;

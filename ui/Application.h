@@ -52,6 +52,11 @@ class TApplication : public TComponent {
   TForm* MainForm() const { return mainForm_; }
   HWND Handle() const { return handle_; }
   std::wstring Title;
+  // The program's icon: the first icon group of its resources (the one
+  // Explorer shows), in the system's large and small icon sizes; null when
+  // the program has none. Forms without an icon of their own show it.
+  HICON Icon() const { return icon_; }
+  HICON SmallIcon() const { return smallIcon_; }
 
   // What happens to an exception that reaches the message loop; by default a
   // message box with its text.
@@ -66,6 +71,8 @@ class TApplication : public TComponent {
   static bool IsForeignShortCut(const MSG& msg);
 
   HWND handle_ = nullptr;
+  HICON icon_ = nullptr;  // shared (LR_SHARED): the system frees them with the program
+  HICON smallIcon_ = nullptr;
   std::unique_ptr<TScreen> screen_;
   TForm* mainForm_ = nullptr;
   bool terminated_ = false;

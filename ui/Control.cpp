@@ -93,6 +93,8 @@ WNDPROC RegisterWindowClass(const TCreateParams& params, WNDPROC classProc) {
   } else {
     wc.style = params.ClassStyle;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = params.ClassIcon;
+    wc.hIconSm = params.ClassSmallIcon;
   }
   wc.cbSize = sizeof(wc);
   wc.lpfnWndProc = classProc;

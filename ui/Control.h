@@ -192,6 +192,8 @@ struct TCreateParams {
   std::wstring WinClassName;  // registered on first use; the framework class name by default
   std::wstring SystemClass;   // when set, the window class is derived from this system class
   UINT ClassStyle = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+  HICON ClassIcon = nullptr;  // the class's large and small icons (not owned; kept by the class)
+  HICON ClassSmallIcon = nullptr;
 };
 
 class TWinControl : public TControl {

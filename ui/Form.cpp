@@ -37,6 +37,14 @@ void TForm::ApplyMenu() {
   ::SetMenu(Handle(), menu_ ? menu_->Handle() : nullptr);
 }
 
+void TForm::ApplyIcon() {
+  if (Parent()) return;
+  HICON big = Icon ? Icon : Application ? Application->Icon() : nullptr;
+  HICON small = Icon ? Icon : Application ? Application->SmallIcon() : nullptr;
+  if (big) SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+  if (small) SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+}
+
 void TForm::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
   if (operation == opRemove && component == menu_) menu_ = nullptr;  // ~TMainMenu took it off the window
@@ -132,6 +140,10 @@ void TForm::CreateParams(TCreateParams& params) {
   FrameStyles(params.Style, params.ExStyle);
   params.WndParent = nullptr;
   params.ClassStyle = CS_DBLCLKS;
+  if (Application) {  // the class icon: what the system shows for a window that sets none
+    params.ClassIcon = Application->Icon();
+    params.ClassSmallIcon = Application->SmallIcon();
+  }
   if (FormStyle == fsMDIChild) MdiCreateParams(params);
 }
 
@@ -259,6 +271,10 @@ void TForm::WndProc(TMessage& m) {
     case CM_RELEASE:
       delete this;  // nothing of this form is touched after this
       return;
+    case WM_CREATE:
+      // Before an MDI child is activated (and skinned) inside its creation.
+      ApplyIcon();
+      break;
     case WM_COMMAND:
     case WM_MEASUREITEM:
     case WM_DRAWITEM:

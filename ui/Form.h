@@ -50,6 +50,8 @@ class TForm : public TWinControl {
   unsigned BorderIcons = biSystemMenu | biMinimize | biMaximize;
   TFormStyle FormStyle = fsNormal;
   TTileMode TileMode = tbHorizontal;  // how Tile arranges the MDI children: stacked or side by side
+  // The form's own icon (not owned); null: the application's (TApplication::Icon).
+  HICON Icon = nullptr;
 
   // The menu bar. Its WM_COMMAND reaches the item's OnClick; WM_MEASUREITEM and
   // WM_DRAWITEM of its owner-drawn items go through WindowProc to the items.
@@ -137,6 +139,9 @@ class TForm : public TWinControl {
   // The menu on the window (an MDI child shows none: its frame has the bar).
   void ApplyMenu();
   bool MenuMessage(TMessage& message);
+  // The icons on the window, set while it is created: the skin reads them
+  // (WM_GETICON) when the window is first activated.
+  void ApplyIcon();
 };
 
 }  // namespace ui

@@ -10,6 +10,10 @@
 
 #include "app/Quiz.h"
 #include "app/UnitMain.h"
+#include "skin/WinSkinData/SkinObjects.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
+#include "skin/draw/ScratchBitmap.h"
+#include "skin/manager/SkinManage.h"
 #include "ui/Application.h"
 #include "ui/Screen.h"
 #include "ui/TextConv.h"
@@ -150,6 +154,26 @@ TEST_F(AppTest, TheWindowShowsItsComponentsAtTheirPlaces) {
   Click(form->Image4);
   EXPECT_TRUE(PumpUntil([&] { return browser->Navigations.back() == quiz::ShopPageUrl(); }, 3000));
   EXPECT_TRUE(boxes.Boxes.empty());
+}
+
+TEST_F(AppTest, TheSkinnedTitleBarShowsTheProgramIcon) {
+  ASSERT_TRUE(app.SmallIcon()) << "the program's first icon";
+  skin::TScratchBitmapOwner scratch;  // the skin paints through it, as in the program
+  Show();
+  HWND wnd = form->Handle();
+  EXPECT_EQ(SendMessageW(wnd, WM_GETICON, ICON_SMALL, 0), reinterpret_cast<LRESULT>(app.SmallIcon()));
+  EXPECT_EQ(SendMessageW(wnd, WM_GETICON, ICON_BIG, 0), reinterpret_cast<LRESULT>(app.Icon()));
+  EXPECT_EQ(GetClassLongPtrW(wnd, GCLP_HICON), reinterpret_cast<LONG_PTR>(app.Icon()));
+  skin::TWinSkinForm* companion = skin::SkinManage() ? skin::SkinManage()->FindForm(wnd) : nullptr;
+  ASSERT_TRUE(companion) << "skinned";
+  const RECT* cell = nullptr;
+  for (const auto& button : companion->SysButtons)
+    if (button->SkinButton->Action == 3 && button->Visible) cell = &button->Rect;
+  ASSERT_TRUE(cell) << "the system-menu button";
+  // Our target, 16 x 16 in the cell: a red centre inside a white ring.
+  const int x = (cell->left + cell->right) / 2, y = (cell->top + cell->bottom) / 2;
+  EXPECT_EQ(guitest::WindowPixel(wnd, x, y, true), ui::RGBColor(179, 38, 46));
+  EXPECT_EQ(guitest::WindowPixel(wnd, x + 3, y, true), ui::RGBColor(255, 255, 255));
 }
 
 TEST_F(AppTest, HoveringHighlightsOneExerciseImage) {

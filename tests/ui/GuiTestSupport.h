@@ -45,12 +45,13 @@ inline void PumpFor(DWORD ms) {
   PumpUntil([] { return false; }, ms);
 }
 
-// The colour painted at (x, y) of the window's client area.
-inline ui::TColor WindowPixel(HWND wnd, int x, int y) {
+// The colour painted at (x, y) of the window's client area, or with `whole`
+// of the whole window (frame coordinates: the title bar included).
+inline ui::TColor WindowPixel(HWND wnd, int x, int y, bool whole = false) {
   ui::TBitmap pixel;
   pixel.SetPixelFormat(ui::TPixelFormat::pf32bit);
   pixel.SetSize(1, 1);
-  HDC dc = GetDC(wnd);
+  HDC dc = whole ? GetWindowDC(wnd) : GetDC(wnd);
   BitBlt(pixel.Canvas().Handle(), 0, 0, 1, 1, dc, x, y, SRCCOPY);
   ReleaseDC(wnd, dc);
   return pixel.Pixel(0, 0);

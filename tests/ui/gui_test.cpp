@@ -339,6 +339,17 @@ TEST_F(GuiTest, ScreenCursorOverridesControlCursors) {
   EXPECT_EQ(GetCursor(), hand);
 }
 
+TEST_F(GuiTest, AFormShowsItsOwnIconElseTheProgramsIcon) {
+  ASSERT_EQ(app.Icon(), nullptr) << "this test program has no icon of its own";
+  auto* plain = new TTestForm(&app, kLayout);
+  EXPECT_EQ(SendMessageW(plain->Handle(), WM_GETICON, ICON_SMALL, 0), 0);
+  auto* own = new TTestForm(&app, kLayout);
+  const HICON icon = LoadIconW(nullptr, IDI_INFORMATION);
+  own->Icon = icon;
+  for (WPARAM which : {ICON_SMALL, ICON_BIG})
+    EXPECT_EQ(SendMessageW(own->Handle(), WM_GETICON, which, 0), reinterpret_cast<LRESULT>(icon)) << which;
+}
+
 TEST_F(GuiTest, FreeingAFormFreesItsComponentsAndWindows) {
   TTestForm* form = ShowForm();
   HWND formWnd = form->Handle(), panelWnd = form->Top1->Handle();
