@@ -154,7 +154,10 @@ start_windows_road() {
   ensure_prefix
   start_wineserver
   trap stop_wineserver EXIT
-  start_desktop_keeper "$TAVRIN_ROOT/build/win/tests/road/desktop-keeper.exe"
+  # TAVRIN_KEEP_DESKTOP=0 lets the desktop end between tests, as Wine does by
+  # itself (for comparing runs).
+  [ "${TAVRIN_KEEP_DESKTOP:-1}" = 0 ] ||
+    start_desktop_keeper "$TAVRIN_ROOT/build/win/tests/road/desktop-keeper.exe"
   export TAVRIN_HANG_LOG=$TAVRIN_ROOT/build/win/watchdog.log
   : >"$TAVRIN_HANG_LOG"
 }
