@@ -24,7 +24,9 @@ out=$work/output
 # so the dump can find the process among the server's.
 # (Wine's drive Z: is the Unix root.)
 export TAVRIN_PID_FILE="Z:${work//\//\\}\\winpid"
-cleanup() { rm -rf "$work"; }
+# Only the runner itself cleans up: a background child killed before it has
+# become its command (the half-second tick below) runs the EXIT trap too.
+cleanup() { [ "$BASHPID" = "$$" ] && rm -rf "$work"; }
 trap cleanup EXIT
 
 wine "$@" </dev/null >"$out" 2>&1 &
