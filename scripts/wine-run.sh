@@ -77,6 +77,13 @@ while :; do
     status=$code
     break
   fi
+  # The process may have ended together with the tick: wait -n then reports
+  # the tick, and never the process again.
+  if ! kill -0 "$pid" 2>/dev/null; then
+    wait "$pid"
+    status=$?
+    break
+  fi
   if [ -z "$passed_at" ] && passed; then passed_at=$SECONDS; fi
   if [ -n "$passed_at" ] && [ $((SECONDS - passed_at)) -ge "$EXIT_GRACE" ]; then
     cat "$out"

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/Cursor.h"
 #include "ui/Application.h"
 #include "ui/Dialogs.h"
 #include "ui/Form.h"
@@ -140,6 +141,9 @@ class GuiTest : public ::testing::Test {
   void TearDown() override { EXPECT_TRUE(errors.empty()) << errors.front(); }
 
   TTestForm* ShowForm() {
+    // The real pointer stays off the form: left where an earlier test put it,
+    // it would make a control hot before a test watches its mouse events.
+    test_support::SettleCursor(POINT{1015, 760});
     auto* form = new TTestForm(&app, kLayout);
     form->Show();
     PumpFor(200);
@@ -314,14 +318,9 @@ TEST_F(GuiTest, ATransparentImageLeavesItsWhiteOut) {
 HCURSOR CursorShownAt(HWND wnd, int x, int y) {
   POINT p{x, y};
   ClientToScreen(wnd, &p);
-  for (int attempt = 0; attempt < 20; ++attempt) {
-    SetCursorPos(p.x, p.y);
-    SendMessageW(wnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(wnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    POINT now{};
-    GetCursorPos(&now);
-    if (now.x == p.x && now.y == p.y) return GetCursor();
-  }
-  return nullptr;
+  test_support::SettleCursor(p);
+  SendMessageW(wnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(wnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  return GetCursor();
 }
 
 TEST_F(GuiTest, ScreenCursorOverridesControlCursors) {
