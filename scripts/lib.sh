@@ -10,7 +10,7 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-winedbg.exe=d}
 
 DEBIAN_PACKAGES="wine wine64 xvfb x11-utils xauth imagemagick xdotool fonts-wqy-microhei fonts-wine
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools cmake ninja-build
-  g++ googletest libcpp-httplib-dev pkg-config clang libclang-rt-14-dev dpkg-dev"
+  g++ googletest libcpp-httplib-dev pkg-config clang libclang-rt-14-dev nsis dpkg-dev"
 
 log() { printf '== %s\n' "$*" >&2; }
 
