@@ -84,8 +84,8 @@ TEST(TrainingSite, StartsOurServerWhichServesThePagesAndEndsWithIt) {
 // Run only as a child process by the test below: starts the server the way
 // the program does, then waits to be ended.
 TEST(TrainingSite, DISABLED_Program) {
-  const char* port = std::getenv(kPortVariable);
-  ASSERT_NE(port, nullptr);
+  char port[16] = {};
+  ASSERT_NE(GetEnvironmentVariableA(kPortVariable, port, sizeof(port)), 0u);
   TTrainingSite site;
   ASSERT_EQ(site.Start(Host(std::atoi(port)), {kServer}), TStart::Started);
   Sleep(INFINITE);
