@@ -31,22 +31,33 @@ set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 set(CPACK_NSIS_UNINSTALL_NAME "Uninstall")
 
-# CPack's installer script, made Chinese-only: a 64-bit Unicode installer
-# (shortcut names and texts in Chinese whatever the system's code page) whose
-# one language is simplified Chinese; CPack's English-only link name for the
+# CPack's installer script, made Chinese-only: a Unicode installer (shortcut
+# names and texts in Chinese whatever the system's code page) whose one
+# language is simplified Chinese; CPack's English-only link name for the
 # uninstaller gets Chinese beside it. Derived at configure time from the script
 # of the CMake in use, which CPack then finds first on its module path.
+# The installer is 64-bit where NSIS has the 64-bit stubs (Debian's has; a
+# 64-bit Wine runs nothing else), otherwise 32-bit.
+find_program(TAVRIN_MAKENSIS makensis PATHS "$ENV{ProgramFiles}/NSIS" "$ENV{ProgramFiles\(x86\)}/NSIS")
+set(nsis_target "Unicode true")
+if(TAVRIN_MAKENSIS)
+  get_filename_component(nsis_dir ${TAVRIN_MAKENSIS} DIRECTORY)
+  file(GLOB amd64_stubs ${nsis_dir}/Stubs/*amd64-unicode ${nsis_dir}/../share/nsis/Stubs/*amd64-unicode)
+  if(amd64_stubs)
+    set(nsis_target "Target amd64-unicode")
+  endif()
+endif()
 set(nsis_template_in ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in)
 set(nsis_template_dir ${CMAKE_BINARY_DIR}/packaging)
 if(EXISTS ${nsis_template_in})
   file(READ ${nsis_template_in} template)
   string(REGEX REPLACE "  !insertmacro MUI_LANGUAGE \"[A-Za-z]+\"[^\n]*\n" "" chinese "${template}")
   string(REPLACE ";Languages\n" ";Languages\n  !insertmacro MUI_LANGUAGE \"SimpChinese\"\n" chinese "${chinese}")
-  string(REPLACE ";Variables\n" ";Target\n\n  Target amd64-unicode\n\n;--------------------------------\n;Variables\n"
+  string(REPLACE ";Variables\n" ";Target\n\n  ${nsis_target}\n\n;--------------------------------\n;Variables\n"
     chinese "${chinese}")
   string(REPLACE "\\Uninstall.lnk" "\\卸载 (Uninstall).lnk" chinese "${chinese}")
   string(FIND "${chinese}" "MUI_LANGUAGE \"SimpChinese\"" has_language)
-  string(FIND "${chinese}" "Target amd64-unicode" has_target)
+  string(FIND "${chinese}" "${nsis_target}" has_target)
   if(has_language EQUAL -1 OR has_target EQUAL -1)
     message(WARNING "CPack's NSIS script has a form not known here; the installer keeps CPack's languages")
   else()
