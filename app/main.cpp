@@ -1,10 +1,12 @@
-// The program: initialise the application, create the training window from
-// its stored description, run until the window closes.
+// The program: start the local training site when the pages come from this
+// machine, initialise the application, create the training window from its
+// stored description, run until the window closes.
 #include <windows.h>
 #include <ole2.h>
 
 #include <exception>
 
+#include "app/TrainingSite.h"
 #include "app/UnitMain.h"
 #include "skin/draw/ScratchBitmap.h"
 #include "ui/Application.h"
@@ -14,6 +16,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const HRESULT ole = OleInitialize(nullptr);  // the web-browser control needs it
   int exitCode = 0;
   try {
+    // Before the window, whose first act is to open the start page; the
+    // server ends with the program.
+    training_site::TTrainingSite site;
+    site.Start(training_site::BuiltInHost(), training_site::ServerLocations());
     skin::TScratchBitmapOwner scratch;  // the skin painters' back buffer, there before any window is skinned
     ui::TApplication application;
     application.Initialize();

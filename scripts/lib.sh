@@ -10,7 +10,7 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-winedbg.exe=d}
 
 DEBIAN_PACKAGES="wine wine64 xvfb x11-utils xauth imagemagick xdotool fonts-wqy-microhei fonts-wine
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools cmake ninja-build
-  g++ googletest libcpp-httplib-dev pkg-config clang libclang-rt-14-dev"
+  g++ googletest libcpp-httplib-dev pkg-config clang libclang-rt-14-dev nsis dpkg-dev"
 
 log() { printf '== %s\n' "$*" >&2; }
 
@@ -160,6 +160,44 @@ start_windows_road() {
     start_desktop_keeper "$TAVRIN_ROOT/build/win/tests/road/desktop-keeper.exe"
   export TAVRIN_HANG_LOG=$TAVRIN_ROOT/build/win/watchdog.log
   : >"$TAVRIN_HANG_LOG"
+}
+
+# Prints the folder of cpp-httplib's single header (the whole library, as the
+# Windows build of the site server needs it: Debian's binary package has no
+# implementation for mingw-w64). Fetched once from Debian's source package,
+# with Debian's patches applied, into a cache outside the repository; a
+# private apt source list and state leave the system's apt set-up untouched.
+ensure_httplib() {
+  local cache=${TAVRIN_CACHE:-$HOME/.cache/tavrin}/httplib
+  if [ -f "$cache/httplib.h" ]; then echo "$cache"; return 0; fi
+  log "fetching cpp-httplib's source package into $cache"
+  local work
+  work=$(mktemp -d) || return 1
+  chmod 755 "$work"  # apt's download user must reach it
+  mkdir -p "$work/sources" "$work/lists/partial" "$work/cache/archives/partial"
+  local f
+  for f in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$f" ] && sed 's/^Types:.*/Types: deb-src/' "$f" >"$work/sources/$(basename "$f")"
+  done
+  for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    [ -f "$f" ] && sed -n 's/^deb \(.*\)/deb-src \1/p' "$f" >"$work/sources/$(basename "$f" .list).list"
+  done
+  local apt=(apt-get -q -o Dir::Etc::SourceParts="$work/sources" -o Dir::Etc::SourceList=/dev/null
+             -o Dir::State::Lists="$work/lists" -o Dir::Cache="$work/cache")
+  if (cd "$work" && "${apt[@]}" update && "${apt[@]}" source --download-only cpp-httplib &&
+      dpkg-source -x ./*.dsc src) >"$work/log" 2>&1 && grep -q 'inline Server::Server()' "$work/src/httplib.h"; then
+    mkdir -p "$cache"
+    cp "$work/src/LICENSE" "$cache/LICENSE"
+    cp "$work/src/httplib.h" "$cache/httplib.h.part" && mv "$cache/httplib.h.part" "$cache/httplib.h"
+  else
+    cat "$work/log" >&2
+  fi
+  rm -rf "$work"
+  if [ ! -f "$cache/httplib.h" ]; then
+    log "could not fetch cpp-httplib's source package"
+    return 1
+  fi
+  echo "$cache"
 }
 
 # Configures a tree and builds one target of it:

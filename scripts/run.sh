@@ -50,8 +50,11 @@ build() {
   log "native build of the site server"
   ensure_target build/native tavrin_site -DCMAKE_BUILD_TYPE=Debug -DTAVRIN_SANITIZE=ON
   log "Windows build of the program"
+  local httplib
+  httplib=$(ensure_httplib)
   if ! ensure_target build/win "$TARGET" \
-      -DCMAKE_TOOLCHAIN_FILE="$TAVRIN_ROOT/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release; then
+      -DCMAKE_TOOLCHAIN_FILE="$TAVRIN_ROOT/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
+      -DHTTPLIB_INCLUDE_DIR="$httplib"; then
     log "the program (target '$TARGET') does not exist yet: nothing to run"
     exit 1
   fi

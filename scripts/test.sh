@@ -19,7 +19,9 @@ if [ -x scripts/fuzz.sh ]; then
 fi
 
 log "Windows build"
-ensure_build build/win -DCMAKE_TOOLCHAIN_FILE="$TAVRIN_ROOT/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release
+HTTPLIB_DIR=$(ensure_httplib)
+ensure_build build/win -DCMAKE_TOOLCHAIN_FILE="$TAVRIN_ROOT/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
+  -DHTTPLIB_INCLUDE_DIR="$HTTPLIB_DIR"
 
 log "Windows tests under Wine"
 start_windows_road

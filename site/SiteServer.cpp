@@ -31,8 +31,6 @@ void ExclusiveAddress(socket_t sock) {
 
 }  // namespace
 
-std::string DefaultRoot() { return TAVRIN_SITE_ROOT; }
-
 int DefaultPort() { return TAVRIN_SITE_PORT; }
 
 std::string HtmlEscape(std::string_view text) {
@@ -87,6 +85,9 @@ SiteServer::SiteServer(const std::string& root, LogSink log) : log_(std::move(lo
 
 void SiteServer::Route() {
   server_.set_socket_options(ExclusiveAddress);
+  // Every answer, error pages included, names the server, so the program can
+  // tell ours from another one on the port.
+  server_.set_default_headers({{kSiteHeader, "1"}});
   for (const char* ext : {"htm", "html", "aspx"}) {
     server_.set_file_extension_and_mimetype_mapping(ext, kHtml);
   }

@@ -12,7 +12,12 @@
 
 namespace site {
 
-// Folder of the pages in the source tree, fixed when the server is built.
+// Header that every answer of this server carries (value "1").
+constexpr char kSiteHeader[] = "X-Tavrin-Site";
+
+// Folder of the pages: `www` beside the executable on Windows when there is
+// one (installed copies), otherwise the source tree's, fixed when the server
+// is built.
 std::string DefaultRoot();
 // Port of the training host the program is built for.
 int DefaultPort();

@@ -1,9 +1,11 @@
 // tavrin_site: serves the training pages on the loopback address.
 //
-//   tavrin_site [--port N] [--root DIR]
+//   tavrin_site [--port N] [--root DIR] [--ready-event NAME]
 //
 // Port 0 picks a free port. One line per request goes to standard output; the
 // first line tells the address served. Ends cleanly on SIGINT/SIGTERM (Ctrl+C).
+// On Windows, --ready-event names an event the server sets once it listens
+// (the training program waits on it instead of polling the port).
 #include "site/SiteServer.h"
 
 #include <cstdio>
@@ -25,6 +27,7 @@ namespace {
 struct Options {
   int port = site::DefaultPort();
   std::string root = site::DefaultRoot();
+  std::string readyEvent;
 };
 
 void PrintUsage(std::FILE* to) {
@@ -60,6 +63,10 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
       options.port = *port;
     } else if (arg == "--root" && hasValue) {
       options.root = argv[++i];
+#ifdef _WIN32
+    } else if (arg == "--ready-event" && hasValue) {
+      options.readyEvent = argv[++i];
+#endif
     } else {
       std::fprintf(stderr, "tavrin_site: unexpected argument: %s\n", arg.c_str());
       return std::nullopt;
@@ -80,7 +87,17 @@ void StopOnSignals(site::SiteServer& server) {
   g_server = &server;
   SetConsoleCtrlHandler(OnConsoleControl, TRUE);
 }
+
+void SignalReady(const std::string& name) {
+  if (name.empty()) return;
+  HANDLE event = OpenEventA(EVENT_MODIFY_STATE, FALSE, name.c_str());
+  if (!event) return;  // whoever asked has gone; serve anyway
+  SetEvent(event);
+  CloseHandle(event);
+}
 #else
+void SignalReady(const std::string&) {}
+
 // The signals are blocked in every thread and taken by one waiting thread, so
 // stopping happens outside a signal handler.
 void StopOnSignals(site::SiteServer& server) {
@@ -125,6 +142,7 @@ int main(int argc, char** argv) {
   }
   std::cout << "listening on http://127.0.0.1:" << port << "/ serving " << options->root
             << std::endl;
+  SignalReady(options->readyEvent);
   const bool served = server.Run();
   std::cout << "stopped" << std::endl;
   return served ? 0 : 1;

@@ -73,6 +73,7 @@ TEST(SiteServer, ServesThePagesAsUtf8Html) {
     ASSERT_TRUE(res);
     EXPECT_EQ(res->status, 200);
     EXPECT_EQ(res->get_header_value("Content-Type"), kHtml);
+    EXPECT_EQ(res->get_header_value(site::kSiteHeader), "1") << "the program tells ours by it";
     EXPECT_NE(res->body.find("charset=utf-8"), std::string::npos);
   }
   EXPECT_NE(site.Get("/soft/tavrin.htm")->body.find("初级测试"), std::string::npos);
@@ -121,6 +122,7 @@ TEST(SiteServer, UnknownAndEscapingPathsAreNotFound) {
     auto res = site.Get(target);
     ASSERT_TRUE(res);
     EXPECT_GE(res->status, 400);
+    EXPECT_EQ(res->get_header_value(site::kSiteHeader), "1");
     EXPECT_EQ(res->body.find("add_library"), std::string::npos);
   }
 }

@@ -1,0 +1,5 @@
+# Read by cpack once for each generator (CPACK_PROJECT_CONFIG_FILE): the
+# installer is named apart from the zip.
+if(CPACK_GENERATOR STREQUAL "NSIS")
+  set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_FILE_NAME}-setup")
+endif()

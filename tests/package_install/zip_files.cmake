@@ -1,0 +1,27 @@
+# Lists the zip package (cmake -P, with ZIP and EXPECTED set) and compares its
+# files, below the zip's one top folder, with the expected list.
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar tf ${ZIP} OUTPUT_VARIABLE listing RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "cannot list ${ZIP}")
+endif()
+string(REPLACE "\n" ";" entries "${listing}")
+set(files "")
+foreach(entry IN LISTS entries)
+  if(entry STREQUAL "" OR entry MATCHES "/$")
+    continue()  # folders
+  endif()
+  string(FIND "${entry}" "/" slash)
+  math(EXPR start "${slash} + 1")
+  string(SUBSTRING "${entry}" ${start} -1 file)  # below the top folder
+  list(APPEND files "${file}")
+endforeach()
+file(STRINGS ${EXPECTED} expected)
+list(SORT files)
+list(SORT expected)
+if(NOT files STREQUAL expected)
+  string(REPLACE ";" "\n  " files "${files}")
+  string(REPLACE ";" "\n  " expected "${expected}")
+  message(FATAL_ERROR "the zip holds\n  ${files}\nexpected\n  ${expected}")
+endif()
+list(LENGTH files count)
+message(STATUS "the zip holds the ${count} expected files")
