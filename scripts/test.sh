@@ -21,6 +21,9 @@ fi
 log "Windows build"
 ensure_build build/win -DCMAKE_TOOLCHAIN_FILE="$TAVRIN_ROOT/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release
 
+log "Windows build with clang (a second compiler; its tests are built, not run)"
+build_with_clang
+
 log "Windows tests under Wine"
 ensure_display
 ensure_prefix
