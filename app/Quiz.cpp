@@ -1,6 +1,7 @@
 #include "app/Quiz.h"
 
 #include <chrono>
+#include <cstdio>
 #include <stdexcept>
 
 namespace quiz {
@@ -15,6 +16,12 @@ constexpr char kLineEnd = '\r';
 const std::string kTaskTitle = "请找出下面显示的字母出现了多少次？";
 const std::string kAnswerTitle = "正确的答案是：";
 const std::string kTimes = "次";
+
+// The browser control's "no viewer for the document" error
+// (INET_E_CANNOT_INSTANTIATE_OBJECT).
+constexpr std::int32_t kNoViewer = std::int32_t(0x800C0010u);
+
+bool IsHttpStatus(std::int32_t status) { return status >= 100 && status <= 599; }
 
 std::uint64_t OneTimeSeed() {
   std::random_device device;
@@ -73,6 +80,27 @@ std::string UpperAscii(std::string_view text) {
 
 bool IsQuizLocation(std::string_view location, std::string_view quizUrlInCapitals) {
   return UpperAscii(location) == quizUrlInCapitals;
+}
+
+// Measured with Wine's control (no Wine Gecko, so no page is ever rendered),
+// in the order the events arrive, all within one message:
+//   200:                 DownloadComplete, then NavigateError 0x800C0010;
+//   404 / 500:           NavigateError 404 / 500, DownloadComplete, NavigateError 0x800C0010;
+//   connection refused:  DownloadComplete, then NavigateError 0x800C0008 (INET_E_DOWNLOAD_FAILURE).
+// DownloadComplete reports the requested address in every case, so only the
+// error tells a failed load. 0x800C0010 follows every download there: the page
+// came, only nothing can show it, which is no failure of the load. Any other
+// status is (the control raises the event only for HTTP statuses of 400 and up).
+bool IsFailedLoad(std::int32_t status) { return status != kNoViewer; }
+
+std::string PageFailedMessage(std::string_view url, std::int32_t status) {
+  char reason[40];
+  if (IsHttpStatus(status))
+    std::snprintf(reason, sizeof reason, "服务器回答 HTTP %d。", int(status));
+  else
+    std::snprintf(reason, sizeof reason, "错误代码 0x%08X。", unsigned(std::uint32_t(status)));
+  return "无法打开训练页面：" + std::string(1, kLineEnd) + std::string(url) + kLineEnd + reason + kLineEnd +
+         "请确认训练服务器已经运行，然后再试一次。" + kLineEnd;
 }
 
 std::string StartPageUrl() { return "http://" TAVRIN_TRAINING_HOST "/soft/tavrin.htm"; }

@@ -1,6 +1,6 @@
 // The arithmetic of the attention quiz: picking the characters to look for,
 // counting them in the grid, the texts of the task and the answer, and
-// recognising the quiz page's address. Portable (no Win32), tested natively.
+// recognising the quiz page's address and a failed load of it. Portable (no Win32), tested natively.
 // Texts are UTF-8; every line of a message ends with a lone "\r".
 #pragma once
 
@@ -44,6 +44,12 @@ std::string AnswerMessage(const std::vector<std::string>& letters, std::string_v
 std::string UpperAscii(std::string_view text);
 // True when `location` (UTF-8) is exactly the quiz page, compared in capitals.
 bool IsQuizLocation(std::string_view location, std::string_view quizUrlInCapitals);
+
+// True when a navigation error's status (an HTTP status such as 404, or an
+// error code, an HRESULT) means the page could not be loaded.
+bool IsFailedLoad(std::int32_t status);
+// The message when a page could not be opened: its address and the status.
+std::string PageFailedMessage(std::string_view url, std::int32_t status);
 
 // The pages, from the build settings.
 std::string StartPageUrl();

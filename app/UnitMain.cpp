@@ -14,6 +14,7 @@ std::string Letter2;
 std::string Letter3;
 int ExerciseMode = 0;
 std::uint8_t PageLoaded = 0;
+std::uint8_t PageFailed = 0;
 std::uint8_t Closing = 0;
 
 namespace {
@@ -30,7 +31,11 @@ class WaitingScope {
   WaitingScope& operator=(const WaitingScope&) = delete;
 };
 
+// What the browser reported for the quiz page's failed load.
+int PageFailedStatus = 0;
+
 constexpr UINT kInfoBox = MB_OK | MB_ICONINFORMATION;
+constexpr UINT kErrorBox = MB_OK | MB_ICONERROR;
 
 }  // namespace
 
@@ -55,6 +60,7 @@ TForm1::TForm1(ui::TComponent* owner) : ui::TForm(owner) {
   BindEvent("Image3MouseMove", this, &TForm1::Image3MouseMove);
   BindEvent("Panel1MouseMove", this, &TForm1::Panel1MouseMove);
   BindEvent("WebBrowser1DownloadComplete", this, &TForm1::WebBrowser1DownloadComplete);
+  BindEvent("WebBrowser1NavigateError", this, &TForm1::WebBrowser1NavigateError);
   BindEvent("Timer1Timer", this, &TForm1::Timer1Timer);
   skin::RegisterSkinDataClass();  // explicitly: a static library's own registration may never be linked in
   InitializeForm();
@@ -81,11 +87,18 @@ void TForm1::Image4Click(ui::TObject*) { WebBrowser1->Navigate(ui::Utf8ToWide(qu
 void TForm1::StartExercise(int letterCount) {
   if (Timer1->Enabled() || WaitingForPage) return;
   PageLoaded = 0;
+  PageFailed = 0;
   ExerciseMode = letterCount;
   WebBrowser1->Navigate(ui::Utf8ToWide(quiz::QuizPageUrl()));
   if (!WaitForQuizPage()) {
     ui::Application->Terminate();  // the window is closing: no task any more
     return;
+  }
+  // A failure wins over a download reported for the same page: the control
+  // reports the download of an error answer too.
+  if (PageFailed != 0) {
+    ui::ShowMessageBox(this, quiz::PageFailedMessage(quiz::QuizPageUrl(), PageFailedStatus), "无法开始", kErrorBox);
+    return;  // idle again: the next click tries anew
   }
   Letter1 = quiz::PickLetter(LetterPool);
   if (letterCount >= 2) Letter2 = quiz::PickLetter(LetterPool);
@@ -101,9 +114,11 @@ void TForm1::StartExercise(int letterCount) {
 
 bool TForm1::WaitForQuizPage() {
   WaitingScope waiting;
-  while (PageLoaded == 0 && Closing == 0 && !ui::Application->Terminated())
+  // Decided after whole messages: the control raises a navigation's last
+  // events (the download, then its error) from within one message.
+  while (PageLoaded == 0 && PageFailed == 0 && Closing == 0 && !ui::Application->Terminated())
     ui::Application->HandleMessage();  // sleeps until the next message
-  return PageLoaded != 0 && Closing == 0 && !ui::Application->Terminated();
+  return Closing == 0 && !ui::Application->Terminated();
 }
 
 void TForm1::Timer1Timer(ui::TObject*) {
@@ -117,6 +132,16 @@ void TForm1::Timer1Timer(ui::TObject*) {
 void TForm1::WebBrowser1DownloadComplete(ui::TObject*) {
   if (quiz::IsQuizLocation(ui::WideToUtf8(WebBrowser1->LocationURL()), quiz::QuizPageUrlInCapitals()))
     PageLoaded = 1;
+}
+
+// The first failure of the quiz page is the one reported; errors that are no
+// failure of the load (see quiz::IsFailedLoad) and other pages' do not count.
+void TForm1::WebBrowser1NavigateError(ui::TObject*, const std::wstring& URL, int StatusCode) {
+  if (PageFailed != 0 || !quiz::IsFailedLoad(StatusCode) ||
+      !quiz::IsQuizLocation(ui::WideToUtf8(URL), quiz::QuizPageUrlInCapitals()))
+    return;
+  PageFailed = 1;
+  PageFailedStatus = StatusCode;
 }
 
 void TForm1::ShowHover(bool image1, bool image2, bool image3) {

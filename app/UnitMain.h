@@ -19,6 +19,7 @@ extern std::string Letter2;
 extern std::string Letter3;
 extern int ExerciseMode;          // 1, 2 or 3: how many characters are asked for
 extern std::uint8_t PageLoaded;   // the quiz page has finished loading
+extern std::uint8_t PageFailed;   // the quiz page could not be loaded
 extern std::uint8_t Closing;      // the window has been asked to close
 
 class TForm1 : public ui::TForm {
@@ -48,12 +49,13 @@ class TForm1 : public ui::TForm {
   void Image3MouseMove(ui::TObject* Sender, ui::TShiftState Shift, int X, int Y);
   void Panel1MouseMove(ui::TObject* Sender, ui::TShiftState Shift, int X, int Y);
   void WebBrowser1DownloadComplete(ui::TObject* Sender);
+  void WebBrowser1NavigateError(ui::TObject* Sender, const std::wstring& URL, int StatusCode);
   void Timer1Timer(ui::TObject* Sender);
 
  private:
   void StartExercise(int letterCount);
-  // Handles messages until the quiz page has loaded; false when the program
-  // is closing instead.
+  // Handles messages until the quiz page has loaded or failed to; false when
+  // the program is closing instead.
   bool WaitForQuizPage();
   void ShowHover(bool image1, bool image2, bool image3);
 };

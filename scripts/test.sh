@@ -23,6 +23,9 @@ HTTPLIB_DIR=$(ensure_httplib)
 ensure_build build/win -DCMAKE_TOOLCHAIN_FILE="$TAVRIN_ROOT/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
   -DHTTPLIB_INCLUDE_DIR="$HTTPLIB_DIR"
 
+log "Windows build with clang (a second compiler; its tests are built, not run)"
+build_with_clang -DHTTPLIB_INCLUDE_DIR="$HTTPLIB_DIR"
+
 log "Windows tests under Wine"
 start_windows_road
 started=$SECONDS

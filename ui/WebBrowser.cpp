@@ -31,6 +31,9 @@ void TWebBrowser::CreateWnd() {
     engine_->OnDownloadComplete = [this] {
       if (OnDownloadComplete) OnDownloadComplete(this);
     };
+    engine_->OnNavigateError = [this](const std::wstring& url, int status) {
+      if (OnNavigateError) OnNavigateError(this, url, status);
+    };
   }
 }
 
@@ -54,6 +57,7 @@ std::wstring TWebBrowser::LocationURL() { return engine_ ? engine_->LocationURL(
 
 bool TWebBrowser::SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) {
   if (name == "OnDownloadComplete") OnDownloadComplete = reader.FindEvent<TNotifyEvent>(value);
+  else if (name == "OnNavigateError") OnNavigateError = reader.FindEvent<TNavigateErrorEvent>(value);
   else return TWinControl::SetProperty(name, value, reader);
   return true;
 }

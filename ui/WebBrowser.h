@@ -11,6 +11,10 @@
 
 namespace ui {
 
+// A navigation that failed: its address and the engine's status (an HTTP status
+// such as 404, or an error code).
+using TNavigateErrorEvent = std::function<void(TObject* Sender, const std::wstring& URL, int StatusCode)>;
+
 using TWebBrowserEngineFactory = std::function<std::unique_ptr<IWebBrowserEngine>(HWND parent, const RECT& bounds)>;
 
 class TWebBrowser : public TWinControl {
@@ -31,6 +35,8 @@ class TWebBrowser : public TWinControl {
 
   // Raised after each download the engine finishes.
   TNotifyEvent OnDownloadComplete;
+  // Raised when a navigation fails.
+  TNavigateErrorEvent OnNavigateError;
 
   bool SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) override;
 

@@ -201,14 +201,45 @@ class BrowserSite final : public IOleClientSite,
   HWND window_;
 };
 
-// Receives the control's events. Holds a plain callback that the engine clears
+// An event argument as the control passes it: by value or as a reference to a VARIANT.
+VARIANT* Argument(DISPPARAMS* params, UINT indexFromLast) {
+  if (!params || indexFromLast >= params->cArgs) return nullptr;
+  VARIANT* v = &params->rgvarg[indexFromLast];
+  if (V_VT(v) == (VT_VARIANT | VT_BYREF)) v = V_VARIANTREF(v);
+  return v;
+}
+
+std::wstring ArgumentText(DISPPARAMS* params, UINT indexFromLast) {
+  VARIANT* v = Argument(params, indexFromLast);
+  VARIANT text;
+  VariantInit(&text);
+  if (!v || FAILED(VariantChangeType(&text, v, 0, VT_BSTR))) return {};
+  std::wstring out = V_BSTR(&text) ? std::wstring(V_BSTR(&text), SysStringLen(V_BSTR(&text))) : std::wstring();
+  VariantClear(&text);
+  return out;
+}
+
+int ArgumentInt(DISPPARAMS* params, UINT indexFromLast) {
+  VARIANT* v = Argument(params, indexFromLast);
+  VARIANT number;
+  VariantInit(&number);
+  if (!v || FAILED(VariantChangeType(&number, v, 0, VT_I4))) return 0;
+  return V_I4(&number);
+}
+
+// Receives the control's events. Holds plain callbacks that the engine clears
 // before it goes, since the control may keep the sink a little longer.
 class BrowserEvents final : public IDispatch, private RefCounted {
  public:
-  explicit BrowserEvents(std::function<void()> onDownloadComplete)
-      : onDownloadComplete_(std::move(onDownloadComplete)) {}
+  using NavigateErrorHandler = std::function<void(const std::wstring&, int)>;
 
-  void Detach() { onDownloadComplete_ = nullptr; }
+  BrowserEvents(std::function<void()> onDownloadComplete, NavigateErrorHandler onNavigateError)
+      : onDownloadComplete_(std::move(onDownloadComplete)), onNavigateError_(std::move(onNavigateError)) {}
+
+  void Detach() {
+    onDownloadComplete_ = nullptr;
+    onNavigateError_ = nullptr;
+  }
 
   // IUnknown
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
@@ -238,14 +269,13 @@ class BrowserEvents final : public IDispatch, private RefCounted {
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
     return E_NOTIMPL;
   }
-  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
                                    EXCEPINFO*, UINT*) override {
-    if (id == DISPID_DOWNLOADCOMPLETE && onDownloadComplete_) {
-      // Keep this object alive and work on a copy: the handler may destroy the engine.
-      AddRef();
-      ComRef<BrowserEvents> self(this);
-      auto handler = onDownloadComplete_;
-      handler();
+    if (id == DISPID_DOWNLOADCOMPLETE) {
+      Raise(onDownloadComplete_);
+    } else if (id == DISPID_NAVIGATEERROR) {
+      // The arguments come last first: Cancel, StatusCode, TargetFrameName, URL, the browser.
+      Raise(onNavigateError_, ArgumentText(params, 3), ArgumentInt(params, 1));
     }
     return S_OK;
   }
@@ -254,7 +284,18 @@ class BrowserEvents final : public IDispatch, private RefCounted {
   ~BrowserEvents() = default;
   friend class RefCounted;
 
+  template <class Handler, class... Args>
+  void Raise(const Handler& handler, const Args&... args) {
+    if (!handler) return;
+    // Keep this object alive and call a copy: the handler may destroy the engine.
+    AddRef();
+    ComRef<BrowserEvents> self(this);
+    auto call = handler;
+    call(args...);
+  }
+
   std::function<void()> onDownloadComplete_;
+  NavigateErrorHandler onNavigateError_;
 };
 
 ATOM RegisterHostClass() {
@@ -306,10 +347,14 @@ class ActiveXBrowser final : public IWebBrowserEngine {
   bool Activate();
   bool Advise();
   void Shutdown();
+  // Each calls a copy, since the handler may replace the callback or destroy this engine.
   void FireDownloadComplete() {
-    // A copy, since the handler may replace the callback or destroy this engine.
     auto handler = OnDownloadComplete;
     if (handler) handler();
+  }
+  void FireNavigateError(const std::wstring& url, int status) {
+    auto handler = OnNavigateError;
+    if (handler) handler(url, status);
   }
 
   HostWindow window_;  // first member: destroyed after every COM reference
@@ -325,7 +370,8 @@ class ActiveXBrowser final : public IWebBrowserEngine {
 bool ActiveXBrowser::Start() {
   if (!window_.Get()) return false;
   site_.Attach(new BrowserSite(window_.Get()));
-  events_.Attach(new BrowserEvents([this] { FireDownloadComplete(); }));
+  events_.Attach(new BrowserEvents([this] { FireDownloadComplete(); },
+                                   [this](const std::wstring& url, int status) { FireNavigateError(url, status); }));
   return Activate() && Advise();
 }
 

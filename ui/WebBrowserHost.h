@@ -1,5 +1,5 @@
 // The web-browser control as the program needs it: navigate, read the current
-// location, hear when a download completes. The program codes against
+// location, hear when a download completes or a navigation fails. The program codes against
 // IWebBrowserEngine so that tests can put a double in place of the real control.
 //
 // The real engine hosts the system's web-browser ActiveX control in place in a
@@ -31,6 +31,9 @@ class IWebBrowserEngine {
 
   // Raised after each download the control finishes (DownloadComplete).
   std::function<void()> OnDownloadComplete;
+  // Raised when a navigation fails (NavigateError): the address and the
+  // control's status, an HTTP status (404) or an error code (an HRESULT).
+  std::function<void(const std::wstring& url, int status)> OnNavigateError;
 };
 
 // Hosts the real control in a new child window of `parent` at `bounds`.

@@ -1,5 +1,8 @@
 // The training window: its components, the hover highlight, and the whole
-// exercise flow with a browser double and a shortened answer period.
+// exercise flow with a browser double and a shortened answer period; quiz
+// pages that cannot be loaded with the real browser control.
+#include <ole2.h>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -14,6 +17,7 @@
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/draw/ScratchBitmap.h"
 #include "skin/manager/SkinManage.h"
+#include "support/LoopbackSite.h"
 #include "ui/Application.h"
 #include "ui/Screen.h"
 #include "ui/TextConv.h"
@@ -90,6 +94,20 @@ double ProcessSeconds() {
   return seconds(kernel) + seconds(user);
 }
 
+// The real control for tests with real pages (the browser double's tests need none).
+class OleScope {
+ public:
+  OleScope() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
+  ~OleScope() {
+    if (ok_) OleUninitialize();
+  }
+  OleScope(const OleScope&) = delete;
+  OleScope& operator=(const OleScope&) = delete;
+
+ private:
+  bool ok_;
+};
+
 class AppTest : public ::testing::Test {
  protected:
   AppTest() {
@@ -119,6 +137,7 @@ class AppTest : public ::testing::Test {
   }
   ui::TColor PanelPixel(int x, int y) { return guitest::WindowPixel(form->Panel1->Handle(), x, y); }
 
+  OleScope ole;  // first: outlives the form and its browser
   ui::TApplication app;
   guitest::BoxWatcher boxes;
   Scheduler scheduler;
@@ -312,6 +331,109 @@ TEST_F(AppTest, AnAnswerShownWhileTheTaskIsOpenLeavesNoHourglass) {
   EXPECT_EQ(boxes.Boxes[1].Text, Wide(quiz::AnswerMessage({Letter1}, LetterPool)));
   EXPECT_FALSE(form->Timer1->Enabled());
   EXPECT_EQ(ui::Screen->Cursor(), ui::crDefault);
+}
+
+// The real control, sent to a loopback port: the program's training host is
+// fixed when it is built, so it is swapped for the test's on the way in and
+// back on the way out.
+class RedirectedBrowser : public ui::IWebBrowserEngine {
+ public:
+  RedirectedBrowser(std::unique_ptr<ui::IWebBrowserEngine> real, const int& port)
+      : real_(std::move(real)), port_(port) {
+    real_->OnDownloadComplete = [this] {
+      ++Completions;
+      if (OnDownloadComplete) OnDownloadComplete();
+    };
+    real_->OnNavigateError = [this](const std::wstring& url, int status) {
+      if (OnNavigateError) OnNavigateError(Swap(url, Test(), Program()), status);
+    };
+  }
+  void Navigate(const std::wstring& url) override { real_->Navigate(Swap(url, Program(), Test())); }
+  std::wstring LocationURL() override { return Swap(real_->LocationURL(), Test(), Program()); }
+  void SetBounds(const RECT& r) override { real_->SetBounds(r); }
+
+  int Completions = 0;
+
+ private:
+  static std::wstring Program() {
+    const std::string quizUrl = quiz::QuizPageUrl();
+    return Wide(quizUrl.substr(0, quizUrl.find('/', 7)));
+  }
+  std::wstring Test() const { return L"http://127.0.0.1:" + std::to_wstring(port_); }
+  static std::wstring Swap(const std::wstring& url, const std::wstring& from, const std::wstring& to) {
+    return url.rfind(from + L"/", 0) == 0 ? to + url.substr(from.size()) : url;
+  }
+
+  std::unique_ptr<ui::IWebBrowserEngine> real_;
+  const int& port_;
+};
+
+class QuizPageFailureTest : public AppTest {
+ protected:
+  QuizPageFailureTest() {
+    ui::TWebBrowser::SetEngineFactory([this](HWND parent, const RECT& bounds) {
+      std::unique_ptr<ui::IWebBrowserEngine> real = ui::CreateActiveXBrowser(parent, bounds);
+      if (!real) return real;
+      auto redirected = std::make_unique<RedirectedBrowser>(std::move(real), port);
+      engine = redirected.get();
+      return std::unique_ptr<ui::IWebBrowserEngine>(std::move(redirected));
+    });
+  }
+  test::LoopbackSite site{test::TrainingSiteRoot()};
+  int port = 0;
+  RedirectedBrowser* engine = nullptr;
+};
+
+// A page that cannot be loaded ends the waiting exercise with a message and
+// leaves the program idle; once the site serves the page, the next click runs
+// the exercise. Wine's control reports a download of the page in each case.
+TEST_F(QuizPageFailureTest, AFailedLoadEndsTheExerciseWithAMessage) {
+  ASSERT_NE(site.port(), 0);
+  const int refused = [] {
+    test::LoopbackSite gone(test::TrainingSiteRoot());
+    return gone.port();
+  }();  // closed again: nothing listens there now
+  struct Case {
+    const char* name;
+    int port;
+    std::string answer;   // the site's status line for every request
+    std::wstring reason;  // in the message
+  };
+  const Case cases[] = {
+      {"no server", refused, "", L"0x"},
+      {"404", site.port(), "404 Not Found", L"HTTP 404"},
+      {"500", site.port(), "500 Internal Server Error", L"HTTP 500"},
+  };
+  port = site.port();
+  Show();
+  // The start page first: Wine reports a download that ends after a newer
+  // navigation began with the newer one's address, so an exercise started
+  // now would take the start page's download for the quiz page's.
+  ASSERT_TRUE(engine);
+  ASSERT_TRUE(PumpUntil([&] { return engine->Completions > 0; }, 20000));
+  const std::wstring quizUrl = Wide(quiz::QuizPageUrl());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    port = c.port;
+    site.AnswerWith(c.answer);
+    const std::size_t before = boxes.Boxes.size();
+    Click(form->Image1);
+    ASSERT_TRUE(PumpUntil([&] { return boxes.Boxes.size() > before; }, 20000));
+    PumpFor(500);  // no task box follows
+    ASSERT_EQ(boxes.Boxes.size(), before + 1) << ui::WideToUtf8(boxes.Boxes.back().Caption);
+    const guitest::ShownBox& box = boxes.Boxes.back();
+    EXPECT_EQ(box.Caption, L"\u65E0\u6CD5\u5F00\u59CB");
+    EXPECT_NE(box.Text.find(L"\r" + quizUrl + L"\r"), std::wstring::npos) << ui::WideToUtf8(box.Text);
+    EXPECT_NE(box.Text.find(c.reason), std::wstring::npos) << ui::WideToUtf8(box.Text);
+    EXPECT_FALSE(form->Timer1->Enabled());
+    EXPECT_EQ(PageFailed, 1);
+  }
+  port = site.port();
+  site.AnswerWith("");
+  Click(form->Image1);
+  ASSERT_TRUE(PumpUntil([&] { return boxes.Boxes.size() > std::size(cases); }, 20000));
+  EXPECT_EQ(boxes.Boxes[std::size(cases)].Caption, L"\u5F00\u59CB");
+  EXPECT_EQ(boxes.Boxes[std::size(cases)].Text, Wide(quiz::TaskMessage({Letter1})));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The real web-browser control hosted in a real window, driven against the
 // site's pages on a loopback server. Without rendering (no Wine Gecko) the
 // control still downloads, reports DownloadComplete and its location.
-#include "browser/LoopbackSite.h"
+#include "support/LoopbackSite.h"
 #include "ui/WebBrowserHost.h"
 
 #include <ole2.h>
@@ -16,13 +16,6 @@
 namespace {
 
 constexpr DWORD kDeadlineMs = 60000;
-
-// Wine maps the Unix root to drive Z:, where the cross-built tests find the site.
-std::filesystem::path SiteRoot() {
-  std::string root = TAVRIN_SITE_ROOT_DIR;
-  if (!root.empty() && root[0] == '/') root = "Z:" + root;
-  return std::filesystem::path(root);
-}
 
 struct WindowDeleter {
   void operator()(HWND hwnd) const { DestroyWindow(hwnd); }
@@ -116,7 +109,7 @@ TEST_F(BrowserHost, HostsTheControlInPlaceInAChildWindow) {
 }
 
 TEST_F(BrowserHost, DownloadCompleteReportsTheQuizPage) {
-  test::LoopbackSite site(SiteRoot());
+  test::LoopbackSite site(test::TrainingSiteRoot());
   ASSERT_NE(site.port(), 0);
   const std::wstring quizUrl =
       L"http://127.0.0.1:" + std::to_wstring(site.port()) + L"/soft/tavrin.aspx";
@@ -143,7 +136,7 @@ TEST_F(BrowserHost, DownloadCompleteReportsTheQuizPage) {
 }
 
 TEST_F(BrowserHost, TeardownLeavesNoWindowAndNoReference) {
-  test::LoopbackSite site(SiteRoot());
+  test::LoopbackSite site(test::TrainingSiteRoot());
   auto browser = CreateBrowser();
   ASSERT_TRUE(browser);
   bool completed = false;
@@ -159,7 +152,7 @@ TEST_F(BrowserHost, TeardownLeavesNoWindowAndNoReference) {
 }
 
 TEST_F(BrowserHost, EngineMayBeDestroyedFromItsOwnEvent) {
-  test::LoopbackSite site(SiteRoot());
+  test::LoopbackSite site(test::TrainingSiteRoot());
   auto browser = CreateBrowser();
   ASSERT_TRUE(browser);
   browser->OnDownloadComplete = [&] { browser.reset(); };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
@@ -85,6 +86,34 @@ TEST(QuizLocation, BuildSettingsAgree) {
   EXPECT_TRUE(quiz::IsQuizLocation(quiz::QuizPageUrl(), quiz::QuizPageUrlInCapitals()));
   EXPECT_FALSE(quiz::IsQuizLocation(quiz::StartPageUrl(), quiz::QuizPageUrlInCapitals()));
   EXPECT_NE(quiz::ShopPageUrl().find("/?source="), std::string::npos);
+}
+
+TEST(QuizLocation, EveryNavigationErrorButAMissingViewerIsAFailedLoad) {
+  struct Case {
+    std::uint32_t status;
+    bool failed;
+    std::string reason;  // as the message names it
+  };
+  const Case cases[] = {
+      {404, true, "HTTP 404"},
+      {500, true, "HTTP 500"},
+      {0x800C0008, true, "0x800C0008"},  // download failure: Wine's word for a refused connection
+      {0x800C0004, true, "0x800C0004"},  // cannot connect
+      {0x800C0005, true, "0x800C0005"},  // resource not found
+      {0x800C0010, false, "0x800C0010"},  // downloaded, but no viewer: every page under Wine without Gecko
+  };
+  const std::string kFailedHead = "\xE6\x97\xA0\xE6\xB3\x95\xE6\x89\x93\xE5\xBC\x80"
+                                  "\xE8\xAE\xAD\xE7\xBB\x83\xE9\xA1\xB5\xE9\x9D\xA2\xEF\xBC\x9A\r";
+  const std::string url = "http://training.example:8080/soft/tavrin.aspx";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.reason);
+    EXPECT_EQ(quiz::IsFailedLoad(std::int32_t(c.status)), c.failed);
+    const std::string text = quiz::PageFailedMessage(url, std::int32_t(c.status));
+    EXPECT_EQ(text.rfind(kFailedHead + url + "\r", 0), 0u) << text;
+    EXPECT_NE(text.find(c.reason), std::string::npos) << text;
+    EXPECT_EQ(text.find('\n'), std::string::npos);
+    EXPECT_EQ(text.back(), '\r');
+  }
 }
 
 // A pool whose 130 characters are all different, so a pick tells its position.

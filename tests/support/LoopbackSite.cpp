@@ -1,10 +1,11 @@
-#include "browser/LoopbackSite.h"
+#include "support/LoopbackSite.h"
 
 #include <ws2tcpip.h>
 
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <utility>
 
 namespace test {
 namespace {
@@ -41,6 +42,13 @@ void SendAll(SOCKET client, const std::string& data) {
 
 }  // namespace
 
+// Wine maps the Unix root to drive Z:, where the cross-built tests find the site.
+std::filesystem::path TrainingSiteRoot() {
+  std::string root = TAVRIN_SITE_ROOT_DIR;
+  if (!root.empty() && root[0] == '/') root = "Z:" + root;
+  return std::filesystem::path(root);
+}
+
 LoopbackSite::LoopbackSite(std::filesystem::path root) : root_(std::move(root)) {
   WSADATA data;
   wsaStarted_ = WSAStartup(MAKEWORD(2, 2), &data) == 0;
@@ -73,6 +81,11 @@ std::vector<std::string> LoopbackSite::RequestLines() const {
   return requestLines_;
 }
 
+void LoopbackSite::AnswerWith(std::string statusLine) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  answerWith_ = std::move(statusLine);
+}
+
 // Waits for connections in short slices so that the destructor's stop request
 // is seen within a tenth of a second.
 void LoopbackSite::Serve() {
@@ -94,11 +107,14 @@ void LoopbackSite::Answer(SOCKET client) {
              sizeof(timeoutMs));
   const std::string head = ReadRequestHead(client);
   const std::string requestLine = head.substr(0, head.find("\r\n"));
+  std::string answerWith;
   {
     std::lock_guard<std::mutex> lock(mutex_);
     requestLines_.push_back(requestLine);
+    answerWith = answerWith_;
   }
-  SendAll(client, Response(requestLine));
+  SendAll(client, answerWith.empty() ? Response(requestLine)
+                                     : Reply(answerWith.c_str(), "<html><body>" + answerWith + "</body></html>"));
   shutdown(client, SD_SEND);
   closesocket(client);
 }
