@@ -9,7 +9,7 @@
 
 #include "app/SitePort.h"
 #include "app/TrainingSite.h"
-#include "browser/LoopbackSite.h"
+#include "support/LoopbackSite.h"
 #include "support/SiteProcess.h"
 #include "ui/GuiTestSupport.h"
 #include "ui/TextConv.h"
