@@ -32,6 +32,10 @@ const TShipped kShipped[] = {
      L"Skin gallery: the skin engine's showcase"},
     {L"" SKINPACK_EXE, L"skinpack.exe", nullptr, L"\u76AE\u80A4\u6253\u5305\u5DE5\u5177",
      L"Skin packing tool for skin authors"},
+#ifdef SITE_EXE
+    {L"" SITE_EXE, L"tavrin_site.exe", nullptr, L"\u8BAD\u7EC3\u9875\u9762\u670D\u52A1\u5668",
+     L"Tavrin training pages server"},
+#endif
 };
 
 const wchar_t kProductName[] = L"Tavrin\u96C6\u4E2D\u529B\u8BAD\u7EC3";
