@@ -33,7 +33,7 @@ status=0
 ctest --test-dir build/win --output-on-failure -j "$JOBS" || status=$?
 log "Windows tests took $((SECONDS - started)) s"
 if [ -s "$TAVRIN_HANG_LOG" ]; then
-  log "the watchdog killed these test processes:"
+  log "the watchdog's notes (build/win/watchdog.log):"
   cat "$TAVRIN_HANG_LOG" >&2
 fi
 [ "$status" -eq 0 ] || exit "$status"

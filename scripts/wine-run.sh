@@ -10,6 +10,8 @@
 # - a process still running after TAVRIN_TEST_LIMIT seconds (default 100,
 #   below CTest's own timeout so the output is not lost) is listed, killed and
 #   fails with status 124.
+# A process that fails before it has printed a test summary (a crash at
+# start-up, say) gets a note with its status.
 # Each such event is also appended to $TAVRIN_HANG_LOG when that is set, for
 # the test script's summary.
 source "$(dirname "$0")/lib.sh"
@@ -107,4 +109,9 @@ while :; do
   fi
 done
 cat "$out"
+# A process that ends early leaves no trace of its own (stdout is buffered on
+# the Windows side): the status at least tells a crash from a failure.
+if [ "$status" -ne 0 ] && ! grep -q '^\[==========\] .* ran\.' "$out"; then
+  note "the process ended with status $status before it printed a test summary"
+fi
 exit "$status"
