@@ -1,6 +1,7 @@
 // A test program for the test runner's own test (runner_test.sh): a test that
-// passes, one that fails, one that crashes, one that never ends, and an exit
-// that never ends after the tests have passed (ROAD_HANG_AT_EXIT set).
+// passes, one that fails, one that crashes, one that never ends, an exit that
+// never ends after the tests have passed (ROAD_HANG_AT_EXIT set), and a start
+// that fails before anything is printed (ROAD_FAIL_ONCE).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -15,6 +16,20 @@ struct HangAtExit {
     if (std::getenv("ROAD_HANG_AT_EXIT")) Sleep(INFINITE);
   }
 } hangAtExit;
+
+// Ends at once, silently and with a failure, the first time it runs while
+// ROAD_FAIL_ONCE names a file that does not exist yet (it makes the file):
+// what a process that Wine fails to start looks like to the runner.
+struct FailOnce {
+  FailOnce() {
+    const char* marker = std::getenv("ROAD_FAIL_ONCE");
+    if (!marker) return;
+    HANDLE file = CreateFileA(marker, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    CloseHandle(file);
+    ExitProcess(7);
+  }
+} failOnce;
 
 }  // namespace
 

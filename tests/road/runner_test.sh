@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The test runner (scripts/wine-run.sh) reports each way a test can end as what
-# it is: passed, failed, crashed, hung in its body, hung on its way out.
+# it is: passed, failed, crashed, hung in its body, hung on its way out, and
+# failed to start (started once more).
 #   runner_test.sh <runner> <road_child.exe>
 set -u
 runner=$1 child=$2
@@ -32,4 +33,9 @@ check exit_hang     125 'watchdog: all tests passed, then the process did not en
   ROAD_HANG_AT_EXIT=1 -- --gtest_filter=Child.Passes
 # ... with the hung process's threads listed before it is killed.
 check exit_hang_ok  0   'backtraces of Windows process' ROAD_HANG_AT_EXIT=1 TAVRIN_EXIT_HANG=pass TAVRIN_WATCHDOG_DUMP=1 -- --gtest_filter=Child.Passes
+# A process that fails before printing anything is started once more.
+marker=$(mktemp -u /tmp/road-fail-once.XXXXXX)
+check failed_start  0   'ended with status 7 before it printed anything: started once more' \
+  "ROAD_FAIL_ONCE=Z:${marker//\//\\}" -- --gtest_filter=Child.Passes
+rm -f "$marker"
 exit $((failures > 0))
