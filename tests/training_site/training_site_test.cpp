@@ -11,6 +11,7 @@
 #include "app/TrainingSite.h"
 #include "support/LoopbackSite.h"
 #include "support/SiteProcess.h"
+#include "ui/KernelHandle.h"
 #include "ui/GuiTestSupport.h"
 #include "ui/TextConv.h"
 
@@ -83,11 +84,18 @@ TEST(TrainingSite, StartsOurServerWhichServesThePagesAndEndsWithIt) {
 
 // Run only as a child process by the test below: starts the server the way
 // the program does, then waits to be ended.
+// Set by the program below once its server listens. Until then the test must
+// not probe the port: a probe binds it for a moment, and the program (or its
+// server) would take that for another program holding it.
+std::wstring StartedEventName(int port) { return L"TavrinSiteTestStarted" + std::to_wstring(port); }
+
 TEST(TrainingSite, DISABLED_Program) {
   char port[16] = {};
   ASSERT_NE(GetEnvironmentVariableA(kPortVariable, port, sizeof(port)), 0u);
   TTrainingSite site;
   ASSERT_EQ(site.Start(Host(std::atoi(port)), {kServer}), TStart::Started);
+  ui::KernelHandle started(OpenEventW(EVENT_MODIFY_STATE, FALSE, StartedEventName(std::atoi(port)).c_str()));
+  SetEvent(started.Get());
   Sleep(INFINITE);
 }
 
@@ -102,10 +110,16 @@ TEST(TrainingSite, TheServerEndsWhenItsProgramIsKilled) {
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info{};
+  ui::KernelHandle started(CreateEventW(nullptr, TRUE, FALSE, StartedEventName(port).c_str()));
   ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info));
   ui::KernelHandle program(info.hProcess), thread(info.hThread);
-  ASSERT_TRUE(test_support::WaitUntil(
-      [&] { return training_site::ProbePort(port, kProbeMs) == TPortState::Ours; }, 30000));
+  struct EndProgram {  // whatever the outcome, the program does not outlive the test
+    HANDLE process;
+    ~EndProgram() { TerminateProcess(process, 9); }
+  } endProgram{program.Get()};
+  const HANDLE waits[] = {started.Get(), program.Get()};
+  ASSERT_EQ(WaitForMultipleObjects(2, waits, FALSE, 30000), WAIT_OBJECT_0);
+  EXPECT_EQ(training_site::ProbePort(port, kProbeMs), TPortState::Ours);
   const auto servers = test_support::ChildProcesses(info.dwProcessId, L"tavrin_site.exe");
   ASSERT_EQ(servers.size(), 1u);
   ui::KernelHandle server(OpenProcess(SYNCHRONIZE, FALSE, servers[0]));
