@@ -14,6 +14,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/SitePort.h"
 #include "app/TrainingSite.h"
@@ -92,22 +93,8 @@ fs::path Shortcuts() {
 }
 
 HWND MainWindowOf(DWORD pid) {
-  struct Search {
-    DWORD Pid;
-    HWND Found = nullptr;
-  } search{pid};
-  EnumWindows(
-      [](HWND wnd, LPARAM data) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(wnd, &owner);
-        wchar_t cls[32] = {};
-        GetClassNameW(wnd, cls, 32);
-        if (owner == s.Pid && lstrcmpW(cls, L"TForm1") == 0 && IsWindowVisible(wnd)) s.Found = wnd;
-        return s.Found == nullptr;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.Found;
+  const std::vector<HWND> found = test_support::VisibleWindowsOf(pid, L"TForm1");
+  return found.empty() ? nullptr : found.front();
 }
 
 class PackageInstall : public ::testing::Test {

@@ -127,13 +127,13 @@ inline std::wstring WindowText(HWND wnd) {
   return text;
 }
 
-// The visible message boxes of process `pid`, with caption and message (the
-// longest text of its static controls).
-inline std::vector<ProcessBox> MessageBoxesOf(DWORD pid) {
+// The visible top-level windows of class `className` of process `pid`.
+inline std::vector<HWND> VisibleWindowsOf(DWORD pid, const wchar_t* className) {
   struct Search {
     DWORD Pid;
-    std::vector<ProcessBox> Boxes;
-  } search{pid, {}};
+    const wchar_t* ClassName;
+    std::vector<HWND> Found;
+  } search{pid, className, {}};
   EnumWindows(
       [](HWND wnd, LPARAM data) -> BOOL {
         auto& s = *reinterpret_cast<Search*>(data);
@@ -141,18 +141,28 @@ inline std::vector<ProcessBox> MessageBoxesOf(DWORD pid) {
         GetWindowThreadProcessId(wnd, &owner);
         wchar_t cls[32] = {};
         GetClassNameW(wnd, cls, 32);
-        if (owner != s.Pid || lstrcmpW(cls, L"#32770") != 0 || !IsWindowVisible(wnd)) return TRUE;
-        ProcessBox box{wnd, WindowText(wnd), {}};
-        for (HWND child = GetWindow(wnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-          GetClassNameW(child, cls, 32);
-          const std::wstring text = WindowText(child);
-          if (lstrcmpiW(cls, L"Static") == 0 && text.size() > box.Text.size()) box.Text = text;
-        }
-        s.Boxes.push_back(box);
+        if (owner == s.Pid && lstrcmpW(cls, s.ClassName) == 0 && IsWindowVisible(wnd)) s.Found.push_back(wnd);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));
-  return search.Boxes;
+  return search.Found;
+}
+
+// The visible message boxes of process `pid`, with caption and message (the
+// longest text of its static controls).
+inline std::vector<ProcessBox> MessageBoxesOf(DWORD pid) {
+  std::vector<ProcessBox> boxes;
+  for (HWND wnd : VisibleWindowsOf(pid, L"#32770")) {
+    ProcessBox box{wnd, WindowText(wnd), {}};
+    for (HWND child = GetWindow(wnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      wchar_t cls[32] = {};
+      GetClassNameW(child, cls, 32);
+      const std::wstring text = WindowText(child);
+      if (lstrcmpiW(cls, L"Static") == 0 && text.size() > box.Text.size()) box.Text = text;
+    }
+    boxes.push_back(box);
+  }
+  return boxes;
 }
 
 }  // namespace test_support
