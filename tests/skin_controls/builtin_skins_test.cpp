@@ -1,8 +1,14 @@
 // Controls on a form under each of our three built-in skins: the form's face,
-// a push button and a check box show the skin's own colours and images (the
-// dark skin turns every one of them dark).
+// a push button, a check box and a scroll bar's thumb show the skin's own
+// colours and images (the dark skin turns every one of them dark; the thumbs
+// of the three skins have 3, 2 and 4 frames).
+#include <string>
+#include <vector>
+
 #include "ControlTestSupport.h"
+#include "skin/WinSubClass/SkinScrollBar.h"
 #include "support/OurSkin.h"
+#include "ui/ListBox.h"
 
 namespace {
 
@@ -28,11 +34,12 @@ TColor FrameMiddle(const ui::TBitmap& strip, int frames, int frame, int y = -1) 
 
 bool IsDark(TColor c) { return ui::GetRValue(c) + ui::GetGValue(c) + ui::GetBValue(c) < 3 * 96; }
 
-TEST_F(BuiltinSkinControlTest, FaceButtonsAndCheckBoxesComeFromEachSkin) {
+TEST_F(BuiltinSkinControlTest, FaceButtonsCheckBoxesAndThumbsComeFromEachSkin) {
   const struct {
     const wchar_t* Resource;
     bool Dark;
-  } skins[] = {{L"TAVRINSKIN", false}, {L"TAVRINSKIN_JADE", false}, {L"TAVRINSKIN_NIGHT", true}};
+    int ThumbFrames;
+  } skins[] = {{L"TAVRINSKIN", false, 3}, {L"TAVRINSKIN_JADE", false, 2}, {L"TAVRINSKIN_NIGHT", true, 4}};
   for (const auto& s : skins) {
     SCOPED_TRACE(testing::Message() << s.Resource);
     TearDown();  // a new application, form and companion for each skin
@@ -45,6 +52,10 @@ TEST_F(BuiltinSkinControlTest, FaceButtonsAndCheckBoxesComeFromEachSkin) {
     off->SetEnabled(false);
     auto* check = Add<ui::TCheckBox>(form, RECT{16, 56, 200, 76}, L"Checked");
     check->SetChecked(true);
+    auto* list = new ui::TListBox(form);
+    list->SetParent(form);
+    list->SetBounds(220, 16, 120, 100);
+    list->SetItems(std::vector<std::wstring>(40, L"Line"));
     Skin(form);
     RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpFor(30);
@@ -60,6 +71,20 @@ TEST_F(BuiltinSkinControlTest, FaceButtonsAndCheckBoxesComeFromEachSkin) {
     // The check box's mark box: frame 2 of its image, whose fill shows.
     const TColor fill = FrameMiddle(buttons.CheckBitmap, buttons.CheckFrames, 2, 1);
     EXPECT_GT(TShot(check->Handle()).Count(fill), 20);
+    // The list box's thumb: frame 1 of the thumb image, frame 2 while dragged.
+    auto* bars = dynamic_cast<skin::TSkinScrollBar*>(CompanionOf(list->Handle()));
+    ASSERT_NE(bars, nullptr);
+    const skin::TDataSkinObject& thumb = *data_->VertScrollThumb;
+    const auto thumbPixel = [&] {
+      const skin::TScrollMetrics& m = bars->VertMetrics;
+      const RECT& bar = bars->VertBarRect;
+      return TShot(list->Handle()).At((bar.left + bar.right) / 2,
+                                      bar.top + GetSystemMetrics(SM_CYVSCROLL) + m.ThumbOffset + m.ThumbLength / 2);
+    };
+    EXPECT_EQ(thumbPixel(), FrameMiddle(thumb.Bitmap, s.ThumbFrames, 1));
+    SendMessageW(list->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 10), 0);
+    EXPECT_EQ(thumbPixel(), FrameMiddle(thumb.Bitmap, s.ThumbFrames, 2));
+    SendMessageW(list->Handle(), WM_VSCROLL, SB_ENDSCROLL, 0);
   }
 }
 
