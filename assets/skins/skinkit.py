@@ -95,7 +95,8 @@ class Chrome:
                  top_period, bottom_period, bottom_fixed, end_width, pixel, notch=None):
         self.side, self.title, self.bottom = side, title, bottom
         self.top_radius, self.bottom_radius = top_radius, bottom_radius
-        self.side_period, self.top_period, self.bottom_period = side_period, top_period, bottom_period
+        self.side_period, self.top_period = side_period, top_period
+        self.bottom_period = bottom_period
         self.bottom_fixed, self.end_width = bottom_fixed, end_width
         self.pixel, self.notch = pixel, notch
         self.middle_w = 3 * max(top_period, bottom_period)
@@ -125,8 +126,8 @@ class Chrome:
                 for x in range(w):
                     if depth[y][x] < 0:
                         continue
-                    part = 'title' if y < self.title else (
-                        'bottom' if y >= h - self.bottom and self.side <= x < w - self.side else 'side')
+                    bottom = y >= h - self.bottom and self.side <= x < w - self.side
+                    part = 'title' if y < self.title else ('bottom' if bottom else 'side')
                     win.set(x, y, self.pixel(active, part, x, y, depth[y][x]))
             self._cache[active] = win
         return self._cache[active]

@@ -427,36 +427,34 @@ def exclusive(skin, a, b):
 def check_caption_layout(skin, buttons, borders):
     """Buttons placed from the left (Align 0) or the right edge (Align 1) stay
     off the border, off each other and off the caption text."""
+    setting = lambda key: skin.integer('Personality', key)  # noqa: E731
     for align, name in ((0, 'Left'), (1, 'Right')):
         border = borders[name].frame_size()[0] if borders.get(name) else 0
         # (section, distance of the button's far side from its edge, width)
-        placed = [(section, skin.integer(section, 'Xcoord') + (image.frame_size()[0] if align == 0 else 0),
-                   image.frame_size()[0])
-                  for section, image in buttons
-                  if image is not None and skin.integer(section, 'Align') == align]
+        placed = []
+        for section, image in buttons:
+            if image is not None and skin.integer(section, 'Align') == align:
+                width = image.frame_size()[0]
+                far = skin.integer(section, 'Xcoord') + (width if align == 0 else 0)
+                placed.append((section, far, width))
         for i, (a, xa, wa) in enumerate(placed):
             if xa - wa < border:
-                skin.problem(f'[{a}] Xcoord {skin.integer(a, "Xcoord")}: the button covers the '
-                             f'{name.lower()} border')
+                skin.problem(f'[{a}] Xcoord {skin.integer(a, "Xcoord")}: the button covers '
+                             f'the {name.lower()} border')
             for b, xb, wb in placed[i + 1:]:
                 if not exclusive(skin, a, b) and xa - wa < xb and xb - wb < xa:
                     skin.problem(f'[{a}] and [{b}] overlap on the title bar')
         if not placed:
             continue
         reach = max(x for _, x, _ in placed)
-        if align == 1:
-            # Whatever the alignment, the text ends this far from the right edge.
-            keep = border + skin.integer('Personality', 'TextRightClip') + skin.integer(
-                'Personality', 'TXTBackRight')
-            if keep < reach:
-                skin.problem(f'[Personality] TextRightClip {skin.integer("Personality", "TextRightClip")}: '
-                             'the caption text can run under the caption buttons')
-        elif skin.integer('Personality', 'TextAlignment') == 0:
-            start = border + skin.integer('Personality', 'TextShift') + skin.integer(
-                'Personality', 'TXTBackleft')
-            if start < reach:
-                skin.problem(f'[Personality] TextShift {skin.integer("Personality", "TextShift")}: '
-                             'the caption text starts under the caption buttons')
+        # Whatever the alignment, the text ends this far from the right edge.
+        if align == 1 and border + setting('TextRightClip') + setting('TXTBackRight') < reach:
+            skin.problem(f'[Personality] TextRightClip {setting("TextRightClip")}: '
+                         'the caption text can run under the caption buttons')
+        if (align == 0 and setting('TextAlignment') == 0
+                and border + setting('TextShift') + setting('TXTBackleft') < reach):
+            skin.problem(f'[Personality] TextShift {setting("TextShift")}: '
+                         'the caption text starts under the caption buttons')
 
 
 def check_mdi(skin, controls):

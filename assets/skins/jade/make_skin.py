@@ -122,7 +122,8 @@ def caption_sections():
 # Menu bar: tiled (TileMenu 0): fixed ends of MENU_END px and a LATTICE-wide
 # middle with a jade mark, so the pattern repeats along the bar.
 MENU_END, MENU_H = 4, 20
-MENUBAR = {True: (rgb(236, 246, 241), rgb(150, 200, 178)), False: (rgb(240, 242, 241), rgb(200, 206, 204))}
+MENUBAR = {True: (rgb(236, 246, 241), rgb(150, 200, 178)),
+           False: (rgb(240, 242, 241), rgb(200, 206, 204))}
 
 
 def menu_bar():
@@ -154,9 +155,8 @@ def skin_images():
 
 
 def personality_keys():
-    rgb_keys = []
-    for prefix, c in (('ActiveText', TITLE_TEXT[True]), ('InActiveText', TITLE_TEXT[False])):
-        rgb_keys += [(prefix + 'R', c >> 16), (prefix + 'G', (c >> 8) & 255), (prefix + 'B', c & 255)]
+    rgb_keys = (skinkit.base.title_text_keys('ActiveText', TITLE_TEXT[True])
+                + skinkit.base.title_text_keys('InActiveText', TITLE_TEXT[False]))
     return (CHROME_SHAPE.personality_keys()
             + [('Textbackground', 0), ('TextAlignment', 1), ('TextShift', 0),
                ('TextShiftVert', 0), ('TextRightClip', ICON_XCOORD + 6),

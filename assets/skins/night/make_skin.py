@@ -145,9 +145,8 @@ def skin_images():
 
 
 def personality_keys():
-    rgb_keys = []
-    for prefix, c in (('ActiveText', TITLE_TEXT[True]), ('InActiveText', TITLE_TEXT[False])):
-        rgb_keys += [(prefix + 'R', c >> 16), (prefix + 'G', (c >> 8) & 255), (prefix + 'B', c & 255)]
+    rgb_keys = (skinkit.base.title_text_keys('ActiveText', TITLE_TEXT[True])
+                + skinkit.base.title_text_keys('InActiveText', TITLE_TEXT[False]))
     # Right-aligned text; TXTBackRight keeps it clear of the close button
     # (there is no background strip to draw).
     return (CHROME_SHAPE.personality_keys()
