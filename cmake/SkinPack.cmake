@@ -6,7 +6,9 @@
 #       and what the codec benchmark decodes);
 #   ${TAVRIN_FRAMED_SKIN} = ${CMAKE_BINARY_DIR}/skin/SkinData1.bin
 #       the same as the SkinStream property of TForm1's SkinData1: a 4-byte
-#       count, then the stored skin (the RCDATA resource "SKINDATA1").
+#       count, then the stored skin (the RCDATA resource "SKINDATA1");
+#   ${CMAKE_BINARY_DIR}/skin/<folder>.skin for every folder of assets/skins,
+#       and BuiltinSkins.rc naming all stored skins as resources (below).
 #
 # The packer must run on the build machine. In a cross build (mingw) it is
 # built for the host as a separate native build of this source tree, with no
@@ -52,10 +54,41 @@ add_custom_command(
   DEPENDS ${skin_source_files} ${packer_depends}
   COMMENT "Packing our skin from assets/skin"
   VERBATIM)
-add_custom_target(tavrin_skin ALL DEPENDS ${TAVRIN_STORED_SKIN} ${TAVRIN_FRAMED_SKIN})
+
+# Our further skins, one folder each under assets/skins (a skin.ini and its
+# bitmaps), packed the same way into ${CMAKE_BINARY_DIR}/skin/<folder>.skin.
+# BuiltinSkins.rc in that folder names every stored skin as an RCDATA
+# resource: TAVRINSKIN (the first skin), then TAVRINSKIN_<FOLDER> in folder
+# order, so a program that includes it can list them by that prefix.
+file(GLOB skin_definitions CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/assets/skins/*/skin.ini)
+set(builtin_skins ${TAVRIN_STORED_SKIN})
+set(builtin_rc "// Made by cmake/SkinPack.cmake: every built-in stored skin (size + LZH package).\n")
+string(APPEND builtin_rc "TAVRINSKIN RCDATA \"tavrin.skin\"\n")
+foreach(definition IN LISTS skin_definitions)
+  get_filename_component(folder ${definition} DIRECTORY)
+  get_filename_component(name ${folder} NAME)
+  string(TOUPPER ${name} upper)
+  set(stored ${CMAKE_BINARY_DIR}/skin/${name}.skin)
+  file(GLOB files CONFIGURE_DEPENDS ${folder}/*.bmp ${folder}/*.ini)
+  add_custom_command(
+    OUTPUT ${stored}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/skin
+    COMMAND ${skinpack_command} pack ${folder} ${stored}
+    DEPENDS ${files} ${packer_depends}
+    COMMENT "Packing the skin ${name} from assets/skins/${name}"
+    VERBATIM)
+  list(APPEND builtin_skins ${stored})
+  string(APPEND builtin_rc "TAVRINSKIN_${upper} RCDATA \"${name}.skin\"\n")
+endforeach()
+set(TAVRIN_BUILTIN_SKINS ${builtin_skins} CACHE INTERNAL "every stored skin we ship")
+set(TAVRIN_BUILTIN_SKINS_RC ${CMAKE_BINARY_DIR}/skin/BuiltinSkins.rc CACHE INTERNAL "their resources")
+file(CONFIGURE OUTPUT ${TAVRIN_BUILTIN_SKINS_RC} CONTENT "${builtin_rc}")
+
+add_custom_target(tavrin_skin ALL DEPENDS ${TAVRIN_STORED_SKIN} ${TAVRIN_FRAMED_SKIN} ${builtin_skins})
 
 # Lets the resource scripts `resources` of `target` name our skin as
-# "SkinData1.bin" (e.g. SKINDATA1 RCDATA "SkinData1.bin"): the skin's build
+# "SkinData1.bin" (e.g. SKINDATA1 RCDATA "SkinData1.bin") and take in every
+# built-in skin with #include "BuiltinSkins.rc": the skin's build
 # folder joins the target's include path, the skin is packed first, and the
 # scripts are compiled again whenever it changes.
 function(tavrin_use_packed_skin target)
@@ -64,6 +97,6 @@ function(tavrin_use_packed_skin target)
   target_include_directories(${target} PRIVATE ${CMAKE_BINARY_DIR}/skin)
   if(P_RESOURCES)
     set_property(SOURCE ${P_RESOURCES} TARGET_DIRECTORY ${target}
-      APPEND PROPERTY OBJECT_DEPENDS ${TAVRIN_FRAMED_SKIN})
+      APPEND PROPERTY OBJECT_DEPENDS ${TAVRIN_FRAMED_SKIN} ${TAVRIN_BUILTIN_SKINS})
   endif()
 endfunction()

@@ -303,9 +303,13 @@ class Skin:
             out[key] = image if self.check_frames(image) else None
         out['Progress'] = self.image('Progress', 'Bitmap', CONTROL_BITS, 2,
                                      margins=self.margins('Progress'))
-        out['TextBack'] = self.image('Personality', 'TextBack', CONTROL_BITS, 2, vertical=True,
-                                     margins=(self.integer('Personality', 'TXTBackleft'), 0,
-                                              self.integer('Personality', 'TXTBackRight'), 0))
+        # A skin may leave out the caption text's background strip.
+        if self.value('Personality', 'TextBack') is not None or self.integer('Personality',
+                                                                             'Textbackground'):
+            out['TextBack'] = self.image('Personality', 'TextBack', CONTROL_BITS, 2,
+                                         vertical=True,
+                                         margins=(self.integer('Personality', 'TXTBackleft'), 0,
+                                                  self.integer('Personality', 'TXTBackRight'), 0))
         out['menuBar'] = self.image('Personality', 'menuBar', CONTROL_BITS, 2, vertical=True,
                                     margins=(self.integer('Personality', 'TileLeftMenu', 1), 0,
                                              self.integer('Personality', 'TileRightMenu', 1), 0))
@@ -420,22 +424,37 @@ def exclusive(skin, a, b):
     return any(pair <= codes for pair in OPPOSITE_CODES)
 
 
-def check_caption_layout(skin, buttons, right_border):
-    """Buttons placed from the right edge (Align 1) stay off the border, off
-    each other and off the caption text."""
-    border = right_border.frame_size()[0] if right_border else 0
-    right = [(name, skin.integer(name, 'Xcoord'), image.frame_size()[0])
-             for name, image in buttons if image is not None and skin.integer(name, 'Align') == 1]
-    for i, (a, xa, wa) in enumerate(right):
-        if xa - wa < border:
-            skin.problem(f'[{a}] Xcoord {xa}: the button covers the right border')
-        for b, xb, wb in right[i + 1:]:
-            if not exclusive(skin, a, b) and xa - wa < xb and xb - wb < xa:
-                skin.problem(f'[{a}] and [{b}] overlap on the title bar')
-    clip = skin.integer('Personality', 'TextRightClip')
-    if right and border + clip < max(x for _, x, _ in right):
-        skin.problem(f'[Personality] TextRightClip {clip}: the caption text can run under '
-                     'the caption buttons')
+def check_caption_layout(skin, buttons, borders):
+    """Buttons placed from the left (Align 0) or the right edge (Align 1) stay
+    off the border, off each other and off the caption text."""
+    setting = lambda key: skin.integer('Personality', key)  # noqa: E731
+    for align, name in ((0, 'Left'), (1, 'Right')):
+        border = borders[name].frame_size()[0] if borders.get(name) else 0
+        # (section, distance of the button's far side from its edge, width)
+        placed = []
+        for section, image in buttons:
+            if image is not None and skin.integer(section, 'Align') == align:
+                width = image.frame_size()[0]
+                far = skin.integer(section, 'Xcoord') + (width if align == 0 else 0)
+                placed.append((section, far, width))
+        for i, (a, xa, wa) in enumerate(placed):
+            if xa - wa < border:
+                skin.problem(f'[{a}] Xcoord {skin.integer(a, "Xcoord")}: the button covers '
+                             f'the {name.lower()} border')
+            for b, xb, wb in placed[i + 1:]:
+                if not exclusive(skin, a, b) and xa - wa < xb and xb - wb < xa:
+                    skin.problem(f'[{a}] and [{b}] overlap on the title bar')
+        if not placed:
+            continue
+        reach = max(x for _, x, _ in placed)
+        # Whatever the alignment, the text ends this far from the right edge.
+        if align == 1 and border + setting('TextRightClip') + setting('TXTBackRight') < reach:
+            skin.problem(f'[Personality] TextRightClip {setting("TextRightClip")}: '
+                         'the caption text can run under the caption buttons')
+        if (align == 0 and setting('TextAlignment') == 0
+                and border + setting('TextShift') + setting('TXTBackleft') < reach):
+            skin.problem(f'[Personality] TextShift {setting("TextShift")}: '
+                         'the caption text starts under the caption buttons')
 
 
 def check_mdi(skin, controls):
@@ -456,7 +475,7 @@ def check_mdi(skin, controls):
 def check_design(skin, borders, buttons, controls):
     check_borders(skin, borders)
     check_caption_buttons(skin, buttons, borders.get('Top'))
-    check_caption_layout(skin, buttons, borders.get('Right'))
+    check_caption_layout(skin, buttons, borders)
     check_mdi(skin, controls)
     for name, frames in STATE_FRAMES.items():
         image = controls.get(name)

@@ -158,6 +158,18 @@ class DesignRules(DamagedSkin):
         self.edit_ini('TextRightClip=100', 'TextRightClip=20')
         self.assertProblem('TextRightClip 20')
 
+    def test_left_aligned_buttons_over_the_border_or_the_text(self):
+        self.edit_ini('[Button.Close]\r\nAction=0\r\nAlign=1\r\nXcoord=37',
+                      '[Button.Close]\r\nAction=0\r\nAlign=0\r\nXcoord=2')
+        self.assertProblem('[Button.Close] Xcoord 2: the button covers the left border')
+        self.edit_ini('Align=0\r\nXcoord=2', 'Align=0\r\nXcoord=8')
+        self.assertProblem('TextShift 25: the caption text starts under the caption buttons')
+
+    def test_no_text_background_strip(self):
+        self.edit_ini('TextBack=titlestrip.bmp\r\nTextbackground=1\r\n', '')
+        (self.folder / 'titlestrip.bmp').unlink()
+        self.assertEqual(check_skin.check(self.folder), [])
+
     def test_corner_cut_only_in_the_active_frame(self):
         b = self.bitmap('left.bmp')
         fw = b.width // 2

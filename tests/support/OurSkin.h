@@ -14,11 +14,12 @@
 
 namespace test_support {
 
-// A skin data component (no owner) holding our skin; Empty when the
-// resource is missing.
-inline std::unique_ptr<skin::TSkinData> OurSkin() {
+// A skin data component (no owner) holding our skin, or another built-in
+// skin by its resource name (TAVRINSKIN_JADE, ...: BuiltinSkins.rc); Empty
+// when the resource is missing.
+inline std::unique_ptr<skin::TSkinData> OurSkin(const wchar_t* resource = L"TAVRINSKIN") {
   auto data = std::make_unique<skin::TSkinData>(nullptr);
-  HRSRC found = FindResourceW(nullptr, L"TAVRINSKIN", reinterpret_cast<LPCWSTR>(RT_RCDATA));
+  HRSRC found = FindResourceW(nullptr, resource, reinterpret_cast<LPCWSTR>(RT_RCDATA));
   if (!found) return data;
   const auto* bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(nullptr, found)));
   ui::TMemoryStream stream{std::vector<std::uint8_t>(bytes, bytes + SizeofResource(nullptr, found))};
