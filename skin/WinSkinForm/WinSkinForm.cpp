@@ -254,7 +254,7 @@ void TWinSkinForm::SetButtonStyles(bool on) {
 
 void TWinSkinForm::ResizeFrame(bool withMenu) {
   if (WindowState == wsMaximized) {
-    ForceFrameChange();
+    PlaceMaximized();  // the skin's borders decide the maximised place
     return;
   }
   GetClientRect(Handle, &ClientRect);
@@ -365,6 +365,10 @@ void TWinSkinForm::RestoreOuterSize() {
   // frame calculation gives the right size.
   const bool sizeIsSkins =
       frameApplied_ && BorderKind != bkNone && !IsZoomed(Handle) && !IsIconic(Handle);
+  if (frameApplied_ && !childWindow && IsZoomed(Handle)) {
+    PlaceSystemMaximized();
+    return;
+  }
   if (!sizeIsSkins) {
     ForceFrameChange();
     return;

@@ -19,8 +19,9 @@
 //                      resize, re-skin;
 //   WindowRouting.cpp  the four stages, FormWindowProc, ClientProcedure;
 //   IconBitmap.cpp     the window's small icon on the key colour;
-//   FramePaint.cpp, CaptionText.cpp, FrameRegion.cpp
-//                      frame layout, painting, caption text, window region;
+//   FramePaint.cpp, CaptionText.cpp, FrameRegion.cpp, MaximizedFrame.cpp
+//                      frame layout, painting, caption text, window region,
+//                      the maximised place;
 //   SysButtons.cpp, SysButtonActions.cpp, NcMouse.cpp
 //                      caption buttons, their actions, the non-client mouse;
 //   MenuBarHooks.cpp   call points of the skinned menu bar (WinSkinMenu.h;
@@ -174,6 +175,10 @@ class TWinSkinForm : public ui::TComponent {
   void SetButtonStyles(bool on);
   // Re-sizes the window around its client area for the skin frame.
   void ResizeFrame(bool withMenu);
+  // The skin frame's maximised window rectangle (screen coordinates) on the
+  // window's monitor: title bar on the work area, the other borders off it.
+  // False where the system's place stands (MDI children, no skin frame).
+  bool SkinMaximizedRect(RECT& rect) const;
   // WindowState from GetWindowPlacement.
   void UpdateWindowState();
   // Passes the message to the window's previous procedure.
@@ -314,7 +319,11 @@ class TWinSkinForm : public ui::TComponent {
   bool RouteStage4(ui::TMessage& message);
   void HandleSize(ui::TMessage& message);
   void HandleEraseBkgnd(ui::TMessage& message);
+  // Maximised place (MaximizedFrame.cpp).
   void HandleGetMinMaxInfo(ui::TMessage& message);
+  bool SkinFrameMaximizes() const;
+  void PlaceMaximized();
+  void PlaceSystemMaximized();
   void HandleCommand(ui::TMessage& message);
   void HandleSysCommand(ui::TMessage& message);
   bool SwallowKeyMenu(const ui::TMessage& message);

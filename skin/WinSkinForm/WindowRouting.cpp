@@ -158,14 +158,6 @@ void TWinSkinForm::HandleEraseBkgnd(ui::TMessage& message) {
   message.Result = 1;
 }
 
-void TWinSkinForm::HandleGetMinMaxInfo(ui::TMessage& message) {
-  CallOld(message);
-  UpdateWindowState();
-  SetButtonStyles(WindowState == wsMinimized);
-  auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
-  info->ptMaxTrackSize = POINT{GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
-}
-
 void TWinSkinForm::HandleCommand(ui::TMessage& message) {
   const WPARAM command = LOWORD(message.WParam);
   if (IsSystemMenuCommand(command)) PostMessageW(Handle, WM_SYSCOMMAND, command, 0);
