@@ -89,9 +89,8 @@ void TWinSkinForm::AttachControlsOnly() {
   if (FormKind == fkMdiFrame) SubclassMdiClient();
   ComputeFrameMetrics();
   DiscoverControls();
-  // No activation is seen here (the window is not subclassed): the tick that
-  // takes a hot control back to normal runs from the start.
-  Timer->SetEnabled(true);
+  // No mouse message of the window is seen here (it is not subclassed): a
+  // control that turns hot starts the tick (SetHotControl).
 }
 
 void TWinSkinForm::AttachFrame() {
@@ -128,9 +127,23 @@ void TWinSkinForm::AttachFrame() {
   // The frame is re-sized on WM_SKINSTART, once the activation is over.
 }
 
+void TWinSkinForm::StartHoverTick() {
+  if (Timer) Timer->SetEnabled(true);
+}
+
+// An idle window costs no ticks: once the pointer is elsewhere and nothing
+// is hot, the tick has nothing left to notice until the mouse comes back.
 void TWinSkinForm::TimerTick() {
   HoverCheck();
   ControlsHoverCheck();
+  if (!HotObject && !HotControl && !PointerOverWindow() && Timer) Timer->SetEnabled(false);
+}
+
+bool TWinSkinForm::PointerOverWindow() const {
+  POINT cursor{};
+  if (!GetCursorPos(&cursor)) return false;
+  const HWND under = WindowFromPoint(cursor);
+  return under && (under == Handle || IsChild(Handle, under));
 }
 
 void TWinSkinForm::CreateCaptionFont() {

@@ -104,7 +104,9 @@ class TWinSkinForm : public ui::TComponent {
   WindowSubclass ClientProcStub;
   // Caption font from the system's non-client metrics.
   ui::FontHandle CaptionFont;
-  // 250 ms, enabled while the window is active; runs HoverCheck.
+  // 250 ms hover tick (HoverCheck and the controls' share). It runs only
+  // while the pointer is over the window or something is hot: started by
+  // the mouse, it stops itself once neither holds.
   std::unique_ptr<TSkinTimer> Timer;
   // Put in front of the window text when the caption is drawn.
   std::wstring CaptionLead = L"   ";
@@ -227,6 +229,8 @@ class TWinSkinForm : public ui::TComponent {
   // Screen point to frame coordinates.
   POINT ScreenToFrame(int x, int y);
   void HoverCheck();
+  // Runs the hover tick (mouse moves, a hot object); it stops by itself.
+  void StartHoverTick();
   void RunSysButtonAction(int x, int y);
   void ToggleMaximize();
   void RestoreWindow();
@@ -283,6 +287,8 @@ class TWinSkinForm : public ui::TComponent {
   void ReskinControls();
   // Tells HotControl the mouse has left and clears it.
   void ControlMouseLeave();
+  // A control under the mouse: it becomes HotControl and the hover tick runs.
+  void SetHotControl(TSkinControl* control);
   // A WM_HSCROLL / WM_VSCROLL the window has handled: a bare scroll bar
   // control that sent it shows its new state. (A window skinned for its
   // controls only is not subclassed: its bars show the skin again once a
@@ -311,8 +317,9 @@ class TWinSkinForm : public ui::TComponent {
   void DetachFrame();
   void RestoreOuterSize();
   void RestoreFormColor();
-  // The hover timer's tick.
+  // The hover tick: the checks, then it stops itself once nothing is left to notice.
   void TimerTick();
+  bool PointerOverWindow() const;
   // Routing stages.
   bool RouteStage3(ui::TMessage& message);
   bool Stage4Applies() const;

@@ -90,6 +90,9 @@ bool TWinSkinForm::RouteStage3(ui::TMessage& message) {
     case WM_NCACTIVATE:
       Active = ActiveFlag(message.WParam);
       return false;
+    case WM_MOUSEMOVE:
+      StartHoverTick();
+      return false;
     case WM_ERASEBKGND:
       HandleEraseBkgnd(message);
       return true;
@@ -221,7 +224,7 @@ void TWinSkinForm::HandleSkinStart() {
   SkinState = ssRunning;
   frameApplied_ = true;
   SkinTrace("*****Skin Active finish");
-  if (Timer) Timer->SetEnabled(true);
+  StartHoverTick();  // stops at its first tick unless the mouse is here
 }
 
 // --- Stage 4: the skinned non-client area ------------------------------------
@@ -255,6 +258,8 @@ bool TWinSkinForm::RouteStage4(ui::TMessage& message) {
 
 void TWinSkinForm::HandleNcActivate(ui::TMessage& message) {
   Active = ActiveFlag(message.WParam);
+  // Activation may come with the mouse over the window; deactivation leaves
+  // nothing hot.
   if (Timer) Timer->SetEnabled(Active);
   if ((!Timer || !Timer->Enabled()) && HotControl) ControlMouseLeave();
   CallOld(message);
