@@ -225,6 +225,7 @@ void TWinSkinForm::FreeSysButtons() {
 }
 
 void TWinSkinForm::ComputeFrameMetrics() {
+  DropFrameCache();  // composed from the skin this object had until now
   if (!SkinData || SkinData->Empty) return;
   if (BorderKind == bkNone) {
     BorderLeft = BorderTop = BorderRight = BorderBottom = 0;
@@ -303,6 +304,7 @@ void TWinSkinForm::CallOld(ui::TMessage& message) {
 // --- Re-skin -----------------------------------------------------------------
 
 void TWinSkinForm::Reskin() {
+  DropFrameCache();
   if (!SkinData) return;
   if (Form) {
     Form->SetColor(SkinData->ButtonFaceColour);

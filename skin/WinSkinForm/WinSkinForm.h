@@ -32,10 +32,13 @@
 
 #include <windows.h>
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "skin/WinSkinForm/FrameParts.h"
 #include "skin/WinSkinForm/NCObject.h"
 #include "skin/WinSkinForm/SkinTimer.h"
 #include "skin/WinSkinForm/WindowSubclass.h"
@@ -144,6 +147,26 @@ class TWinSkinForm : public ui::TComponent {
   std::vector<std::unique_ptr<TWinSysButton>> SysButtons;  // one per skin caption button
   ui::TBitmap IconBitmap;   // the window's small icon on the key colour
   ui::TBitmap FrameBitmap;  // the last composed title bar
+  // What FrameBitmap was composed for: a repaint with the same puts it on as
+  // it is (FramePaint.cpp).
+  struct TTitleBarKey {
+    int Width = 0;
+    int Height = 0;
+    bool Active = false;
+    int WindowState = 0;
+    int MenuBarHeight = 0;
+    unsigned VisibleButtons = 0;
+    HBITMAP Icon = nullptr;
+    HFONT Font = nullptr;
+    std::wstring Text;
+    // The skin's caption settings: alignment, shifts, clip, strip margins,
+    // strip image and text colour.
+    std::array<std::intptr_t, 8> Caption{};
+    bool operator==(const TTitleBarKey&) const = default;
+  };
+  TTitleBarKey TitleBarKey;
+  // The composed border images, kept between paints.
+  TFrameParts FrameParts;
   std::vector<TSkinControl*> Controls;  // owned
   int FrameWidth = 0;    // window width at the last frame paint
   int RegionWidth = 0;   // size the current shaped region was built for
@@ -218,6 +241,10 @@ class TWinSkinForm : public ui::TComponent {
   void DrawBorder(int index, const RECT& rect, HDC dc);
   void UpdateRegion();
   void RemoveRegion();
+  // Forgets every composed frame image (the skin or its look has changed).
+  void DropFrameCache();
+  // The title bar key of the window as it is now, for a width x height frame.
+  TTitleBarKey CurrentTitleBarKey(int width, int height);
 
   // --- Caption buttons and the non-client mouse (SysButtons.cpp) -------------
 
