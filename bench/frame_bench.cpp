@@ -1,15 +1,20 @@
 // Frame benchmark: the training window's size (713 x 548) skinned with our
 // stored skin against the same window with the system's frame, side by side:
-//   - a full non-client repaint (RedrawWindow with RDW_FRAME | RDW_UPDATENOW):
-//     title bar composed off screen and put on in one blit, borders, caption
-//     buttons, against the system's frame painting;
+//   - a full non-client repaint (RedrawWindow with RDW_FRAME | RDW_UPDATENOW);
 //   - a resize to a new size and back (SetWindowPos), which for the skinned
 //     window rebuilds the window region from the border strips.
-// Prints times per operation and the ratios skinned / system.
+// The windows take turns, one operation each, so machine noise falls on all;
+// the skinned window runs each operation twice, with its kept frame images
+// and with them dropped (composed anew, as before they were kept). Prints
+// medians and the ratios to the system frame's. Then the skinned repaint
+// stage by stage, a resize through 100 sizes with the screen read after each,
+// the timer messages per idle second, and GDI objects and private bytes per
+// skinned window.
 //
 //   frame_bench [stored-skin-file] [--rounds N]
 // The stored skin defaults to ..\skin\tavrin.skin beside the executable's folder.
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <chrono>
@@ -19,8 +24,10 @@
 #include <string>
 #include <vector>
 
+#include "bench/IdleTimers.h"
 #include "bench/StoredSkinFile.h"
 #include "skin/WinSkinData/SkinData.h"
+#include "skin/WinSkinForm/TitleBar.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/draw/ScratchBitmap.h"
 #include "skin/manager/SkinManage.h"
@@ -77,23 +84,142 @@ void ResizeTwice(HWND wnd) {
   GdiFlush();
 }
 
-double Seconds(const std::function<void()>& work, int rounds) {
+double Milliseconds(const std::function<void()>& work) {
   const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < rounds; ++i) work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  work();
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
 
-// Times `work` on both windows, alternating passes so that machine noise
-// falls on both; prints the ratio skinned / system.
-void Compare(const char* what, const std::function<void(HWND)>& work, HWND skinned, HWND plain, int rounds) {
-  double tSkinned = 0, tPlain = 0;
-  for (int pass = 0; pass < 3; ++pass) {
-    tSkinned += Seconds([&] { work(skinned); }, rounds);
-    tPlain += Seconds([&] { work(plain); }, rounds);
+double Median(std::vector<double> values) {
+  if (values.empty()) return 0;
+  std::nth_element(values.begin(), values.begin() + std::ptrdiff_t(values.size() / 2), values.end());
+  return values[values.size() / 2];
+}
+
+// Times `work` on both windows in turns, and on the skinned window once more
+// with its kept frame images dropped first (every image composed anew, as
+// before they were kept); prints the medians and the ratios to the system's.
+void Compare(const char* what, const std::function<void(HWND)>& work, skin::TWinSkinForm& form, HWND plain,
+             int rounds) {
+  std::vector<double> tSkinned, tComposed, tPlain;
+  for (int i = 0; i < rounds; ++i) {
+    tSkinned.push_back(Milliseconds([&] { work(form.Handle); }));
+    form.DropFrameCache();
+    tComposed.push_back(Milliseconds([&] { work(form.Handle); }));
+    tPlain.push_back(Milliseconds([&] { work(plain); }));
   }
-  const double per = 1000.0 / (3 * rounds);
-  std::printf("%s: skinned %8.3f ms, system frame %8.3f ms, ratio skinned / system %.2fx\n", what,
-              tSkinned * per, tPlain * per, tSkinned / tPlain);
+  const double s = Median(tSkinned), c = Median(tComposed), p = Median(tPlain);
+  std::printf("%s: skinned %.3f ms (%.2fx), composed anew %.3f ms (%.2fx), system frame %.3f ms\n", what, s, s / p,
+              c, c / p, p);
+}
+
+// The skinned repaint's stages one by one, on the window's own DC.
+void Stages(skin::TWinSkinForm& form, int rounds) {
+  RECT r{};
+  GetWindowRect(form.Handle, &r);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  ui::WindowDC dc(form.Handle, true);
+  const auto median = [&](const std::function<void()>& work) {
+    std::vector<double> t;
+    for (int i = 0; i < rounds; ++i) t.push_back(Milliseconds([&] {
+      work();
+      GdiFlush();
+    }));
+    return Median(t);
+  };
+  const double borders = median([&] {
+    form.DrawBorder(1, {0, 0, form.BorderLeft, h}, dc.Get());
+    form.DrawBorder(2, {w - form.BorderRight, 0, w, h}, dc.Get());
+    form.DrawBorder(4, {form.BorderLeft, h - form.BorderBottom, w - form.BorderRight, h}, dc.Get());
+  });
+  const double title = median([&] { skin::ComposeTitleBar(form, w, h); });
+  const double put = median([&] {
+    BitBlt(dc.Get(), 0, 0, w, form.BorderTop, form.FrameBitmap.Canvas().Handle(), 0, 0, SRCCOPY);
+  });
+  const double whole = median([&] { form.PaintFrame(dc.Get()); });
+  const double region = median([&] {
+    form.RegionWidth = 0;  // built anew, as for a new size
+    form.UpdateRegion();
+  });
+  std::printf("skinned repaint by stage (medians): left, right and bottom borders %.3f ms; title bar composed "
+              "%.3f ms; title bar put on %.3f ms; the whole frame painted %.3f ms; region rebuilt %.3f ms\n",
+              borders, title, put, whole, region);
+}
+
+// Resizes the skinned window through 100 sizes, as a drag would, and reads
+// the screen after each step: the frame rows and columns there must be the
+// skin's (as the window's own DC holds them), never a system frame.
+void ResizeThroughSizes(HWND wnd, HWND plain) {
+  ShowWindow(plain, SW_HIDE);  // it overlaps the skinned window
+  SetWindowPos(wnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  Pump();
+  int stale = 0;
+  for (int step = 0; step < 100; ++step) {
+    const int w = kWidth + (step % 50) * 3, h = kHeight + (step % 50) * 2;
+    SetWindowPos(wnd, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Pump();
+    RECT r{};
+    GetWindowRect(wnd, &r);
+    HDC screen = GetDC(nullptr);
+    HDC window = GetWindowDC(wnd);
+    // The middle of the title bar, of both sides and of the bottom border.
+    const POINT probes[] = {{w / 2, 2}, {w / 2, 14}, {1, h / 2}, {w - 2, h / 2}, {w / 2, h - 2}};
+    for (const POINT& p : probes)
+      if (GetPixel(screen, r.left + p.x, r.top + p.y) != GetPixel(window, p.x, p.y)) {
+        ++stale;
+        break;
+      }
+    ReleaseDC(wnd, window);
+    ReleaseDC(nullptr, screen);
+  }
+  SetWindowPos(wnd, nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(plain, SW_SHOWNOACTIVATE);
+  Pump();
+  std::printf("resize through 100 sizes: %d of 100 steps showed something else than the skin frame on screen\n",
+              stale);
+}
+
+// GDI objects and private bytes that skinning adds per window: ten windows
+// of the training window's size, each skinned and painted once.
+void MemoryPerWindow(skin::TSkinData& data) {
+  constexpr int kCount = 10;
+  const auto gdi = [] { return int(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)); };
+  // The committed private memory (PagefileUsage is that figure, and the one
+  // Wine reports).
+  const auto privateBytes = [] {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof(counters);
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
+    return double(counters.PagefileUsage);
+  };
+  std::vector<std::unique_ptr<TWindow>> windows;
+  for (int i = 0; i < kCount; ++i) windows.push_back(std::make_unique<TWindow>(20 + i * 4));
+  Pump();
+  const int gdiBefore = gdi();
+  const double bytesBefore = privateBytes();
+  std::vector<std::unique_ptr<skin::TWinSkinForm>> forms;
+  for (const auto& window : windows) {
+    auto form = std::make_unique<skin::TWinSkinForm>(nullptr);
+    form->Handle = window->wnd;
+    form->AttachHandle(&data);
+    SendMessageW(window->wnd, skin::WM_SKINSTART, 0, 1000);
+    forms.push_back(std::move(form));
+  }
+  Pump();
+  for (const auto& window : windows) Repaint(window->wnd);
+  // Wine reports no GDI object count (the process reads 0 there).
+  std::printf("per skinned window: %.1f GDI objects (process %d), %.0f KB private bytes (process %.0f KB)\n",
+              double(gdi() - gdiBefore) / kCount, gdi(), (privateBytes() - bytesBefore) / kCount / 1024,
+              privateBytes() / 1024);
+  for (auto& form : forms) form->Detach();
+}
+
+void IdleTicks(const char* what, double seconds) {
+  bench::TTimerCounter counter;
+  bench::ParkPointer();
+  counter.Reset();
+  bench::RunMessagesFor(seconds);
+  std::printf("%s: %.2f timer messages per idle second (mouse away)\n", what, counter.Thread() / seconds);
 }
 
 }  // namespace
@@ -129,10 +255,14 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "the skinned window has no region: the skin was not applied\n");
       status = 2;
     } else {
-      std::printf("window %dx%d, our skin (%d rounds, 3 alternating passes)\n", kWidth, kHeight, rounds);
-      Compare("full non-client repaint", Repaint, skinned.wnd, plain.wnd, rounds);
-      Compare("resize to 801x603 and back (region rebuilt twice)", ResizeTwice, skinned.wnd, plain.wnd,
+      std::printf("window %dx%d, our skin (%d rounds, the two windows in turns)\n", kWidth, kHeight, rounds);
+      Compare("full non-client repaint", Repaint, form, plain.wnd, rounds);
+      Compare("resize to 801x603 and back (region rebuilt twice)", ResizeTwice, form, plain.wnd,
               std::max(1, rounds / 5));
+      Stages(form, rounds);
+      ResizeThroughSizes(skinned.wnd, plain.wnd);
+      IdleTicks("skinned window of the training window's size", 2);
+      MemoryPerWindow(data);
     }
     form.Detach();
   }

@@ -37,6 +37,11 @@ void TWinSkinForm::ControlMouseLeave() {
   HotControl = nullptr;
 }
 
+void TWinSkinForm::SetHotControl(TSkinControl* control) {
+  HotControl = control;
+  if (control) StartHoverTick();
+}
+
 void TWinSkinForm::ControlsHoverCheck() {
   if (!HotControl) return;
   POINT cursor{};

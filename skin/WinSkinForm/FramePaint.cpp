@@ -12,7 +12,7 @@
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/draw/Frames.h"
 #include "skin/draw/ScratchBitmap.h"
-#include "skin/draw/Slicing.h"
+#include "skin/draw/WindowText.h"
 
 namespace skin {
 
@@ -95,6 +95,7 @@ void RepairBelowTitleBar(TWinSkinForm& form) {
 }  // namespace
 
 void ComposeTitleBar(TWinSkinForm& form, int width, int height) {
+  form.TitleBarKey = form.CurrentTitleBarKey(width, height);
   form.FrameWidth = width;
   ui::TBitmap& bar = form.FrameBitmap;
   bar.SetSize(width, form.BorderTop);
@@ -161,8 +162,31 @@ void TWinSkinForm::PaintFrame(HDC dc) {
   }
 }
 
+TWinSkinForm::TTitleBarKey TWinSkinForm::CurrentTitleBarKey(int width, int height) {
+  TTitleBarKey key{width, height, Active, WindowState, MenuBarHeight, 0, IconBitmap.Handle(), CaptionFont.Get(),
+                   CaptionLead + GetWindowTextString(Handle)};
+  if (SkinData && SkinData->Title) {
+    const TDataSkinTitle& t = *SkinData->Title;
+    const ui::TColor colour = Active ? SkinData->TitleTextActiveColour : SkinData->TitleTextInactiveColour;
+    key.Caption = {t.TextAlignment, t.LeftWidth, t.TopHeight, t.RightWidth, t.TXTBackleft, t.TXTBackRight,
+                   reinterpret_cast<std::intptr_t>(t.Bitmap.Handle()), std::intptr_t(colour)};
+  }
+  for (int i = 0; i < int(SysButtons.size()) && i < 32; ++i)
+    if (UpdateSysButtonVisible(i)) key.VisibleButtons |= 1u << i;
+  return key;
+}
+
+void TWinSkinForm::DropFrameCache() {
+  FrameParts.Clear();
+  TitleBarKey = TTitleBarKey{};
+}
+
 void TWinSkinForm::PaintTitleBar(HDC dc) {
-  ComposeTitleBar(*this, FrameWidth, RectHeight(WindowRect));
+  // An unchanged title bar (size, look, text, buttons) is put on as composed
+  // last time; its caption buttons keep their places.
+  const int height = RectHeight(WindowRect);
+  if (FrameBitmap.Empty() || FrameBitmap.Width() != FrameWidth || !(CurrentTitleBarKey(FrameWidth, height) == TitleBarKey))
+    ComposeTitleBar(*this, FrameWidth, height);
   if (!FrameBitmap.Empty())
     BitBlt(dc, 0, 0, FrameWidth, BorderTop, FrameBitmap.Canvas().Handle(), 0, 0, SRCCOPY);
   RepairBelowTitleBar(*this);
@@ -174,14 +198,11 @@ void TWinSkinForm::DrawBorder(int index, const RECT& rect, HDC dc) {
   if (w <= 0 || h <= 0 || index < kBorderLeft || index > kBorderBottom || !SkinData) return;
   TDataSkinBorder* border = SkinData->Borders[std::size_t(index - 1)].get();
   if (!border) return;
-  const bool vertical = index >= kBorderTop;  // top and bottom have their frames stacked
-  const bool tile = border->Tile != 1;        // "Stretch" 1 stretches the centre, anything else tiles it
   const int frame = (Active || border->FrameCount == 1) ? 1 : 2;  // frame 2 is the inactive look
-  const RECT margins{border->LeftWidth, border->TopHeight, border->RightWidth, border->BottomHeight};
-  const auto sliced =
-      CreateSlicedBitmap(rect, border->Bitmap, margins, vertical, tile, border->FrameCount, frame);
+  ui::TBitmap* part = FrameParts.Get(border, index, frame, SIZE{w, h});
+  if (!part || part->Empty()) return;
   // Borders are always opaque; their key colour acts only through the window region.
-  BitBlt(dc, rect.left, rect.top, w, h, sliced->Canvas().Handle(), 0, 0, SRCCOPY);
+  BitBlt(dc, rect.left, rect.top, w, h, part->Canvas().Handle(), 0, 0, SRCCOPY);
 }
 
 }  // namespace skin

@@ -14,6 +14,7 @@ void TNCObject::MouseDown() {
   if (Hot() && Hot() != this) Hot()->MouseLeave();
   if (!Visible) return;
   Hot() = this;
+  SkinForm->StartHoverTick();  // the tick takes it back when the mouse is gone
   State = ncsPressed;
   DrawState();
 }
@@ -29,6 +30,7 @@ void TNCObject::MouseEnter() {
   if (Hot()) Hot()->MouseLeave();
   if (!Visible) return;
   Hot() = this;
+  SkinForm->StartHoverTick();
   State = ncsHot;
   DrawState();
 }

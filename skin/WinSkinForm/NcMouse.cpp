@@ -55,6 +55,7 @@ void TWinSkinForm::HoverCheck() {
 
 void TWinSkinForm::HandleNcMouseMove(ui::TMessage& message) {
   message.Result = 0;
+  StartHoverTick();
   if (!Active) return;  // no hot tracking on an inactive window
   const POINT screen = MessagePoint(message);
   if (TNCObject* object = NcObjectAt(*this, ScreenToFrame(screen.x, screen.y)).Object) {

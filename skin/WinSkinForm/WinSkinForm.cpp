@@ -89,9 +89,8 @@ void TWinSkinForm::AttachControlsOnly() {
   if (FormKind == fkMdiFrame) SubclassMdiClient();
   ComputeFrameMetrics();
   DiscoverControls();
-  // No activation is seen here (the window is not subclassed): the tick that
-  // takes a hot control back to normal runs from the start.
-  Timer->SetEnabled(true);
+  // No mouse message of the window is seen here (it is not subclassed): a
+  // control that turns hot starts the tick (SetHotControl).
 }
 
 void TWinSkinForm::AttachFrame() {
@@ -128,9 +127,23 @@ void TWinSkinForm::AttachFrame() {
   // The frame is re-sized on WM_SKINSTART, once the activation is over.
 }
 
+void TWinSkinForm::StartHoverTick() {
+  if (Timer) Timer->SetEnabled(true);
+}
+
+// An idle window costs no ticks: once the pointer is elsewhere and nothing
+// is hot, the tick has nothing left to notice until the mouse comes back.
 void TWinSkinForm::TimerTick() {
   HoverCheck();
   ControlsHoverCheck();
+  if (!HotObject && !HotControl && !PointerOverWindow() && Timer) Timer->SetEnabled(false);
+}
+
+bool TWinSkinForm::PointerOverWindow() const {
+  POINT cursor{};
+  if (!GetCursorPos(&cursor)) return false;
+  const HWND under = WindowFromPoint(cursor);
+  return under && (under == Handle || IsChild(Handle, under));
 }
 
 void TWinSkinForm::CreateCaptionFont() {
@@ -212,6 +225,7 @@ void TWinSkinForm::FreeSysButtons() {
 }
 
 void TWinSkinForm::ComputeFrameMetrics() {
+  DropFrameCache();  // composed from the skin this object had until now
   if (!SkinData || SkinData->Empty) return;
   if (BorderKind == bkNone) {
     BorderLeft = BorderTop = BorderRight = BorderBottom = 0;
@@ -254,7 +268,7 @@ void TWinSkinForm::SetButtonStyles(bool on) {
 
 void TWinSkinForm::ResizeFrame(bool withMenu) {
   if (WindowState == wsMaximized) {
-    ForceFrameChange();
+    PlaceMaximized();  // the skin's borders decide the maximised place
     return;
   }
   GetClientRect(Handle, &ClientRect);
@@ -290,6 +304,7 @@ void TWinSkinForm::CallOld(ui::TMessage& message) {
 // --- Re-skin -----------------------------------------------------------------
 
 void TWinSkinForm::Reskin() {
+  DropFrameCache();
   if (!SkinData) return;
   if (Form) {
     Form->SetColor(SkinData->ButtonFaceColour);
@@ -365,6 +380,10 @@ void TWinSkinForm::RestoreOuterSize() {
   // frame calculation gives the right size.
   const bool sizeIsSkins =
       frameApplied_ && BorderKind != bkNone && !IsZoomed(Handle) && !IsIconic(Handle);
+  if (frameApplied_ && !childWindow && IsZoomed(Handle)) {
+    PlaceSystemMaximized();
+    return;
+  }
   if (!sizeIsSkins) {
     ForceFrameChange();
     return;

@@ -19,8 +19,9 @@
 //                      resize, re-skin;
 //   WindowRouting.cpp  the four stages, FormWindowProc, ClientProcedure;
 //   IconBitmap.cpp     the window's small icon on the key colour;
-//   FramePaint.cpp, CaptionText.cpp, FrameRegion.cpp
-//                      frame layout, painting, caption text, window region;
+//   FramePaint.cpp, CaptionText.cpp, FrameRegion.cpp, MaximizedFrame.cpp
+//                      frame layout, painting, caption text, window region,
+//                      the maximised place;
 //   SysButtons.cpp, SysButtonActions.cpp, NcMouse.cpp
 //                      caption buttons, their actions, the non-client mouse;
 //   MenuBarHooks.cpp   call points of the skinned menu bar (WinSkinMenu.h;
@@ -31,10 +32,13 @@
 
 #include <windows.h>
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "skin/WinSkinForm/FrameParts.h"
 #include "skin/WinSkinForm/NCObject.h"
 #include "skin/WinSkinForm/SkinTimer.h"
 #include "skin/WinSkinForm/WindowSubclass.h"
@@ -103,7 +107,9 @@ class TWinSkinForm : public ui::TComponent {
   WindowSubclass ClientProcStub;
   // Caption font from the system's non-client metrics.
   ui::FontHandle CaptionFont;
-  // 250 ms, enabled while the window is active; runs HoverCheck.
+  // 250 ms hover tick (HoverCheck and the controls' share). It runs only
+  // while the pointer is over the window or something is hot: started by
+  // the mouse, it stops itself once neither holds.
   std::unique_ptr<TSkinTimer> Timer;
   // Put in front of the window text when the caption is drawn.
   std::wstring CaptionLead = L"   ";
@@ -141,6 +147,26 @@ class TWinSkinForm : public ui::TComponent {
   std::vector<std::unique_ptr<TWinSysButton>> SysButtons;  // one per skin caption button
   ui::TBitmap IconBitmap;   // the window's small icon on the key colour
   ui::TBitmap FrameBitmap;  // the last composed title bar
+  // What FrameBitmap was composed for: a repaint with the same puts it on as
+  // it is (FramePaint.cpp).
+  struct TTitleBarKey {
+    int Width = 0;
+    int Height = 0;
+    bool Active = false;
+    int WindowState = 0;
+    int MenuBarHeight = 0;
+    unsigned VisibleButtons = 0;
+    HBITMAP Icon = nullptr;
+    HFONT Font = nullptr;
+    std::wstring Text;
+    // The skin's caption settings: alignment, shifts, clip, strip margins,
+    // strip image and text colour.
+    std::array<std::intptr_t, 8> Caption{};
+    bool operator==(const TTitleBarKey&) const = default;
+  };
+  TTitleBarKey TitleBarKey;
+  // The composed border images, kept between paints.
+  TFrameParts FrameParts;
   std::vector<TSkinControl*> Controls;  // owned
   int FrameWidth = 0;    // window width at the last frame paint
   int RegionWidth = 0;   // size the current shaped region was built for
@@ -174,6 +200,10 @@ class TWinSkinForm : public ui::TComponent {
   void SetButtonStyles(bool on);
   // Re-sizes the window around its client area for the skin frame.
   void ResizeFrame(bool withMenu);
+  // The skin frame's maximised window rectangle (screen coordinates) on the
+  // window's monitor: title bar on the work area, the other borders off it.
+  // False where the system's place stands (MDI children, no skin frame).
+  bool SkinMaximizedRect(RECT& rect) const;
   // WindowState from GetWindowPlacement.
   void UpdateWindowState();
   // Passes the message to the window's previous procedure.
@@ -211,6 +241,10 @@ class TWinSkinForm : public ui::TComponent {
   void DrawBorder(int index, const RECT& rect, HDC dc);
   void UpdateRegion();
   void RemoveRegion();
+  // Forgets every composed frame image (the skin or its look has changed).
+  void DropFrameCache();
+  // The title bar key of the window as it is now, for a width x height frame.
+  TTitleBarKey CurrentTitleBarKey(int width, int height);
 
   // --- Caption buttons and the non-client mouse (SysButtons.cpp) -------------
 
@@ -222,6 +256,8 @@ class TWinSkinForm : public ui::TComponent {
   // Screen point to frame coordinates.
   POINT ScreenToFrame(int x, int y);
   void HoverCheck();
+  // Runs the hover tick (mouse moves, a hot object); it stops by itself.
+  void StartHoverTick();
   void RunSysButtonAction(int x, int y);
   void ToggleMaximize();
   void RestoreWindow();
@@ -278,6 +314,8 @@ class TWinSkinForm : public ui::TComponent {
   void ReskinControls();
   // Tells HotControl the mouse has left and clears it.
   void ControlMouseLeave();
+  // A control under the mouse: it becomes HotControl and the hover tick runs.
+  void SetHotControl(TSkinControl* control);
   // A WM_HSCROLL / WM_VSCROLL the window has handled: a bare scroll bar
   // control that sent it shows its new state. (A window skinned for its
   // controls only is not subclassed: its bars show the skin again once a
@@ -306,15 +344,20 @@ class TWinSkinForm : public ui::TComponent {
   void DetachFrame();
   void RestoreOuterSize();
   void RestoreFormColor();
-  // The hover timer's tick.
+  // The hover tick: the checks, then it stops itself once nothing is left to notice.
   void TimerTick();
+  bool PointerOverWindow() const;
   // Routing stages.
   bool RouteStage3(ui::TMessage& message);
   bool Stage4Applies() const;
   bool RouteStage4(ui::TMessage& message);
   void HandleSize(ui::TMessage& message);
   void HandleEraseBkgnd(ui::TMessage& message);
+  // Maximised place (MaximizedFrame.cpp).
   void HandleGetMinMaxInfo(ui::TMessage& message);
+  bool SkinFrameMaximizes() const;
+  void PlaceMaximized();
+  void PlaceSystemMaximized();
   void HandleCommand(ui::TMessage& message);
   void HandleSysCommand(ui::TMessage& message);
   bool SwallowKeyMenu(const ui::TMessage& message);

@@ -90,6 +90,9 @@ bool TWinSkinForm::RouteStage3(ui::TMessage& message) {
     case WM_NCACTIVATE:
       Active = ActiveFlag(message.WParam);
       return false;
+    case WM_MOUSEMOVE:
+      StartHoverTick();
+      return false;
     case WM_ERASEBKGND:
       HandleEraseBkgnd(message);
       return true;
@@ -158,14 +161,6 @@ void TWinSkinForm::HandleEraseBkgnd(ui::TMessage& message) {
   message.Result = 1;
 }
 
-void TWinSkinForm::HandleGetMinMaxInfo(ui::TMessage& message) {
-  CallOld(message);
-  UpdateWindowState();
-  SetButtonStyles(WindowState == wsMinimized);
-  auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
-  info->ptMaxTrackSize = POINT{GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
-}
-
 void TWinSkinForm::HandleCommand(ui::TMessage& message) {
   const WPARAM command = LOWORD(message.WParam);
   if (IsSystemMenuCommand(command)) PostMessageW(Handle, WM_SYSCOMMAND, command, 0);
@@ -229,7 +224,7 @@ void TWinSkinForm::HandleSkinStart() {
   SkinState = ssRunning;
   frameApplied_ = true;
   SkinTrace("*****Skin Active finish");
-  if (Timer) Timer->SetEnabled(true);
+  StartHoverTick();  // stops at its first tick unless the mouse is here
 }
 
 // --- Stage 4: the skinned non-client area ------------------------------------
@@ -263,6 +258,8 @@ bool TWinSkinForm::RouteStage4(ui::TMessage& message) {
 
 void TWinSkinForm::HandleNcActivate(ui::TMessage& message) {
   Active = ActiveFlag(message.WParam);
+  // Activation may come with the mouse over the window; deactivation leaves
+  // nothing hot.
   if (Timer) Timer->SetEnabled(Active);
   if ((!Timer || !Timer->Enabled()) && HotControl) ControlMouseLeave();
   CallOld(message);

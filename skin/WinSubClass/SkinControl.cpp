@@ -205,7 +205,7 @@ void TSkinControl::BecomeHot() {
   if (hot && hot != this) hot->SendMouseLeave();
   if (form_ && form_->HotControl == this) return;
   Repaint();
-  if (form_) form_->HotControl = this;
+  if (form_) form_->SetHotControl(this);
 }
 
 void TSkinControl::LeaveHot() {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ButtonTestSupport.h"
+#include "support/Cursor.h"
 
 namespace {
 
@@ -100,6 +101,51 @@ TEST_F(SysButtonMouse, TheWindowsTickRunsTheHoverCheck) {
   }, 3000);
   if (!left && !steady) GTEST_SKIP() << "the window kept losing the focus to another program";
   EXPECT_TRUE(left);
+}
+
+// An idle window costs no ticks: the hover tick runs while the mouse is over
+// the window or something is hot, and stops by itself once neither holds.
+TEST_F(SysButtonMouse, HoverTickRunsOnlyWhileTheMouseIsOverTheWindowOrAButtonIsHot) {
+  const auto tickStops = [&] { return PumpUntil([&] { return !w.Form().Timer->Enabled(); }, 3000); };
+  test_support::SettleCursor(POINT{5, 5});
+  ASSERT_TRUE(tickStops());
+  PumpFor(600);  // two periods: nothing starts it again
+  EXPECT_FALSE(w.Form().Timer->Enabled());
+
+  struct TCase {
+    const char* Name;
+    UINT Message;
+    POINT Point;
+  };
+  RECT client{};
+  GetClientRect(w.Wnd(), &client);
+  POINT clientPoint{client.right / 2, client.bottom / 2};
+  ClientToScreen(w.Wnd(), &clientPoint);
+  const TCase comebacks[] = {{"over the caption", WM_NCMOUSEMOVE, BareCaption(w)},
+                             {"over the client area", WM_MOUSEMOVE, clientPoint}};
+  for (const TCase& c : comebacks) {
+    SCOPED_TRACE(c.Name);
+    test_support::SettleCursor(c.Point);
+    POINT inClient = c.Point;
+    ScreenToClient(w.Wnd(), &inClient);
+    SendMessageW(w.Wnd(), c.Message, c.Message == WM_MOUSEMOVE ? 0 : HTCAPTION,
+                 PointParam(c.Message == WM_MOUSEMOVE ? inClient : c.Point));
+    EXPECT_TRUE(w.Form().Timer->Enabled());
+    PumpFor(600);
+    EXPECT_TRUE(w.Form().Timer->Enabled());  // the mouse is still here
+    test_support::SettleCursor(POINT{5, 5});
+    EXPECT_TRUE(tickStops());
+  }
+
+  // A hot button left quickly (no message over the border on the way out)
+  // goes back to normal on the tick, which then stops.
+  test_support::SettleCursor(w.ScreenPoint(kClose));
+  w.Send(WM_NCMOUSEMOVE, w.ScreenPoint(kClose));
+  ASSERT_EQ(w.Button(kClose).State, skin::ncsHot);
+  test_support::SettleCursor(POINT{5, 5});
+  EXPECT_TRUE(tickStops());
+  EXPECT_EQ(w.Button(kClose).State, skin::ncsNormal);
+  EXPECT_EQ(w.Form().HotObject, nullptr);
 }
 
 TEST_F(SysButtonMouse, MaximiseRestoreAndMinimiseChangeTheWindowState) {
