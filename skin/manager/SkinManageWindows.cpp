@@ -286,7 +286,20 @@ int TSkinManage::ScrollBarUninit(HWND wnd) {
 }
 
 void TSkinManage::FreeAllSysButtons() {
-  for (TWinSkinForm* form : Forms) form->FreeSysButtons();
+  // Built again at once: a window painted before the re-apply request runs
+  // shows the new skin's buttons rather than none.
+  for (TWinSkinForm* form : Forms) form->ComputeFrameMetrics();
+}
+
+void TSkinManage::SkinDataReloaded(TSkinData* skinData) {
+  for (TWinSkinForm* form : std::vector<TWinSkinForm*>(Forms)) {
+    if (form->SkinData != skinData) continue;
+    form->ComputeFrameMetrics();
+    // A window skinned for its controls only is not subclassed and would
+    // never see the request; its re-apply touches no frame and runs now.
+    if (form->WndProcStub.Attached()) PostMessageW(form->Handle, WM_SKINREFRESH, 0, 0);
+    else form->Reskin();
+  }
 }
 
 // --- Requests ----------------------------------------------------------------
