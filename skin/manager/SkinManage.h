@@ -142,6 +142,10 @@ class TSkinManage : public ui::TObject {
 #endif
 
   std::vector<int> requestLog_;
+#ifdef _WIN32
+  // The windows the last deactivation took the skin from.
+  std::vector<HWND> unskinned_;
+#endif
 };
 
 // The manager, or null before the first run-time skin data component.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cwctype>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "skin/WinSkinData/SkinData.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
@@ -314,10 +316,17 @@ void TSkinManage::ActivateAll() {
     if (std::find(current.begin(), current.end(), *it) == current.end()) continue;
     if ((*it)->HandleAllocated()) TrySkinWindow((*it)->Handle());
   }
+  // The windows of no framework form that the last deactivation took the
+  // skin from (dialogs, message boxes, MDI children, foreign windows) get it
+  // back too, in the order they had it.
+  const std::vector<HWND> others = std::exchange(unskinned_, {});
+  for (HWND wnd : others) TrySkinWindow(wnd);
   Sweeping = false;
 }
 
 void TSkinManage::DeactivateAll() {
+  unskinned_.clear();
+  for (const TWinSkinForm* form : Forms) unskinned_.push_back(form->Handle);
   while (!Forms.empty()) {
     TWinSkinForm* form = Forms.back();
     const HWND wnd = form->Handle;
