@@ -109,6 +109,25 @@ void TSkinData::DefinitionLoaded() {
 #endif
 }
 
+void TSkinData::SkinReplaced() {
+  // Whatever the component's kind, its windows drop what they built from the
+  // old skin before they paint again.
+  if (TSkinManage* manager = SkinManage()) manager->SkinDataReloaded(this);
+}
+
+bool TSkinData::LoadSkin(std::vector<std::uint8_t> stored) {
+  if (Designing()) return false;
+  TSkinSet loaded;
+  ui::TMemoryStream check{std::vector<std::uint8_t>(stored)};
+  if (!loaded.LoadFromStored(check)) return false;
+  stored_ = ui::TMemoryStream(std::move(stored));
+  skinFile_.clear();  // the skin in effect is the stored one now
+  ReplaceSkin(loaded);
+  ApplySkin();
+  SetActive(true);
+  return true;
+}
+
 void TSkinData::ApplySkin() {
   if (Designing() || InState(ui::csLoading) || SkinFormtype != sfMainform) return;
   TSkinManage* manager = SkinManage();

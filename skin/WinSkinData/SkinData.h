@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "skin/WinSkinData/SkinControlTypes.h"
 #include "skin/WinSkinData/SkinSet.h"
@@ -56,6 +57,11 @@ class TSkinData : public ui::TComponent, public TSkinSet {
   using TSkinSet::LoadFromStored;
   // Makes the manager put the new skin on every skinned window.
   void ApplySkin();
+  // Puts a stored skin (what the skin packer writes) on every window this
+  // component skins and switches skinning on. The bytes are loaded aside
+  // first: when they are no usable skin the result is false and nothing
+  // changes, neither the skin nor the stored bytes nor any window.
+  bool LoadSkin(std::vector<std::uint8_t> stored);
   // Raises OnSkinChanged; the manager calls it once a new skin is on.
   void SkinChanged();
   // Whether windows of `className` may be skinned.
@@ -74,6 +80,7 @@ class TSkinData : public ui::TComponent, public TSkinSet {
 
  protected:
   void DefinitionLoaded() override;
+  void SkinReplaced() override;
 
  private:
   bool Designing() const { return InState(ui::csDesigning); }

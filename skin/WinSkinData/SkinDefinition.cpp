@@ -90,6 +90,19 @@ std::int32_t StripFrameCount(const ui::TBitmap& strip) {
 
 void TSkinSet::LoadDefinition(const TIniFile& ini, const TSkinReader& reader) {
   Empty = true;
+  TSkinSet loaded;
+  loaded.ReadDefinition(ini, reader);
+  ReplaceSkin(loaded);
+}
+
+void TSkinSet::ReplaceSkin(TSkinSet& loaded) {
+  SwapSkin(loaded);
+  DefinitionLoaded();
+  Empty = false;
+  SkinReplaced();
+}
+
+void TSkinSet::ReadDefinition(const TIniFile& ini, const TSkinReader& reader) {
   SkinName = ini.ReadString("TitlebarSkin", "SkinName", "");
   LoadBorders(ini, reader);
   LoadColours(ini);
@@ -100,7 +113,6 @@ void TSkinSet::LoadDefinition(const TIniFile& ini, const TSkinReader& reader) {
   LoadMenuBar(ini, reader);
   LoadImageObjects(ini, reader);
   SetFrameCounts(ini);
-  DefinitionLoaded();
   Empty = false;
 }
 

@@ -1,6 +1,7 @@
 #include "skin/WinSkinData/SkinSet.h"
 
 #include <exception>
+#include <utility>
 
 #include "skin/WinSkinData/SkinTempFile.h"
 
@@ -13,6 +14,30 @@ TSkinSet::TSkinSet()
       Buttons(std::make_unique<TDataSkinButton>("Buttons")) {}
 
 TSkinSet::~TSkinSet() = default;
+
+void TSkinSet::SwapSkin(TSkinSet& other) {
+  using std::swap;
+  swap(SkinName, other.SkinName);
+  swap(Borders, other.Borders);
+  swap(Title, other.Title);
+  swap(Buttons, other.Buttons);
+  swap(SysButtons, other.SysButtons);
+  for (auto member : {&TSkinSet::MenuBar, &TSkinSet::Progress, &TSkinSet::GroupBoxEdge, &TSkinSet::Toolbars,
+                      &TSkinSet::StatusBarEdges, &TSkinSet::ComboButton, &TSkinSet::SunkEdge,
+                      &TSkinSet::ExtraImages, &TSkinSet::Headerbar, &TSkinSet::MenuItem, &TSkinSet::MenuBackground,
+                      &TSkinSet::Scrollbar, &TSkinSet::HorzScroll, &TSkinSet::VertScroll,
+                      &TSkinSet::HorzScrollThumb, &TSkinSet::VertScrollThumb})
+    swap(this->*member, other.*member);
+  for (auto member : {&TSkinSet::Tabs, &TSkinSet::UpDownHorz, &TSkinSet::UpDownVert})
+    swap(this->*member, other.*member);
+  for (auto member : {&TSkinSet::WindowTextColour, &TSkinSet::TitleTextActiveColour,
+                      &TSkinSet::TitleTextInactiveColour, &TSkinSet::ButtonFaceColour, &TSkinSet::ButtonTextColour,
+                      &TSkinSet::ButtonHilightColour, &TSkinSet::ButtonLightColour, &TSkinSet::ButtonShadowColour,
+                      &TSkinSet::ButtonDkShadowColour, &TSkinSet::HilightTextColour, &TSkinSet::HilightColour,
+                      &TSkinSet::MenubarColour, &TSkinSet::MenuBarTextColour, &TSkinSet::MenuTextColour,
+                      &TSkinSet::MenuColour, &TSkinSet::ScrollbarColour})
+    swap(this->*member, other.*member);
+}
 
 bool TSkinSet::LoadFromStored(ui::TStream& stored) {
   Empty = true;

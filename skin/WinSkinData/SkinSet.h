@@ -38,7 +38,12 @@ class TSkinSet {
   // Reads the definition file and loads the skin from it and `reader`.
   bool LoadDefinitionFile(const std::filesystem::path& file, const TSkinReader& reader);
   // The loading steps over an already read definition; Empty becomes false.
+  // The skin is built aside and only then replaces the current one, so a load
+  // that fails half-way leaves the current objects whole.
   void LoadDefinition(const TIniFile& ini, const TSkinReader& reader);
+  // Puts the objects and colours of `loaded` (a complete skin) in place of
+  // this set's; `loaded` gets the old ones, to be freed with it.
+  void ReplaceSkin(TSkinSet& loaded);
 
   // True from creation and from the start of every load until a definition
   // has been loaded completely.
@@ -49,8 +54,10 @@ class TSkinSet {
   std::array<std::unique_ptr<TDataSkinBorder>, 4> Borders;  // TBorderIndex order
   std::unique_ptr<TDataSkinTitle> Title;
   std::unique_ptr<TDataSkinButton> Buttons;
-  // The caption-button sections, then the three MDI buttons.
-  std::vector<std::unique_ptr<TDataSkinSysButton>> SysButtons;
+  // The caption-button sections, then the three MDI buttons. Shared: a
+  // window's caption buttons keep the entries they were built from alive
+  // until they re-read the skin, whatever reload comes in between.
+  std::vector<std::shared_ptr<TDataSkinSysButton>> SysButtons;
 
   // Null when the skin has none (drawn unskinned).
   std::unique_ptr<TDataSkinObject> MenuBar;
@@ -94,8 +101,14 @@ class TSkinSet {
   // Runs once the skin objects are loaded, before Empty becomes false
   // (the component makes its brush here).
   virtual void DefinitionLoaded() {}
+  // Runs once a new skin has replaced the objects, after DefinitionLoaded
+  // (the component tells the windows that use it to read them again).
+  virtual void SkinReplaced() {}
 
  private:
+  // The loading steps proper, into this (fresh) set.
+  void ReadDefinition(const TIniFile& ini, const TSkinReader& reader);
+  void SwapSkin(TSkinSet& other);
   void LoadBorders(const TIniFile& ini, const TSkinReader& reader);
   void LoadColours(const TIniFile& ini);
   void LoadSysButtons(const TIniFile& ini, const TSkinReader& reader);

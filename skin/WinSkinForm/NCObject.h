@@ -8,6 +8,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
+#include <utility>
 
 namespace skin {
 
@@ -45,13 +47,15 @@ class TNCObject {
   TNCObject*& Hot() const;
 };
 
-// One caption button, linked to its skin object (owned by the skin data).
+// One caption button, linked to its skin object. The skin data and the
+// buttons built from it share the object: a reload of the skin never leaves
+// a button pointing at a freed one.
 class TWinSysButton : public TNCObject {
  public:
-  TWinSysButton(TWinSkinForm* skinForm, TDataSkinSysButton* skinButton)
-      : TNCObject(skinForm), SkinButton(skinButton) {}
+  TWinSysButton(TWinSkinForm* skinForm, std::shared_ptr<TDataSkinSysButton> skinButton)
+      : TNCObject(skinForm), SkinButton(std::move(skinButton)) {}
 
-  TDataSkinSysButton* SkinButton;
+  std::shared_ptr<TDataSkinSysButton> SkinButton;
 
   // Straight onto the window, over what it shows there.
   void DrawState() override;

@@ -59,7 +59,7 @@ int ClampCoordinate(std::int64_t value) {
 bool TWinSkinForm::UpdateSysButtonVisible(int index) {
   if (index < 0 || index >= int(SysButtons.size())) return false;
   TWinSysButton& button = *SysButtons[std::size_t(index)];
-  const TDataSkinSysButton* skin = button.SkinButton;
+  const TDataSkinSysButton* skin = button.SkinButton.get();
   if (!skin) return button.Visible = false;
   bool visible = VisibilityCondition(*this, skin->Visibility, skin->Action, true) &&
                  VisibilityCondition(*this, skin->Visibility1, skin->Action, false);
@@ -117,7 +117,7 @@ void TWinSkinForm::PaintSysButtons(ui::TCanvas& canvas) {
 }
 
 void TWinSkinForm::PaintSysButton(TWinSysButton& button, int state) {
-  TDataSkinSysButton* skin = button.SkinButton;
+  TDataSkinSysButton* skin = button.SkinButton.get();
   if (!skin || WindowState == wsMinimized || !IsWindow(Handle)) return;
   try {
     ui::WindowDC dc(Handle, true);

@@ -246,7 +246,7 @@ void TWinSkinForm::ComputeFrameMetrics() {
   }
   FreeSysButtons();
   for (const auto& entry : SkinData->SysButtons) {
-    SysButtons.push_back(std::make_unique<TWinSysButton>(this, entry.get()));
+    SysButtons.push_back(std::make_unique<TWinSysButton>(this, entry));
     if (entry->Action != 3 && entry->Action != 11) continue;
     // The icon buttons show the window's own icon.
     if (entry->Bitmap.Empty()) entry->Bitmap.Assign(IconBitmap);

@@ -231,7 +231,7 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& rect) {
 void TWinSkinMenu::DrawMdiButtons(HDC dc) {
   if (!SkinForm->MdiChildMaximized()) return;
   for (const auto& button : SkinForm->SysButtons) {
-    TDataSkinSysButton* entry = button->SkinButton;
+    TDataSkinSysButton* entry = button->SkinButton.get();
     if (!entry || entry->Visibility != kMdiVisibility || entry->Bitmap.Empty()) continue;
     const RECT& r = button->Rect;
     const RECT inBar{r.left - SkinForm->BorderLeft, r.top - SkinForm->BorderTop, r.right - SkinForm->BorderLeft,

@@ -124,6 +124,10 @@ bool TWinSkinForm::RouteStage3(ui::TMessage& message) {
     case WM_SKINSTART:
       HandleSkinStart();
       return true;
+    case WM_SKINREFRESH:
+      if (Form) return false;  // a framework form re-applies in FormWindowProc
+      Reskin();
+      return true;
     case ui::CM_MENUCHANGED:
       CallOld(message);
       if (SkinMenu) RebuildMenuBar();

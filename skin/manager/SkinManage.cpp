@@ -130,6 +130,7 @@ void TSkinManage::RunPendingAction() {
 #ifndef _WIN32
 // Without windows there is nothing to skin: only the requests are kept.
 void TSkinManage::FreeAllSysButtons() {}
+void TSkinManage::SkinDataReloaded(TSkinData*) {}
 void TSkinManage::ActivateAll() {}
 void TSkinManage::DeactivateAll() {}
 void TSkinManage::RefreshAll() {}

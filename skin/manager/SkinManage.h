@@ -83,8 +83,14 @@ class TSkinManage : public ui::TObject {
   // 3 nothing to redo); afterwards they wait for the next timer tick, and a
   // later request replaces a waiting one.
   void SetState(int action);
-  // Every skinned window frees its caption-button objects.
+  // Every skinned window frees its caption-button objects and builds them
+  // anew from its skin (a window whose skin is not loaded keeps its own:
+  // they hold the skin objects they were built from).
   void FreeAllSysButtons();
+  // `skinData` has a new skin: its windows build their caption buttons and
+  // frame sizes from it at once, and a re-apply request (WM_SKINREFRESH)
+  // puts it on their frames, controls and colours.
+  void SkinDataReloaded(TSkinData* skinData);
   // Asks the first sfMainform component; true when there is none.
   bool CanSkinClass(std::string_view className) const;
   // The timer tick: carries out PendingAction.
@@ -136,6 +142,10 @@ class TSkinManage : public ui::TObject {
 #endif
 
   std::vector<int> requestLog_;
+#ifdef _WIN32
+  // The windows the last deactivation took the skin from.
+  std::vector<HWND> unskinned_;
+#endif
 };
 
 // The manager, or null before the first run-time skin data component.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cwctype>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "skin/WinSkinData/SkinData.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
@@ -286,7 +288,20 @@ int TSkinManage::ScrollBarUninit(HWND wnd) {
 }
 
 void TSkinManage::FreeAllSysButtons() {
-  for (TWinSkinForm* form : Forms) form->FreeSysButtons();
+  // Built again at once: a window painted before the re-apply request runs
+  // shows the new skin's buttons rather than none.
+  for (TWinSkinForm* form : Forms) form->ComputeFrameMetrics();
+}
+
+void TSkinManage::SkinDataReloaded(TSkinData* skinData) {
+  for (TWinSkinForm* form : std::vector<TWinSkinForm*>(Forms)) {
+    if (form->SkinData != skinData) continue;
+    form->ComputeFrameMetrics();
+    // A window skinned for its controls only is not subclassed and would
+    // never see the request; its re-apply touches no frame and runs now.
+    if (form->WndProcStub.Attached()) PostMessageW(form->Handle, WM_SKINREFRESH, 0, 0);
+    else form->Reskin();
+  }
 }
 
 // --- Requests ----------------------------------------------------------------
@@ -301,10 +316,17 @@ void TSkinManage::ActivateAll() {
     if (std::find(current.begin(), current.end(), *it) == current.end()) continue;
     if ((*it)->HandleAllocated()) TrySkinWindow((*it)->Handle());
   }
+  // The windows of no framework form that the last deactivation took the
+  // skin from (dialogs, message boxes, MDI children, foreign windows) get it
+  // back too, in the order they had it.
+  const std::vector<HWND> others = std::exchange(unskinned_, {});
+  for (HWND wnd : others) TrySkinWindow(wnd);
   Sweeping = false;
 }
 
 void TSkinManage::DeactivateAll() {
+  unskinned_.clear();
+  for (const TWinSkinForm* form : Forms) unskinned_.push_back(form->Handle);
   while (!Forms.empty()) {
     TWinSkinForm* form = Forms.back();
     const HWND wnd = form->Handle;

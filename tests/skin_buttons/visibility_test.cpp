@@ -37,11 +37,11 @@ bool Evaluate(const TCase& c) {
   form.Active = true;
   form.MenuBarHeight = 20;
   c.window(form);
-  skin::TDataSkinSysButton entry("BUTTON.TEST");
-  entry.Visibility = c.visibility;
-  entry.Visibility1 = c.visibility1;
-  entry.Action = c.action;
-  form.SysButtons.push_back(std::make_unique<skin::TWinSysButton>(&form, &entry));
+  auto entry = std::make_shared<skin::TDataSkinSysButton>("BUTTON.TEST");
+  entry->Visibility = c.visibility;
+  entry->Visibility1 = c.visibility1;
+  entry->Action = c.action;
+  form.SysButtons.push_back(std::make_unique<skin::TWinSysButton>(&form, entry));
   const bool visible = form.UpdateSysButtonVisible(0);
   EXPECT_EQ(form.SysButtons[0]->Visible, visible) << c.what;
   return visible;

@@ -258,12 +258,15 @@ TEST(SkinDefinition, ReloadReplacesOptionalObjectsAndButtons) {
   LoadDefinition(set, "[Button1]\n[Button2]\n[Toolbars]\nImage=t.bmp\n[Progress]\nBitmap=t.bmp\n",
                  {{"t.bmp", BitmapFile(10, 10)}});
   ASSERT_EQ(set.SysButtons.size(), 5u);
-  skin::TDataSkinBorder* top = set.Borders[skin::bdTop].get();
+  // A window's caption button holds its entry; the reload makes new ones.
+  const std::shared_ptr<skin::TDataSkinSysButton> held = set.SysButtons.front();
   LoadDefinition(set, "[Button1]\n");
   EXPECT_EQ(set.SysButtons.size(), 4u);
   EXPECT_EQ(set.Toolbars, nullptr);
   EXPECT_EQ(set.Progress, nullptr);
-  EXPECT_EQ(set.Borders[skin::bdTop].get(), top);  // refilled, not remade
+  EXPECT_EQ(set.Borders[skin::bdTop]->Name, "Top");
+  EXPECT_NE(set.SysButtons.front(), held);
+  EXPECT_EQ(held->Name, "BUTTON1");  // still whole
 }
 
 }  // namespace
