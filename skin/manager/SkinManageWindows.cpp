@@ -301,6 +301,20 @@ void TSkinManage::ActivateAll() {
     if (std::find(current.begin(), current.end(), *it) == current.end()) continue;
     if ((*it)->HandleAllocated()) TrySkinWindow((*it)->Handle());
   }
+  // Captioned windows of no framework form (a foreign window, an open
+  // message box) are in no form list, and one that is not activated again
+  // would keep the system frame after skinning is switched back on.
+  std::vector<HWND> others;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND wnd, LPARAM list) {
+        if (IsWindowVisible(wnd) && (GetWindowLongPtrW(wnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION)
+          reinterpret_cast<std::vector<HWND>*>(list)->push_back(wnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&others));
+  for (HWND wnd : others)
+    if (!FindVclForm(wnd)) TrySkinWindow(wnd);
   Sweeping = false;
 }
 
