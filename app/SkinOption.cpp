@@ -1,0 +1,34 @@
+#include "app/SkinOption.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "skin/SkinRead/SkinSource.h"
+#include "skin/SkinRead/UseSkin.h"
+#include "ui/TextConv.h"
+
+std::filesystem::path SkinOptionPath(const std::vector<std::wstring>& args) {
+  for (std::size_t i = 0; i + 1 < args.size(); ++i)
+    if (args[i] == L"--skin") return std::filesystem::path(args[i + 1]);
+  return {};
+}
+
+std::vector<std::wstring> ProgramArguments() {
+  int count = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::wstring> args;
+  for (int i = 1; argv && i < count; ++i) args.emplace_back(argv[i]);
+  LocalFree(argv);
+  return args;
+}
+
+bool UseSkinOption(const std::filesystem::path& path, skin::TSkinData& data) {
+  skin::TSkinSourceRead read = skin::ReadSkinSource(path);
+  if (!read.Usable()) {
+    MessageBoxW(nullptr, ui::Utf8ToWide(read.Problem).c_str(), ui::Utf8ToWide("Tavrin集中力训练 · 皮肤 Skin").c_str(),
+                MB_OK | MB_ICONERROR);
+    return false;
+  }
+  skin::UseStoredSkin(data, std::move(read.Stored));
+  return true;
+}
