@@ -22,13 +22,29 @@ std::vector<std::wstring> ProgramArguments() {
   return args;
 }
 
+namespace {
+
+void ShowSkinProblem(HWND owner, const std::string& problem) {
+  MessageBoxW(owner, ui::Utf8ToWide(problem).c_str(), ui::Utf8ToWide("Tavrin集中力训练 · 皮肤 Skin").c_str(),
+              MB_OK | MB_ICONERROR);
+}
+
+}  // namespace
+
 bool UseSkinOption(const std::filesystem::path& path, skin::TSkinData& data) {
   skin::TSkinSourceRead read = skin::ReadSkinSource(path);
   if (!read.Usable()) {
-    MessageBoxW(nullptr, ui::Utf8ToWide(read.Problem).c_str(), ui::Utf8ToWide("Tavrin集中力训练 · 皮肤 Skin").c_str(),
-                MB_OK | MB_ICONERROR);
+    ShowSkinProblem(nullptr, read.Problem);
     return false;
   }
   skin::UseStoredSkin(data, std::move(read.Stored));
   return true;
+}
+
+std::unique_ptr<skin::TSkinPreview> PreviewSkinOption(const std::filesystem::path& path, skin::TSkinData& data,
+                                                      HWND owner) {
+  std::error_code error;
+  if (!std::filesystem::is_directory(path, error)) return nullptr;
+  return std::make_unique<skin::TSkinPreview>(path, data,
+                                              [owner](const std::string& problem) { ShowSkinProblem(owner, problem); });
 }

@@ -6,6 +6,7 @@
 #include <ole2.h>
 
 #include <exception>
+#include <memory>
 
 #include "app/SkinOption.h"
 #include "app/TrainingSite.h"
@@ -26,9 +27,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ui::TApplication application;
     application.Initialize();
     auto* form = application.CreateForm<TForm1>();
-    // Before the window is shown, so that it comes up in that skin.
-    if (const auto skinPath = SkinOptionPath(ProgramArguments()); !skinPath.empty() && form->SkinData1)
+    // Before the window is shown, so that it comes up in that skin; a folder
+    // is followed as it is edited, until the window is gone.
+    std::unique_ptr<skin::TSkinPreview> preview;
+    if (const auto skinPath = SkinOptionPath(ProgramArguments()); !skinPath.empty() && form->SkinData1) {
       UseSkinOption(skinPath, *form->SkinData1);
+      preview = PreviewSkinOption(skinPath, *form->SkinData1, form->Handle());
+    }
     application.Run();
   } catch (const std::exception& e) {
     MessageBoxW(nullptr, ui::Utf8ToWide(e.what()).c_str(), ui::Utf8ToWide("Tavrin集中力训练").c_str(),

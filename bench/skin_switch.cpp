@@ -43,13 +43,14 @@ void Soak(TRun& run) {
   gallery::TResourceCounts afterFirst;
   for (std::size_t i = 0; i < run.Switches; ++i) {
     soak.Switch(i);
-    if (i + 1 == soak.RoundLength()) afterFirst = gallery::CurrentCounts();
+    if (i == soak.RoundLength()) afterFirst = gallery::CurrentCounts();  // the first skin again after a round
   }
+  soak.Switch(0);  // the same skin as at the first count
   const gallery::TResourceCounts atEnd = gallery::CurrentCounts();
   std::printf("%zu switches (%zu refused), round of %zu\n", run.Switches, soak.Problems(), soak.RoundLength());
   std::printf("after the first round: %s\n", gallery::Describe(afterFirst).c_str());
   std::printf("at the end:            %s\n", gallery::Describe(atEnd).c_str());
-  if (atEnd.Gdi > afterFirst.Gdi || atEnd.User > afterFirst.User) {
+  if (atEnd.Gdi > afterFirst.Gdi || atEnd.User > afterFirst.User || atEnd.Companions > afterFirst.Companions) {
     std::printf("GROWTH of window-system objects\n");
     run.Status = 1;
   }

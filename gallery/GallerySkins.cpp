@@ -8,7 +8,7 @@
 
 #include "gallery/BuiltInSkins.h"
 #include "gallery/GalleryMain.h"
-#include "gallery/SkinFolderWatch.h"
+#include "skin/SkinRead/SkinPreview.h"
 #include "skin/SkinRead/SkinSource.h"
 #include "skin/SkinRead/UseSkin.h"
 #include "ui/Dialogs.h"
@@ -82,20 +82,11 @@ void TGallerySkins::MarkCurrent() {
   if (noneItem_) noneItem_->SetChecked(current_ == TCurrent::None);
 }
 
-void TGallerySkins::Report(const std::string& problem, bool quietRepeat) {
-  if (quietRepeat && problem == lastProblem_) return;
-  lastProblem_ = problem;
-  reporting_ = true;
-  if (OnProblem) OnProblem(problem);
-  reporting_ = false;
-}
-
-bool TGallerySkins::Use(std::vector<std::uint8_t> stored, const std::string& problem, bool quietRepeat) {
+bool TGallerySkins::Use(std::vector<std::uint8_t> stored, const std::string& problem) {
   if (!problem.empty()) {
-    Report(problem, quietRepeat);
+    if (OnProblem) OnProblem(problem);
     return false;
   }
-  lastProblem_.clear();
   skin::UseStoredSkin(*main_.SkinData1, std::move(stored));
   return true;
 }
@@ -104,7 +95,7 @@ bool TGallerySkins::UseBuiltIn(std::size_t index) {
   if (index >= BuiltInSkinCount()) return false;
   std::vector<std::uint8_t> stored = BuiltInSkin(index);
   const std::string problem = skin::StoredSkinProblem(stored);
-  if (!Use(std::move(stored), problem.empty() ? "" : names_[index] + ":\n" + problem, false)) return false;
+  if (!Use(std::move(stored), problem.empty() ? "" : names_[index] + ":\n" + problem)) return false;
   watch_.reset();
   current_ = TCurrent::BuiltIn;
   builtIn_ = index;
@@ -115,11 +106,16 @@ bool TGallerySkins::UseBuiltIn(std::size_t index) {
 bool TGallerySkins::UsePath(const fs::path& path) {
   std::error_code error;
   if (fs::is_directory(path, error)) {
-    watch_ = std::make_unique<TSkinFolderWatch>(path, [this] { FolderChanged(); });
+    watch_ = std::make_unique<skin::TSkinPreview>(
+        path, *main_.SkinData1, [this](const std::string& problem) { if (OnProblem) OnProblem(problem); },
+        [this] {
+          current_ = TCurrent::Path;  // also the folder's first good state after a bad start
+          MarkCurrent();
+        });
     path_ = path;  // the preview follows the folder whether or not it is good yet
   }
   skin::TSkinSourceRead read = skin::ReadSkinSource(path);
-  if (!Use(std::move(read.Stored), read.Problem, false)) return false;
+  if (!Use(std::move(read.Stored), read.Problem)) return false;
   if (!fs::is_directory(path, error)) watch_.reset();
   path_ = path;
   current_ = TCurrent::Path;
@@ -139,29 +135,12 @@ bool TGallerySkins::Reload() {
       return UseBuiltIn(builtIn_);
     case TCurrent::Path: {
       skin::TSkinSourceRead read = skin::ReadSkinSource(path_);
-      return Use(std::move(read.Stored), read.Problem, false);
+      return Use(std::move(read.Stored), read.Problem);
     }
     case TCurrent::None:
       break;
   }
   return true;
-}
-
-// A burst of edits in the previewed folder has ended. A change while a
-// message about the last one is up is read once the message is closed.
-void TGallerySkins::FolderChanged() {
-  if (reporting_) {
-    changedMeanwhile_ = true;
-    return;
-  }
-  do {
-    changedMeanwhile_ = false;
-    skin::TSkinSourceRead read = skin::ReadSkinSource(path_);
-    if (Use(std::move(read.Stored), read.Problem, true) && current_ != TCurrent::Path) {
-      current_ = TCurrent::Path;  // the folder's first good state after a bad start
-      MarkCurrent();
-    }
-  } while (changedMeanwhile_);
 }
 
 void TGallerySkins::OpenSkinFile() {

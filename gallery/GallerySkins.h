@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+namespace skin {
+class TSkinPreview;
+}
 namespace ui {
 class TMenuItem;
 }
@@ -18,7 +21,6 @@ class TMenuItem;
 namespace gallery {
 
 class TGalleryMain;
-class TSkinFolderWatch;
 
 class TGallerySkins {
  public:
@@ -49,10 +51,8 @@ class TGallerySkins {
  private:
   enum class TCurrent { BuiltIn, Path, None };
   void AddMenu();
-  bool Use(std::vector<std::uint8_t> stored, const std::string& problem, bool quietRepeat);
+  bool Use(std::vector<std::uint8_t> stored, const std::string& problem);
   void MarkCurrent();
-  void FolderChanged();
-  void Report(const std::string& problem, bool quietRepeat);
 
   TGalleryMain& main_;
   std::vector<std::string> names_;
@@ -62,10 +62,7 @@ class TGallerySkins {
   TCurrent current_ = TCurrent::BuiltIn;
   std::size_t builtIn_ = 0;
   std::filesystem::path path_;
-  std::unique_ptr<TSkinFolderWatch> watch_;
-  std::string lastProblem_;  // the preview's last message, not shown again until a good load
-  bool reporting_ = false;   // a message is up: a change meanwhile is read after it
-  bool changedMeanwhile_ = false;
+  std::unique_ptr<skin::TSkinPreview> watch_;
 };
 
 }  // namespace gallery

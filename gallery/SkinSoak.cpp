@@ -25,16 +25,22 @@ TResourceCounts CurrentCounts() {
   TResourceCounts counts;
   counts.Gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   counts.User = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  if (const skin::TSkinManage* manager = skin::SkinManage())
+    counts.Companions = manager->Forms.size() + manager->PopupMenus.size();
   PROCESS_MEMORY_COUNTERS_EX memory{};
   memory.cb = sizeof(memory);
   if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof(memory)))
-    counts.PrivateBytes = memory.PrivateUsage;
+    counts.PrivateBytes = memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;  // the same on Windows; Wine fills only the latter
   return counts;
 }
 
 std::string Describe(const TResourceCounts& counts) {
-  return "GDI " + std::to_string(counts.Gdi) + ", USER " + std::to_string(counts.User) + ", private bytes " +
-         std::to_string(counts.PrivateBytes);
+  // Wine counts no window-system objects: both read 0 there.
+  const std::string objects = counts.Gdi == 0 && counts.User == 0
+                                  ? "GDI and USER not counted by this system"
+                                  : "GDI " + std::to_string(counts.Gdi) + ", USER " + std::to_string(counts.User);
+  return objects + ", private bytes " + std::to_string(counts.PrivateBytes) + ", skinned windows " +
+         std::to_string(counts.Companions);
 }
 
 void Drain() {

@@ -15,11 +15,13 @@ namespace gallery {
 
 class TGalleryMain;
 
-// The process's window-system objects and memory.
+// The process's window-system objects and memory, and the skin manager's
+// companions (skinned windows and menus): what a switch could leak.
 struct TResourceCounts {
   DWORD Gdi = 0;
   DWORD User = 0;
   std::size_t PrivateBytes = 0;
+  std::size_t Companions = 0;
 };
 TResourceCounts CurrentCounts();
 std::string Describe(const TResourceCounts& counts);

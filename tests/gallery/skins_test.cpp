@@ -307,12 +307,14 @@ TEST_F(GallerySkinsTest, ShortSoakDoesNotGrowWindowSystemObjects) {
   constexpr std::size_t kSwitches = 20;
   for (std::size_t i = 0; i < kSwitches; ++i) {
     soak.Switch(i);
-    if (i + 1 == soak.RoundLength()) afterFirst = gallery::CurrentCounts();
+    if (i == soak.RoundLength()) afterFirst = gallery::CurrentCounts();  // the first skin again after a round
   }
+  soak.Switch(0);  // the same skin as at the first count
   const gallery::TResourceCounts atEnd = gallery::CurrentCounts();
   EXPECT_GT(soak.Problems(), 0u);
   EXPECT_LE(atEnd.Gdi, afterFirst.Gdi) << gallery::Describe(afterFirst) << " -> " << gallery::Describe(atEnd);
   EXPECT_LE(atEnd.User, afterFirst.User) << gallery::Describe(afterFirst) << " -> " << gallery::Describe(atEnd);
+  EXPECT_EQ(atEnd.Companions, afterFirst.Companions) << gallery::Describe(afterFirst) << " -> " << gallery::Describe(atEnd);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 
 #include "ui/KernelHandle.h"
 
-namespace gallery {
+namespace skin {
 
 class TSkinFolderWatch {
  public:
@@ -38,4 +38,4 @@ class TSkinFolderWatch {
   std::thread worker_;
 };
 
-}  // namespace gallery
+}  // namespace skin

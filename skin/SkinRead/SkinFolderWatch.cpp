@@ -1,6 +1,6 @@
-#include "gallery/SkinFolderWatch.h"
+#include "skin/SkinRead/SkinFolderWatch.h"
 
-namespace gallery {
+namespace skin {
 
 namespace {
 
@@ -78,4 +78,4 @@ LRESULT CALLBACK TSkinFolderWatch::WindowProc(HWND wnd, UINT message, WPARAM wPa
   return DefWindowProcW(wnd, message, wParam, lParam);
 }
 
-}  // namespace gallery
+}  // namespace skin
