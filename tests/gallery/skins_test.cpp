@@ -148,6 +148,39 @@ TEST_F(GallerySkinsTest, MenuSwitchesEveryWindowAndBack) {
   EXPECT_TRUE(problems_.empty());
 }
 
+// "Open skin file…": the system's open dialog, skinned like every window;
+// the file chosen in it goes on the windows (here a definition, which stands
+// for its folder).
+TEST_F(GallerySkinsTest, OpenSkinFileUsesTheSkinnedSystemDialog) {
+  const TSkinFolderCopy folder(u8"tavrin_skin_opened");
+  MakeSecondSkin(folder);
+  static std::wstring chosen;
+  static bool dialogSkinned;
+  static skin::TSkinManage* manager;
+  {
+    const fs::path path = folder.Path() / "skin.ini";
+    ASSERT_TRUE(frame_->Skins().UseBuiltIn(0));
+    Settle();
+    chosen = path.wstring();
+    dialogSkinned = false;
+    manager = manager_;
+    SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR timer, DWORD) {
+      const HWND dialog = gallery_test::ThreadMessageBox();  // the open dialog is a #32770 too
+      if (!dialog) return;
+      KillTimer(nullptr, timer);
+      dialogSkinned = manager->FindForm(dialog) != nullptr;
+      for (int id : {0x47C, 0x480}) SetDlgItemTextW(dialog, id, chosen.c_str());  // file name: combo or edit
+      PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+    SkinMenuItem(L"Open skin file")->OnClick(nullptr);
+    Settle();
+    EXPECT_TRUE(dialogSkinned) << path;
+    EXPECT_EQ(frame_->SkinData1->SkinName, "Test Inverted") << path;
+    EXPECT_TRUE(SkinMenuItem(L"Open skin file")->Checked()) << path;
+  }
+  EXPECT_TRUE(problems_.empty());
+}
+
 TEST_F(GallerySkinsTest, BadSkinsLeaveThePreviousSkinWithOneMessage) {
   const TSkinFolderCopy folder(u8"tavrin_skin_bad");
   const fs::path file = folder.Path() / "broken.skin";
