@@ -1,11 +1,14 @@
 // The program: start the local training site when the pages come from this
 // machine, initialise the application, create the training window from its
-// stored description, run until the window closes.
+// stored description (with the skin of `--skin PATH`, if given), run until
+// the window closes.
 #include <windows.h>
 #include <ole2.h>
 
 #include <exception>
+#include <memory>
 
+#include "app/SkinOption.h"
 #include "app/TrainingSite.h"
 #include "app/UnitMain.h"
 #include "skin/draw/ScratchBitmap.h"
@@ -23,7 +26,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     skin::TScratchBitmapOwner scratch;  // the skin painters' back buffer, there before any window is skinned
     ui::TApplication application;
     application.Initialize();
-    application.CreateForm<TForm1>();
+    auto* form = application.CreateForm<TForm1>();
+    // Before the window is shown, so that it comes up in that skin; a folder
+    // is followed as it is edited, until the window is gone.
+    std::unique_ptr<skin::TSkinPreview> preview;
+    if (const auto skinPath = SkinOptionPath(ProgramArguments()); !skinPath.empty() && form->SkinData1) {
+      UseSkinOption(skinPath, *form->SkinData1);
+      preview = PreviewSkinOption(skinPath, *form->SkinData1, form->Handle());
+    }
     application.Run();
   } catch (const std::exception& e) {
     MessageBoxW(nullptr, ui::Utf8ToWide(e.what()).c_str(), ui::Utf8ToWide("Tavrin集中力训练").c_str(),

@@ -18,7 +18,7 @@
 #include "bench/MixedData.h"
 #include "bench/ReferenceLZH.h"
 #include "skin/codec/LZH.h"
-#include "tools/skinpack/LzhEncoder.h"
+#include "skin/codec/LzhEncoder.h"
 
 namespace {
 
@@ -151,7 +151,7 @@ int main(int argc, char** argv) {
     ok = Measure("stored skin", stream, nullptr, options.minSeconds) && ok;
   }
   const Bytes mixed = bench::MixedData(options.mixedBytes);
-  const Bytes stored = skinpack::EncodeStored(mixed);
+  const Bytes stored = skin::EncodeStored(mixed);
   const TStream stream{std::uint32_t(mixed.size()), Bytes(stored.begin() + 4, stored.end())};
   const std::string label = "mixed (" + std::to_string(mixed.size()) + " B)";
   ok = Measure(label.c_str(), stream, &mixed, options.minSeconds) && ok;

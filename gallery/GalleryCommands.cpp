@@ -53,6 +53,14 @@ const TGalleryCommand* FindGalleryCommand(std::string_view name) {
 TGalleryOptions ParseGalleryOptions(const std::vector<std::string>& args) {
   TGalleryOptions options;
   for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--skin") {
+      if (i + 1 == args.size()) {
+        options.Error = "--skin needs a stored skin file or a skin folder";
+        return options;
+      }
+      options.Skin = args[++i];
+      continue;
+    }
     if (args[i] != "--show") {
       options.Error = "unknown option " + args[i];
       return options;

@@ -23,9 +23,12 @@ std::span<const TGalleryCommand> GalleryCommands();
 const TGalleryCommand* FindGalleryCommand(std::string_view name);
 
 // The program's options: `--show <name>`, any number of times, runs those
-// commands in order once the frame is up (the default opens two children).
+// commands in order once the frame is up (the default opens two children);
+// `--skin PATH` puts a stored skin file or a skin folder on every window
+// instead of the built-in skin (a folder is then previewed live).
 struct TGalleryOptions {
   std::vector<std::string> Show;
+  std::string Skin;   // UTF-8, empty for the built-in skin
   std::string Error;  // what was wrong with the command line, empty when nothing
 };
 TGalleryOptions ParseGalleryOptions(const std::vector<std::string>& args);

@@ -7,6 +7,7 @@
 #include "gallery/GalleryDialog.h"
 #include "gallery/GalleryMenu.h"
 #include "gallery/GalleryPopups.h"
+#include "gallery/GallerySkins.h"
 #include "gallery/UnskinnedForm.h"
 #include "ui/Dialogs.h"
 #include "ui/StdCtrls.h"
@@ -29,6 +30,7 @@ TGalleryMain::TGalleryMain(ui::TComponent* owner) : ui::TForm(owner) {
   BindField("SkinData1", SkinData1);
   InitializeForm();
   WireMainMenu(*this);
+  skins_ = std::make_unique<TGallerySkins>(*this);
   AddToolButtons();
   // Before the frame is first shown: skinning it makes its popup menus owner-drawn.
   popups_ = new TGalleryPopups(this);
@@ -37,6 +39,7 @@ TGalleryMain::TGalleryMain(ui::TComponent* owner) : ui::TForm(owner) {
 // The windows go first, while the handlers they call still have their form.
 TGalleryMain::~TGalleryMain() {
   foreign_.reset();
+  skins_.reset();
   DestroyComponents();
 }
 

@@ -18,6 +18,7 @@ namespace gallery {
 class TGalleryChild;
 class TGalleryDialog;
 class TGalleryPopups;
+class TGallerySkins;
 class TUnskinnedForm;
 
 class TGalleryMain : public ui::TForm {
@@ -47,6 +48,8 @@ class TGalleryMain : public ui::TForm {
   void ShowRightPopupMenu();
   void ShowPlainPopupMenu();
   TGalleryPopups* Popups() const { return popups_; }
+  // The Skin menu and everything it does (GallerySkins.cpp).
+  TGallerySkins& Skins() const { return *skins_; }
   // Runs the command of this name; false when there is none.
   bool RunCommand(std::string_view name);
 
@@ -86,6 +89,7 @@ class TGalleryMain : public ui::TForm {
   TUnskinnedForm* unskinned_ = nullptr;  // the same
   TGalleryPopups* popups_ = nullptr;     // owned as a component
   std::unique_ptr<TForeignWindow> foreign_;
+  std::unique_ptr<TGallerySkins> skins_;
   int childNumber_ = 0;  // of the last child made
 };
 

@@ -3,21 +3,25 @@
 // MDI children, a dialog form, a message box, a window of no framework form,
 // and a Tag 99 form that stays plain.
 //
-//   skin-gallery [--show NAME]...
+//   skin-gallery [--skin PATH] [--show NAME]...
 //
 // runs the named commands once the frame is up (the list is in
 // GalleryCommands.cpp: windows such as "mdi", "dialog", "msgbox", "foreign",
 // popup menus and the pages of controls such as "buttons" or "tabs"); without
-// options it opens two MDI children.
+// options it opens two MDI children. --skin puts a stored skin file or a skin
+// folder on every window (a folder's edits are followed); a bad one is named
+// in a message and the built-in skin stays.
 #include <windows.h>
 #include <shellapi.h>
 
 #include <exception>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "gallery/GalleryCommands.h"
 #include "gallery/GalleryMain.h"
+#include "gallery/GallerySkins.h"
 #include "skin/draw/ScratchBitmap.h"
 #include "ui/Application.h"
 #include "ui/TextConv.h"
@@ -53,6 +57,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ui::TApplication application;
     application.Initialize();
     auto* frame = application.CreateForm<gallery::TGalleryMain>();
+    if (!options.Skin.empty())  // before the first window is up, so that it comes up in this skin
+      frame->Skins().UsePath(std::filesystem::path(std::u8string(options.Skin.begin(), options.Skin.end())));
     frame->Show();                  // skinned at this first activation
     application.ProcessMessages();  // and finished (WM_SKINSTART) before any child comes
     for (const std::string& name : options.Show) frame->RunCommand(name);

@@ -321,6 +321,20 @@ void TSkinManage::ActivateAll() {
   // back too, in the order they had it.
   const std::vector<HWND> others = std::exchange(unskinned_, {});
   for (HWND wnd : others) TrySkinWindow(wnd);
+  // Captioned windows of no framework form that came while skinning was off
+  // (a message box opened meanwhile) are in no list at all, and one that is
+  // not activated again would keep the system frame.
+  std::vector<HWND> others;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND wnd, LPARAM list) {
+        if (IsWindowVisible(wnd) && (GetWindowLongPtrW(wnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION)
+          reinterpret_cast<std::vector<HWND>*>(list)->push_back(wnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&others));
+  for (HWND wnd : others)
+    if (!FindVclForm(wnd)) TrySkinWindow(wnd);
   Sweeping = false;
 }
 

@@ -12,12 +12,14 @@
 #include <vector>
 
 #include "app/Quiz.h"
+#include "app/SkinOption.h"
 #include "app/UnitMain.h"
 #include "skin/WinSkinData/SkinObjects.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/draw/ScratchBitmap.h"
 #include "skin/manager/SkinManage.h"
 #include "support/LoopbackSite.h"
+#include "support/SkinFolderCopy.h"
 #include "ui/Application.h"
 #include "ui/Screen.h"
 #include "ui/TextConv.h"
@@ -193,6 +195,34 @@ TEST_F(AppTest, TheSkinnedTitleBarShowsTheProgramIcon) {
   const int x = (cell->left + cell->right) / 2, y = (cell->top + cell->bottom) / 2;
   EXPECT_EQ(guitest::WindowPixel(wnd, x, y, true), ui::RGBColor(179, 38, 46));
   EXPECT_EQ(guitest::WindowPixel(wnd, x + 3, y, true), ui::RGBColor(255, 255, 255));
+}
+
+// --skin with a folder: its skin on the window, its edits followed, a broken
+// edit named in one message box while the last good skin stays.
+TEST_F(AppTest, TheSkinOptionPutsAFolderOnTheWindowAndFollowsItsEdits) {
+  EXPECT_EQ(SkinOptionPath({L"--skin", L"\u76AE\u80A4"}), std::filesystem::path(L"\u76AE\u80A4"));
+  EXPECT_TRUE(SkinOptionPath({L"--skin"}).empty());
+  skin::TScratchBitmapOwner scratch;
+  const test_support::TSkinFolderCopy folder(u8"tavrin_app_皮肤");
+  folder.SetIniValue("SkinName", "Test App");
+  ASSERT_TRUE(UseSkinOption(folder.Path(), *form->SkinData1));
+  const auto preview = PreviewSkinOption(folder.Path(), *form->SkinData1, form->Handle());
+  ASSERT_TRUE(preview && preview->Watching());
+  Show();
+  EXPECT_EQ(form->SkinData1->SkinName, "Test App");
+  EXPECT_TRUE(skin::SkinManage()->FindForm(form->Handle()));
+
+  folder.SetIniValue("SkinName", "Test App Edited");
+  EXPECT_TRUE(PumpUntil([&] { return form->SkinData1->SkinName == "Test App Edited"; }, 5000));
+  std::vector<std::uint8_t> top = folder.Read("top.bmp");
+  top.resize(top.size() / 2);
+  folder.Write("top.bmp", top);
+  EXPECT_TRUE(PumpUntil([&] { return !boxes.Boxes.empty(); }, 5000));
+  PumpFor(1000);
+  ASSERT_EQ(boxes.Boxes.size(), 1u);
+  EXPECT_NE(boxes.Boxes[0].Text.find(L"top.bmp"), std::wstring::npos);
+  EXPECT_EQ(form->SkinData1->SkinName, "Test App Edited");
+  EXPECT_TRUE(skin::SkinManage()->FindForm(form->Handle()));
 }
 
 TEST_F(AppTest, HoveringHighlightsOneExerciseImage) {

@@ -7,7 +7,7 @@
 #include "codec/CodecTestSupport.h"
 #include "skin/codec/LZHPositionCode.h"
 #include "skin/codec/LZHTree.h"
-#include "tools/skinpack/LzhEncoder.h"
+#include "skin/codec/LzhEncoder.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ TEST(LzhCodec, RoundTripsEveryKindAndSize) {
     for (std::size_t size : kSizes) {
       SCOPED_TRACE(std::string(sample.kind) + " of " + std::to_string(size) + " bytes");
       const Bytes data = sample.make(size);
-      const Bytes stream = skinpack::LzhEncode(data);
+      const Bytes stream = skin::LzhEncode(data);
       const TDecoded decoded = Decode(stream, std::uint32_t(size));
       EXPECT_EQ(decoded.result, TLZHResult::Done);
       EXPECT_TRUE(decoded.bytes == data);
@@ -52,7 +52,7 @@ TEST(LzhCodec, MatchesReachIntoTheInitialSpaces) {
   const Bytes spaces(60, ' ');
   Bytes data = spaces;
   data.push_back('x');
-  const Bytes stream = skinpack::LzhEncode(data);
+  const Bytes stream = skin::LzhEncode(data);
   EXPECT_LE(stream.size(), 5u);
   EXPECT_TRUE(Decode(stream, std::uint32_t(data.size())).bytes == data);
   EXPECT_TRUE(DecodeWithReference(stream, std::uint32_t(data.size())) == data);
@@ -85,7 +85,7 @@ TEST(LzhCodec, StaysExactAcrossTreeRebuilds) {
   Bytes data = RandomBytes(40000, 3);
   const Bytes text = TextBytes(300000);
   data.insert(data.end(), text.begin(), text.end());
-  const Bytes stream = skinpack::LzhEncode(data);
+  const Bytes stream = skin::LzhEncode(data);
   EXPECT_TRUE(Decode(stream, std::uint32_t(data.size())).bytes == data);
   EXPECT_TRUE(DecodeWithReference(stream, std::uint32_t(data.size())) == data);
 }
@@ -95,7 +95,7 @@ TEST(LzhCodec, StaysExactAcrossTreeRebuilds) {
 TEST(LzhCodec, LastMatchIsWrittenWholePastTheSize) {
   Bytes data = {'x', 'y', 'z'};
   data.insert(data.end(), 100, 'q');  // 'q', a match of 60, then a match of 39
-  const Bytes stream = skinpack::LzhEncode(data);
+  const Bytes stream = skin::LzhEncode(data);
   const std::uint32_t size = std::uint32_t(data.size() - 20);
   const TDecoded decoded = Decode(stream, size);
   EXPECT_EQ(decoded.result, TLZHResult::Done);
@@ -105,7 +105,7 @@ TEST(LzhCodec, LastMatchIsWrittenWholePastTheSize) {
 
 TEST(LzhCodec, TruncatedInputReadsAsZeroBitsOrStopsEarly) {
   const Bytes data = TextBytes(50000);
-  Bytes stream = skinpack::LzhEncode(data);
+  Bytes stream = skin::LzhEncode(data);
   stream.resize(stream.size() / 2);
   const std::uint32_t size = std::uint32_t(data.size());
 
@@ -127,7 +127,7 @@ TEST(LzhCodec, TruncatedInputReadsAsZeroBitsOrStopsEarly) {
 
 TEST(LzhCodec, OutputRefusalStopsDecoding) {
   const Bytes data = TextBytes(200000);
-  const Bytes stream = skinpack::LzhEncode(data);
+  const Bytes stream = skin::LzhEncode(data);
   std::size_t pos = 0, calls = 0, writes = 0;
   const auto refuse = [&writes](const std::uint8_t*, std::size_t count, std::size_t& actual) {
     ++writes;

@@ -13,7 +13,7 @@
 #include "skin/SkinRead/SkinMessage.h"
 #include "skin/SkinRead/SkinReader.h"
 #include "skin/WinSkinData/SkinSet.h"
-#include "tools/skinpack/LzhEncoder.h"
+#include "skin/codec/LzhEncoder.h"
 #include "ui/Streams.h"
 
 namespace {
@@ -29,7 +29,7 @@ void SilenceMessages() {
 std::vector<std::uint8_t> StoredSkinOf(const std::uint8_t* data, std::size_t size) {
   static constexpr char kPackagePrefix[] = {'P', 'K', 'G', ':'};
   if (size >= 4 && std::equal(kPackagePrefix, kPackagePrefix + 4, data))
-    return skinpack::EncodeStored({data + 4, size - 4});
+    return skin::EncodeStored({data + 4, size - 4});
   return std::vector<std::uint8_t>(data, data + size);
 }
 

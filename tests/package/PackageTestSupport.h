@@ -9,8 +9,8 @@
 
 #include "skin/SkinRead/SkinMessage.h"
 #include "skin/SkinRead/SkinReader.h"
-#include "tools/skinpack/LzhEncoder.h"
-#include "tools/skinpack/PackageWriter.h"
+#include "skin/codec/LzhEncoder.h"
+#include "skin/SkinRead/PackageWriter.h"
 
 namespace package_test {
 
@@ -52,7 +52,7 @@ inline TLoadResult LoadStored(skin::TSkinReader& reader, const Bytes& stored) {
 }
 
 inline TLoadResult LoadPackage(skin::TSkinReader& reader, const Bytes& package) {
-  return LoadStored(reader, skinpack::EncodeStored(package));
+  return LoadStored(reader, skin::EncodeStored(package));
 }
 
 // A fresh folder under the temporary directory, removed with the object.

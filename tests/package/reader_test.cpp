@@ -26,7 +26,7 @@ class SkinReaderTest : public ::testing::Test {
 };
 
 TEST_F(SkinReaderTest, FindsFilesByMixedCaseNameAndTheDefinitionLast) {
-  const Bytes package = skinpack::WritePackage(
+  const Bytes package = skin::WritePackage(
       {{"Left.bmp", BytesOf("LEFT")}, {"Top.BMP", BytesOf("TOP!")}, {"twice.bmp", BytesOf("1")},
        {"twice.bmp", BytesOf("2")}, {"Skin.ini", BytesOf("[Personality]")}});
   const TLoadResult result = LoadPackage(reader, package);
@@ -59,7 +59,7 @@ TEST_F(SkinReaderTest, NamesLowerOnlyAsciiLetters) {
   EXPECT_EQ(skin::LowerAscii("AZaz09.BMP"), "azaz09.bmp");
   const std::string accented = "\xC3\x84\xD6\xD0Top.BMP";
   EXPECT_EQ(skin::LowerAscii(accented), "\xC3\x84\xD6\xD0top.bmp");
-  ASSERT_TRUE(LoadPackage(reader, skinpack::WritePackage({{accented, BytesOf("x")}})).loaded);
+  ASSERT_TRUE(LoadPackage(reader, skin::WritePackage({{accented, BytesOf("x")}})).loaded);
   EXPECT_TRUE(reader.ExtractByName(accented, stream));
   EXPECT_EQ(Text(stream), "x");
 }
@@ -87,18 +87,18 @@ TEST_F(SkinReaderTest, OtherVersionsAreRefusedWithTheMessage) {
 TEST_F(SkinReaderTest, MalformedPackagesFailQuietlyAndLeaveNothingLoaded) {
   std::string names1002;
   for (int i = 0; i < 1002; ++i) names1002 += NumberedName(i) + "\r\n";
-  const Bytes good = skinpack::EncodeStored(RawPackage(20000, "a.ini\r\n", {4}, BytesOf("abcd")));
+  const Bytes good = skin::EncodeStored(RawPackage(20000, "a.ini\r\n", {4}, BytesOf("abcd")));
   Bytes claimsMore = good;
   claimsMore[0] = std::uint8_t(claimsMore[0] + 100);  // the size promises bytes the stream lacks
   Bytes huge = good;
   huge[3] = 0xFF;  // far beyond the 64 MiB limit
 
   const std::pair<const char*, Bytes> cases[] = {
-      {"1002 names", skinpack::EncodeStored(RawPackage(20000, names1002, std::vector<std::uint32_t>(1002, 0), {}))},
-      {"sizes past the data", skinpack::EncodeStored(RawPackage(20000, "a.ini\r\n", {5}, BytesOf("abcd")))},
-      {"size table past the end", skinpack::EncodeStored(RawPackage(20000, "a.ini\r\nb.bmp\r\n", {4}, {}))},
-      {"names past the end", skinpack::EncodeStored(Bytes{0x20, 0x4E, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})},
-      {"header cut short", skinpack::EncodeStored(Bytes{0x20, 0x4E, 0, 0, 0})},
+      {"1002 names", skin::EncodeStored(RawPackage(20000, names1002, std::vector<std::uint32_t>(1002, 0), {}))},
+      {"sizes past the data", skin::EncodeStored(RawPackage(20000, "a.ini\r\n", {5}, BytesOf("abcd")))},
+      {"size table past the end", skin::EncodeStored(RawPackage(20000, "a.ini\r\nb.bmp\r\n", {4}, {}))},
+      {"names past the end", skin::EncodeStored(Bytes{0x20, 0x4E, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})},
+      {"header cut short", skin::EncodeStored(Bytes{0x20, 0x4E, 0, 0, 0})},
       {"stream cut short", Bytes(good.begin(), good.begin() + long(good.size() / 2))},
       {"size larger than the stream", claimsMore},
       {"size beyond the limit", huge},
@@ -117,9 +117,9 @@ TEST_F(SkinReaderTest, MalformedPackagesFailQuietlyAndLeaveNothingLoaded) {
 }
 
 TEST_F(SkinReaderTest, HoldsUpTo1001Files) {
-  std::vector<skinpack::TPackageFile> files;
+  std::vector<skin::TPackageFile> files;
   for (int i = 0; i < 1001; ++i) files.push_back({NumberedName(i), BytesOf(std::to_string(i))});
-  ASSERT_TRUE(LoadPackage(reader, skinpack::WritePackage(files)).loaded);
+  ASSERT_TRUE(LoadPackage(reader, skin::WritePackage(files)).loaded);
   EXPECT_EQ(reader.Count(), 1001u);
   EXPECT_TRUE(reader.ExtractByName("F1000.BMP", stream));
   EXPECT_EQ(Text(stream), "1000");

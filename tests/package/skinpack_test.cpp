@@ -93,7 +93,7 @@ TEST_F(SkinpackTest, PackRefusesFoldersWithoutOneDefinition) {
 TEST_F(SkinpackTest, UnpackKeepsHostileNamesInsideTheFolder) {
   const std::string names = "../evil.bmp\r\n/abs.bmp\r\na\\..\\b.bmp\r\nC:evil.bmp\r\nok.bmp\r\nOK.bmp\r\n";
   const Bytes package = RawPackage(20000, names, {1, 1, 1, 1, 2, 1}, BytesOf("1234567"));
-  WriteFile(stored, skinpack::EncodeStored(package));
+  WriteFile(stored, skin::EncodeStored(package));
   const fs::path target = temp.Path() / "out";
 
   const TRun run = Skinpack({"unpack", stored.string(), target.string()});
@@ -114,16 +114,16 @@ TEST_F(SkinpackTest, CheckReportsPackageProblems) {
   EXPECT_NE(good.out.find("0 error(s)"), std::string::npos);
 
   // A bitmap that is no bitmap, and an entry the definition lookup takes by mistake.
-  const Bytes package = skinpack::WritePackage({{"broken.bmp", BytesOf("BM not really")},
+  const Bytes package = skin::WritePackage({{"broken.bmp", BytesOf("BM not really")},
                                                 {"old.ini.bmp", SmallBitmap(3)},
                                                 {"skin.ini", BytesOf("[x]")}});
-  WriteFile(stored, skinpack::EncodeStored(package));
+  WriteFile(stored, skin::EncodeStored(package));
   const TRun bad = Skinpack({"check", stored.string()});
   EXPECT_EQ(bad.status, 1);
   EXPECT_NE(bad.out.find("error: broken.bmp: not a readable bitmap"), std::string::npos);
   EXPECT_NE(bad.out.find("error: old.ini.bmp: the program takes this entry"), std::string::npos);
 
-  WriteFile(stored, skinpack::EncodeStored(RawPackage(19999, "a.ini\r\n", {1}, BytesOf("x"))));
+  WriteFile(stored, skin::EncodeStored(RawPackage(19999, "a.ini\r\n", {1}, BytesOf("x"))));
   const TRun old = Skinpack({"check", stored.string()});
   EXPECT_EQ(old.status, 1);
   EXPECT_NE(old.out.find("Please update to new version"), std::string::npos);

@@ -28,16 +28,16 @@ inline Bytes BitmapFile(int w, int h, std::uint8_t tag = 0) {
   return Bytes(out.Bytes().begin(), out.Bytes().end());
 }
 
-using TFiles = std::vector<skinpack::TPackageFile>;
+using TFiles = std::vector<skin::TPackageFile>;
 
 // The package of `files` plus the definition "skin.ini" (last, as packed).
 inline Bytes Package(TFiles files, const std::string& definition, const std::string& iniName = "skin.ini") {
   files.push_back({iniName, BytesOf(definition)});
-  return skinpack::WritePackage(files);
+  return skin::WritePackage(files);
 }
 
 inline Bytes Stored(TFiles files, const std::string& definition, const std::string& iniName = "skin.ini") {
-  return skinpack::EncodeStored(Package(std::move(files), definition, iniName));
+  return skin::EncodeStored(Package(std::move(files), definition, iniName));
 }
 
 // Loads a skin set from stored bytes, collecting messages instead of showing them.

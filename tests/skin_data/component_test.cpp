@@ -99,7 +99,7 @@ TEST_F(SkinDataTest, FormWithStoredSkinLoadsAndAsksForActivation) {
 
 TEST_F(SkinDataTest, ActiveWithoutAUsableSkinTurnsItselfOff) {
   // No stored skin, a count of 0, a truncated stream, and an older package.
-  Bytes older = skinpack::EncodeStored(skinpack::WritePackage({{"skin.ini", BytesOf(kDefinition)}}, 19999));
+  Bytes older = skin::EncodeStored(skin::WritePackage({{"skin.ini", BytesOf(kDefinition)}}, 19999));
   Bytes truncated = Framed(Stored({}, kDefinition));
   truncated.resize(truncated.size() - 3);
   for (const Bytes& framed : {Bytes{}, Framed({}), truncated, Framed(older)}) {

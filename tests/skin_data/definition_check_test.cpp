@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "skin_data/SkinTestSupport.h"
-#include "tools/skinpack/SkinCheck.h"
+#include "skin/SkinRead/SkinCheck.h"
 
 namespace {
 
@@ -23,11 +23,11 @@ TFiles BaseFiles() {
 std::vector<std::string> Problems(const std::string& definition, TFiles files = BaseFiles()) {
   skin::TSkinReader reader;
   EXPECT_TRUE(package_test::LoadPackage(reader, Package(std::move(files), definition)).loaded);
-  skinpack::TCheckReport report;
-  skinpack::CheckPackage(reader, report);
+  skin::TCheckReport report;
+  skin::CheckPackage(reader, report);
   std::vector<std::string> lines;
-  for (const skinpack::TProblem& p : report.Problems())
-    lines.push_back(std::string(p.Severity == skinpack::TSeverity::Error ? "error " : "warning ") + p.File + " [" +
+  for (const skin::TProblem& p : report.Problems())
+    lines.push_back(std::string(p.Severity == skin::TSeverity::Error ? "error " : "warning ") + p.File + " [" +
                     p.Key + "]");
   return lines;
 }

@@ -52,8 +52,8 @@ TEST(LoadFromStored, BrokenStoredSkinsFailAndStayEmpty) {
       {"truncated", Bytes(good.begin(), good.begin() + std::ptrdiff_t(good.size() / 2))},
       {"oversized", oversized},
       {"garbage", garbage},
-      {"no definition", skinpack::EncodeStored(skinpack::WritePackage(TopOnly()))},
-      {"names past the data", skinpack::EncodeStored(package_test::RawPackage(20000, "a.ini\r\n", {1000}, {}))},
+      {"no definition", skin::EncodeStored(skin::WritePackage(TopOnly()))},
+      {"names past the data", skin::EncodeStored(package_test::RawPackage(20000, "a.ini\r\n", {1000}, {}))},
   };
   for (const auto& [name, stored] : cases) {
     TSkinSet set;
@@ -69,7 +69,7 @@ TEST(LoadFromStored, OlderPackageShowsTheMessageAndFails) {
   files.push_back({"skin.ini", BytesOf(kDefinition)});
   std::vector<std::string> messages;
   TSkinSet set;
-  EXPECT_FALSE(LoadStored(set, skinpack::EncodeStored(skinpack::WritePackage(files, 19999)), &messages));
+  EXPECT_FALSE(LoadStored(set, skin::EncodeStored(skin::WritePackage(files, 19999)), &messages));
   EXPECT_TRUE(set.Empty);
   EXPECT_EQ(messages, std::vector<std::string>{skin::kOlderSkinMessage});
 }

@@ -5,16 +5,30 @@
 #include <iomanip>
 #include <map>
 
-#include "tools/skinpack/FileBytes.h"
-#include "tools/skinpack/LzhEncoder.h"
-#include "tools/skinpack/SkinCheck.h"
-#include "tools/skinpack/SkinDirectory.h"
+#include "skin/SkinRead/FileBytes.h"
+#include "skin/SkinRead/SkinCheck.h"
+#include "skin/SkinRead/SkinDirectory.h"
+#include "skin/SkinRead/StoredSkin.h"
+#include "skin/codec/LzhEncoder.h"
 #include "tools/skinpack/StoredSkinFile.h"
 #include "tools/skinpack/Unpack.h"
 
 namespace skinpack {
 
 namespace fs = std::filesystem;
+
+// The packing, loading and checking the programs share (skin/).
+using skin::CheckPackage;
+using skin::EncodeStored;
+using skin::LoadStoredSkin;
+using skin::LoadStoredSkinFile;
+using skin::ReadFileBytes;
+using skin::ReadSkinDirectory;
+using skin::StoredSkinOf;
+using skin::TCheckReport;
+using skin::TSeverity;
+using skin::TSkinSource;
+using skin::WriteFileBytes;
 
 namespace {
 

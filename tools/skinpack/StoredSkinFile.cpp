@@ -4,52 +4,10 @@
 #include <fstream>
 #include <utility>
 
-#include "skin/SkinRead/SkinMessage.h"
 #include "skin/codec/LZH.h"
-#include "tools/skinpack/FileBytes.h"
+#include "skin/SkinRead/FileBytes.h"
 
 namespace skinpack {
-
-namespace {
-
-// The program would show a message box; the tool keeps the text for its report.
-class TCapturedMessage {
- public:
-  TCapturedMessage()
-      : previous_(skin::SetSkinMessageHandler([this](const std::string& text) { text_ = text; })) {}
-  ~TCapturedMessage() { skin::SetSkinMessageHandler(std::move(previous_)); }
-  TCapturedMessage(const TCapturedMessage&) = delete;
-  TCapturedMessage& operator=(const TCapturedMessage&) = delete;
-  const std::string& Text() const { return text_; }
-
- private:
-  skin::TSkinMessageFunc previous_;
-  std::string text_;
-};
-
-}  // namespace
-
-bool LoadStoredSkin(std::vector<std::uint8_t> stored, skin::TSkinReader& reader, std::string& reason) {
-  ui::TMemoryStream stream(std::move(stored));
-  TCapturedMessage message;
-  if (reader.Load(stream)) return true;
-  reason = reader.FailureReason();
-  if (std::string shown = message.Text(); !shown.empty()) {
-    for (char& c : shown)
-      if (c == '\r') c = ' ';
-    reason += " (the program says: \"" + shown + "\")";
-  }
-  return false;
-}
-
-bool LoadStoredSkinFile(const std::filesystem::path& file, skin::TSkinReader& reader, std::string& reason) {
-  std::vector<std::uint8_t> stored;
-  if (!ReadFileBytes(file, stored)) {
-    reason = "cannot be read";
-    return false;
-  }
-  return LoadStoredSkin(std::move(stored), reader, reason);
-}
 
 bool DecodeStoredFile(const std::filesystem::path& input, const std::filesystem::path& output, std::string& error) {
   std::ifstream in(input, std::ios::binary);
@@ -84,7 +42,7 @@ bool DecodeStoredFile(const std::filesystem::path& input, const std::filesystem:
             std::to_string(size) + " bytes decoded)";
   else
     return true;
-  RemovePartialFile(output);
+  skin::RemovePartialFile(output);
   return false;
 }
 

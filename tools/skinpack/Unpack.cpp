@@ -3,11 +3,15 @@
 #include <set>
 #include <system_error>
 
-#include "tools/skinpack/FileBytes.h"
-#include "tools/skinpack/PackageNames.h"
-#include "tools/skinpack/SkinDirectory.h"
+#include "skin/SkinRead/FileBytes.h"
+#include "skin/SkinRead/PackageNames.h"
+#include "skin/SkinRead/SkinDirectory.h"
 
 namespace skinpack {
+
+using skin::NameProblem;
+using skin::PathOf;
+using skin::WriteFileBytes;
 
 namespace fs = std::filesystem;
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "tools/skinpack/PackageWriter.h"
+#include "skin/SkinRead/PackageWriter.h"
 
-namespace skinpack {
+namespace skin {
 
 struct TSkinSource {
   std::vector<TPackageFile> Files;  // in package order
@@ -26,4 +26,4 @@ std::vector<std::uint8_t> StoredSkinOf(const TSkinSource& source);
 std::string NameOf(const std::filesystem::path& path);
 std::filesystem::path PathOf(const std::filesystem::path& folder, const std::string& utf8Name);
 
-}  // namespace skinpack
+}  // namespace skin

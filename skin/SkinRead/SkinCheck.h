@@ -2,13 +2,13 @@
 #pragma once
 
 #include "skin/SkinRead/SkinReader.h"
-#include "tools/skinpack/CheckReport.h"
+#include "skin/SkinRead/CheckReport.h"
 
-namespace skinpack {
+namespace skin {
 
 // Package-level checks: plain, unique names; exactly one definition, found by
 // the program's own lookup; every bitmap non-empty and a readable .bmp file.
 // Then the definition checks.
-void CheckPackage(const skin::TSkinReader& reader, TCheckReport& report);
+void CheckPackage(const TSkinReader& reader, TCheckReport& report);
 
-}  // namespace skinpack
+}  // namespace skin

@@ -1,4 +1,4 @@
-#include "tools/skinpack/LzhEncoder.h"
+#include "skin/codec/LzhEncoder.h"
 
 #include <array>
 #include <memory>
@@ -8,9 +8,9 @@
 #include "skin/codec/LZHPositionCode.h"
 #include "skin/codec/LZHTree.h"
 
-namespace skinpack {
+namespace skin {
 
-using namespace skin::lzh;
+using namespace lzh;
 
 namespace {
 
@@ -236,4 +236,4 @@ std::vector<std::uint8_t> EncodeStored(std::span<const std::uint8_t> data) {
   return stored;
 }
 
-}  // namespace skinpack
+}  // namespace skin

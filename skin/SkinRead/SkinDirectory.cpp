@@ -1,14 +1,14 @@
-#include "tools/skinpack/SkinDirectory.h"
+#include "skin/SkinRead/SkinDirectory.h"
 
 #include <set>
 #include <system_error>
 
 #include "skin/SkinRead/SkinReader.h"
-#include "tools/skinpack/FileBytes.h"
-#include "tools/skinpack/LzhEncoder.h"
-#include "tools/skinpack/PackageNames.h"
+#include "skin/SkinRead/FileBytes.h"
+#include "skin/codec/LzhEncoder.h"
+#include "skin/SkinRead/PackageNames.h"
 
-namespace skinpack {
+namespace skin {
 
 namespace fs = std::filesystem;
 
@@ -25,16 +25,16 @@ namespace {
 
 void CheckWhole(TSkinSource& source) {
   std::size_t definitions = 0;
-  std::uint64_t total = skin::kPackageHeaderSize;
+  std::uint64_t total = kPackageHeaderSize;
   for (const TPackageFile& file : source.Files) {
     if (IsDefinitionName(file.Name)) ++definitions;
     total += file.Name.size() + 2 + 4 + file.Data.size();
   }
   if (definitions == 0) source.Errors.push_back("no definition (.ini) file");
   if (definitions > 1) source.Errors.push_back("more than one definition (.ini) file");
-  if (source.Files.size() > skin::kMaxSkinFiles)
-    source.Errors.push_back("more than " + std::to_string(skin::kMaxSkinFiles) + " files");
-  if (total > skin::kMaxPackageSize) source.Errors.push_back("the package would exceed 64 MiB");
+  if (source.Files.size() > kMaxSkinFiles)
+    source.Errors.push_back("more than " + std::to_string(kMaxSkinFiles) + " files");
+  if (total > kMaxPackageSize) source.Errors.push_back("the package would exceed 64 MiB");
 }
 
 }  // namespace
@@ -61,7 +61,7 @@ TSkinSource ReadSkinDirectory(const fs::path& folder) {
       source.Errors.push_back(name + ": " + problem);
       continue;
     }
-    if (!seen.insert(skin::LowerAscii(name)).second) {
+    if (!seen.insert(LowerAscii(name)).second) {
       source.Errors.push_back(name + ": differs from another file's name only in case");
       continue;
     }
@@ -82,4 +82,4 @@ std::vector<std::uint8_t> StoredSkinOf(const TSkinSource& source) {
   return EncodeStored(WritePackage(source.Files));
 }
 
-}  // namespace skinpack
+}  // namespace skin

@@ -1,16 +1,16 @@
-#include "tools/skinpack/SkinCheck.h"
+#include "skin/SkinRead/SkinCheck.h"
 
 #include <set>
 
-#include "tools/skinpack/DefinitionCheck.h"
-#include "tools/skinpack/PackageNames.h"
+#include "skin/SkinRead/DefinitionCheck.h"
+#include "skin/SkinRead/PackageNames.h"
 #include "ui/BitmapFile.h"
 
-namespace skinpack {
+namespace skin {
 
 namespace {
 
-void CheckNames(const skin::TSkinReader& reader, TCheckReport& report) {
+void CheckNames(const TSkinReader& reader, TCheckReport& report) {
   std::set<std::string> seen;
   for (const std::string& name : reader.Names()) {
     if (const std::string problem = NameProblem(name); !problem.empty()) report.Error(name, "", problem);
@@ -19,7 +19,7 @@ void CheckNames(const skin::TSkinReader& reader, TCheckReport& report) {
   }
 }
 
-void CheckBitmaps(const skin::TSkinReader& reader, TCheckReport& report) {
+void CheckBitmaps(const TSkinReader& reader, TCheckReport& report) {
   ui::TMemoryStream bytes;
   for (std::size_t i = 0; i < reader.Count(); ++i) {
     const std::string& name = reader.Names()[i];
@@ -34,7 +34,7 @@ void CheckBitmaps(const skin::TSkinReader& reader, TCheckReport& report) {
 }
 
 // The program takes the first name that contains ".ini" as its definition.
-void CheckDefinitionEntry(const skin::TSkinReader& reader, TCheckReport& report) {
+void CheckDefinitionEntry(const TSkinReader& reader, TCheckReport& report) {
   ui::TMemoryStream definition;
   std::string definitionName;
   if (!reader.ExtractBySubstring(".ini", definition, definitionName)) {
@@ -54,10 +54,10 @@ void CheckDefinitionEntry(const skin::TSkinReader& reader, TCheckReport& report)
 
 }  // namespace
 
-void CheckPackage(const skin::TSkinReader& reader, TCheckReport& report) {
+void CheckPackage(const TSkinReader& reader, TCheckReport& report) {
   CheckNames(reader, report);
   CheckBitmaps(reader, report);
   CheckDefinitionEntry(reader, report);
 }
 
-}  // namespace skinpack
+}  // namespace skin

@@ -1,8 +1,8 @@
-#include "tools/skinpack/CheckReport.h"
+#include "skin/SkinRead/CheckReport.h"
 
 #include <algorithm>
 
-namespace skinpack {
+namespace skin {
 
 std::size_t TCheckReport::Count(TSeverity severity) const {
   return std::size_t(std::count_if(problems_.begin(), problems_.end(),
@@ -19,4 +19,4 @@ void TCheckReport::Print(std::ostream& out) const {
   out << Count(TSeverity::Error) << " error(s), " << Count(TSeverity::Warning) << " warning(s)\n";
 }
 
-}  // namespace skinpack
+}  // namespace skin

@@ -1,4 +1,4 @@
-#include "tools/skinpack/DefinitionCheck.h"
+#include "skin/SkinRead/DefinitionCheck.h"
 
 #include <set>
 #include <string_view>
@@ -7,16 +7,16 @@
 #include "skin/WinSkinData/SkinImage.h"
 #include "skin/WinSkinData/SkinSet.h"
 
-namespace skinpack {
+namespace skin {
 
 namespace {
 
 // The definition, loaded exactly as the program loads it, with the report.
 struct TChecker {
-  const skin::TSkinReader& reader;
+  const TSkinReader& reader;
   const std::string& file;
-  const skin::TIniFile& ini;
-  const skin::TSkinSet& set;
+  const TIniFile& ini;
+  const TSkinSet& set;
   TCheckReport& report;
 
   void Error(std::string_view section, std::string_view key, const std::string& text) const {
@@ -34,16 +34,16 @@ struct TChecker {
       if (required) Warning(section, key, "required image missing: drawn without the skin");
       return;
     }
-    const std::string entry = skin::ImageEntryName(value);
+    const std::string entry = ImageEntryName(value);
     ui::TMemoryStream bytes;
     if (entry.empty())
       Error(section, key, "\"" + value + "\" names no .bmp file (the extension must be \".bmp\" in lower case)");
     else if (!reader.ExtractByName(entry, bytes))
-      Error(section, key, "no entry " + skin::LowerAscii(entry) + " in the package");
+      Error(section, key, "no entry " + LowerAscii(entry) + " in the package");
   }
 
   // Frames must split the image evenly, and the fixed margins must fit in one frame.
-  void Frames(const skin::TDataSkinObject* object, std::string_view section, std::string_view key,
+  void Frames(const TDataSkinObject* object, std::string_view section, std::string_view key,
               bool stacked, bool margins = true) const {
     if (!object || object->Bitmap.Empty()) return;
     const int length = stacked ? object->Bitmap.Height() : object->Bitmap.Width();
@@ -98,7 +98,7 @@ void CheckImageKeys(const TChecker& c) {
   c.ImageKey("UpDown.Vert", "GlyphImage", false);
 }
 
-void CheckCaptionButton(const TChecker& c, const std::string& section, const skin::TDataSkinSysButton& b) {
+void CheckCaptionButton(const TChecker& c, const std::string& section, const TDataSkinSysButton& b) {
   const bool drawsIcon = b.Action == 3 || b.Action == 11;
   c.ImageKey(section, "ButtonImage", !drawsIcon);
   c.Frames(&b, section, "frame", false, false);
@@ -116,14 +116,14 @@ void CheckCaptionButton(const TChecker& c, const std::string& section, const ski
 }
 
 void CheckObjects(const TChecker& c) {
-  const skin::TSkinSet& s = c.set;
+  const TSkinSet& s = c.set;
   const char* const borders[] = {"Left", "Right", "Top", "Bottom"};
   for (int i = 0; i < 4; ++i)
-    c.Frames(s.Borders[std::size_t(i)].get(), "Personality", std::string(borders[i]) + "Frame", i >= skin::bdTop);
+    c.Frames(s.Borders[std::size_t(i)].get(), "Personality", std::string(borders[i]) + "Frame", i >= bdTop);
   c.Frames(s.Buttons.get(), "Buttons", "Bitmap", false);
   c.Frames(s.Progress.get(), "Progress", "Bitmap", false);
   c.Frames(s.MenuBar.get(), "Personality", "menuBar", true);
-  const std::pair<const skin::TDataSkinObject*, const char*> objects[] = {
+  const std::pair<const TDataSkinObject*, const char*> objects[] = {
       {s.GroupBoxEdge.get(), "GroupBoxEdge"}, {s.Toolbars.get(), "Toolbars"},
       {s.Tabs.get(), "Tabs"},                 {s.StatusBarEdges.get(), "StatusBarEdges"},
       {s.ComboButton.get(), "ComboButton"},   {s.SunkEdge.get(), "SunkEdge"},
@@ -143,13 +143,13 @@ void CheckObjects(const TChecker& c) {
   strip(s.Buttons->CheckBitmap, s.Buttons->CheckFrames, "CheckButtonFrame");
   strip(s.Buttons->RadioBitmap, s.Buttons->RadioFrames, "RadioButtonFrame");
 
-  const std::vector<std::string> sections = skin::CaptionButtonSections(c.ini);
+  const std::vector<std::string> sections = CaptionButtonSections(c.ini);
   for (std::size_t i = 0; i < sections.size() && i < s.SysButtons.size(); ++i)
     CheckCaptionButton(c, sections[i], *s.SysButtons[i]);
-  const skin::TDataSkinSysButton& firstMdi = *s.SysButtons[sections.size()];
+  const TDataSkinSysButton& firstMdi = *s.SysButtons[sections.size()];
   if (!firstMdi.Bitmap.Empty() && c.ini.ReadString("MDICONTROLS", "Image", "") != "") {
     ui::TBitmap cells;
-    skin::LoadImage(cells, c.ini.ReadString("MDICONTROLS", "Image", ""), c.reader);
+    LoadImage(cells, c.ini.ReadString("MDICONTROLS", "Image", ""), c.reader);
     if (cells.Width() % 12 != 0)
       c.Error("MDICONTROLS", "Image", "12 cells do not divide the image's width " + std::to_string(cells.Width()));
   }
@@ -157,15 +157,15 @@ void CheckObjects(const TChecker& c) {
 
 }  // namespace
 
-void CheckDefinition(const skin::TSkinReader& reader, const std::string& definitionName,
+void CheckDefinition(const TSkinReader& reader, const std::string& definitionName,
                      const ui::TMemoryStream& definition, TCheckReport& report) {
   const auto* text = reinterpret_cast<const char*>(definition.Bytes().data());
-  const skin::TIniFile ini(std::string_view(text, definition.Bytes().size()));
-  skin::TSkinSet set;
+  const TIniFile ini(std::string_view(text, definition.Bytes().size()));
+  TSkinSet set;
   set.LoadDefinition(ini, reader);
   const TChecker checker{reader, definitionName, ini, set, report};
   CheckImageKeys(checker);
   CheckObjects(checker);
 }
 
-}  // namespace skinpack
+}  // namespace skin

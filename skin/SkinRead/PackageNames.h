@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace skinpack {
+namespace skin {
 
 // Why `name` is not a plain, portable file name; empty when it is one.
 std::string NameProblem(std::string_view name);
@@ -16,4 +16,4 @@ std::string ExtensionOf(std::string_view name);
 bool IsBitmapName(std::string_view name);
 bool IsDefinitionName(std::string_view name);
 
-}  // namespace skinpack
+}  // namespace skin

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace skinpack {
+namespace skin {
 
 enum class TSeverity { Error, Warning };
 
@@ -36,4 +36,4 @@ class TCheckReport {
   std::vector<TProblem> problems_;
 };
 
-}  // namespace skinpack
+}  // namespace skin

@@ -1,11 +1,11 @@
-#include "tools/skinpack/PackageWriter.h"
+#include "skin/SkinRead/PackageWriter.h"
 
 #include <algorithm>
 
 #include "skin/SkinRead/SkinReader.h"
-#include "tools/skinpack/PackageNames.h"
+#include "skin/SkinRead/PackageNames.h"
 
-namespace skinpack {
+namespace skin {
 
 namespace {
 
@@ -21,7 +21,7 @@ void OrderForPackage(std::vector<TPackageFile>& files) {
   };
   std::stable_sort(files.begin(), files.end(), [&](const TPackageFile& a, const TPackageFile& b) {
     if (rank(a) != rank(b)) return rank(a) < rank(b);
-    return rank(a) == 0 && skin::LowerAscii(a.Name) < skin::LowerAscii(b.Name);
+    return rank(a) == 0 && LowerAscii(a.Name) < LowerAscii(b.Name);
   });
 }
 
@@ -39,4 +39,4 @@ std::vector<std::uint8_t> WritePackage(const std::vector<TPackageFile>& files, s
   return out;
 }
 
-}  // namespace skinpack
+}  // namespace skin

@@ -1,14 +1,14 @@
-#include "tools/skinpack/PackageNames.h"
+#include "skin/SkinRead/PackageNames.h"
 
 #include "skin/SkinRead/SkinReader.h"
 
-namespace skinpack {
+namespace skin {
 
 namespace {
 
 // Device names that Windows opens instead of a file, whatever the extension.
 bool IsDeviceName(std::string_view name) {
-  const std::string stem = skin::LowerAscii(name.substr(0, name.find('.')));
+  const std::string stem = LowerAscii(name.substr(0, name.find('.')));
   if (stem == "con" || stem == "prn" || stem == "aux" || stem == "nul") return true;
   return stem.size() == 4 && (stem.starts_with("com") || stem.starts_with("lpt")) && stem[3] >= '1' &&
          stem[3] <= '9';
@@ -32,10 +32,10 @@ std::string NameProblem(std::string_view name) {
 
 std::string ExtensionOf(std::string_view name) {
   const auto dot = name.rfind('.');
-  return dot == std::string_view::npos ? std::string() : skin::LowerAscii(name.substr(dot));
+  return dot == std::string_view::npos ? std::string() : LowerAscii(name.substr(dot));
 }
 
 bool IsBitmapName(std::string_view name) { return ExtensionOf(name) == ".bmp"; }
 bool IsDefinitionName(std::string_view name) { return ExtensionOf(name) == ".ini"; }
 
-}  // namespace skinpack
+}  // namespace skin

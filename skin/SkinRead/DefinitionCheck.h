@@ -5,14 +5,14 @@
 #include <string>
 
 #include "skin/SkinRead/SkinReader.h"
-#include "tools/skinpack/CheckReport.h"
+#include "skin/SkinRead/CheckReport.h"
 #include "ui/Streams.h"
 
-namespace skinpack {
+namespace skin {
 
 // `definitionName` is the entry the program picks as its definition and
 // `definition` its bytes; `reader` gives the package for image lookups.
-void CheckDefinition(const skin::TSkinReader& reader, const std::string& definitionName,
+void CheckDefinition(const TSkinReader& reader, const std::string& definitionName,
                      const ui::TMemoryStream& definition, TCheckReport& report);
 
-}  // namespace skinpack
+}  // namespace skin

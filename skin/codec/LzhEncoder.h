@@ -1,12 +1,12 @@
-// The LZHUF encoder of the skin authoring tool. The program itself only ever
-// decodes; this lives in the tool and its tests.
+// The LZHUF encoder: packs skin folders, for the authoring tool and for
+// programs that open a skin folder as it is.
 #pragma once
 
 #include <cstdint>
 #include <span>
 #include <vector>
 
-namespace skinpack {
+namespace skin {
 
 // The bare bit stream: decoding it with the size of `data` gives `data` back.
 std::vector<std::uint8_t> LzhEncode(std::span<const std::uint8_t> data);
@@ -15,4 +15,4 @@ std::vector<std::uint8_t> LzhEncode(std::span<const std::uint8_t> data);
 // stream. Throws std::length_error for data of 4 GiB or more.
 std::vector<std::uint8_t> EncodeStored(std::span<const std::uint8_t> data);
 
-}  // namespace skinpack
+}  // namespace skin

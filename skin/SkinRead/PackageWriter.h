@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace skinpack {
+namespace skin {
 
 struct TPackageFile {
   std::string Name;  // as it should stand in the package
@@ -20,4 +20,4 @@ void OrderForPackage(std::vector<TPackageFile>& files);
 // two zero words), names each ending with CR LF, size table, contents.
 std::vector<std::uint8_t> WritePackage(const std::vector<TPackageFile>& files, std::uint32_t version = 20000);
 
-}  // namespace skinpack
+}  // namespace skin

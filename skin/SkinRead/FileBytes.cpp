@@ -1,9 +1,9 @@
-#include "tools/skinpack/FileBytes.h"
+#include "skin/SkinRead/FileBytes.h"
 
 #include <fstream>
 #include <iterator>
 
-namespace skinpack {
+namespace skin {
 
 bool ReadFileBytes(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes) {
   std::ifstream in(path, std::ios::binary);
@@ -26,4 +26,4 @@ void RemovePartialFile(const std::filesystem::path& path) {
   std::filesystem::remove(path, ignored);
 }
 
-}  // namespace skinpack
+}  // namespace skin

@@ -1,0 +1,118 @@
+// Skin switch soak and timing (Windows or Wine), on the gallery with every
+// window open: the MDI children (one maximised), the dialog, the foreign
+// window, the Tag 99 form, every page of controls and, around the run, the
+// message box.
+//   - 300 switches (or --switches N) cycling through the built-in skins,
+//     "No skin" and a bad file; GDI and USER object counts and private bytes
+//     after the first round and at the end;
+//   - one skin switch across all those windows against one full repaint of
+//     the same windows, and their ratio.
+// Not run by ctest (the tests run a short version).
+//
+//   skin_switch [--switches N]
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "gallery/GalleryMain.h"
+#include "gallery/SkinSoak.h"
+#include "skin/draw/ScratchBitmap.h"
+#include "skin/manager/SkinManage.h"
+#include "ui/Application.h"
+
+namespace {
+
+const char* const kWindows[] = {"mdi", "maximised", "dialog", "foreign", "unskinned",
+                                "buttons", "bars", "tabs", "edits", "scrolling"};
+constexpr int kTimedSwitches = 10;
+
+struct TRun {
+  gallery::TGalleryMain* Frame = nullptr;
+  std::filesystem::path BadSkin;
+  std::size_t Switches = 300;
+  int Status = 0;
+};
+TRun* gRun = nullptr;
+
+void Soak(TRun& run) {
+  gallery::TSkinSoak soak(*run.Frame, run.BadSkin);
+  gallery::TResourceCounts afterFirst;
+  for (std::size_t i = 0; i < run.Switches; ++i) {
+    soak.Switch(i);
+    if (i == soak.RoundLength()) afterFirst = gallery::CurrentCounts();  // the first skin again after a round
+  }
+  soak.Switch(0);  // the same skin as at the first count
+  const gallery::TResourceCounts atEnd = gallery::CurrentCounts();
+  std::printf("%zu switches (%zu refused), round of %zu\n", run.Switches, soak.Problems(), soak.RoundLength());
+  std::printf("after the first round: %s\n", gallery::Describe(afterFirst).c_str());
+  std::printf("at the end:            %s\n", gallery::Describe(atEnd).c_str());
+  if (atEnd.Gdi > afterFirst.Gdi || atEnd.User > afterFirst.User || atEnd.Companions > afterFirst.Companions) {
+    std::printf("GROWTH of window-system objects\n");
+    run.Status = 1;
+  }
+
+  // Timing: a skin put on again (switch 0 of a round) against a repaint.
+  soak.Switch(0);
+  double switching = 0;
+  double repainting = 0;
+  for (int i = 0; i < kTimedSwitches; ++i) {
+    const auto start = std::chrono::steady_clock::now();
+    soak.Switch(0);
+    switching += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    repainting += soak.RepaintSeconds();
+  }
+  switching /= kTimedSwitches;
+  repainting /= kTimedSwitches;
+  std::printf("one skin switch, all windows: %.2f ms\n", switching * 1000);
+  std::printf("one full repaint, all windows: %.2f ms\n", repainting * 1000);
+  std::printf("switch / repaint: %.2f\n", repainting > 0 ? switching / repainting : 0.0);
+  std::fflush(stdout);
+}
+
+// Runs inside the message box's own loop, so that the box is open too; then closes it.
+void CALLBACK SoakInMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  Soak(*gRun);
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND wnd, LPARAM) {
+        wchar_t name[16] = {};
+        GetClassNameW(wnd, name, 16);
+        if (std::wstring(name) == L"#32770" && IsWindowVisible(wnd)) PostMessageW(wnd, WM_COMMAND, IDOK, 0);
+        return TRUE;
+      },
+      0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  TRun run;
+  for (int i = 1; i + 1 < argc; i += 2)
+    if (std::string(argv[i]) == "--switches") run.Switches = std::stoul(argv[i + 1]);
+  run.BadSkin = std::filesystem::temp_directory_path() / "skin_switch_bad.skin";
+  std::ofstream(run.BadSkin, std::ios::binary) << "this is no skin";
+
+  skin::TScratchBitmapOwner scratch;
+  {
+    ui::TApplication application;
+    application.Initialize();
+    run.Frame = application.CreateForm<gallery::TGalleryMain>();
+    run.Frame->Show();
+    gallery::Drain();
+    for (const char* name : kWindows) run.Frame->RunCommand(name);
+    SetForegroundWindow(run.Frame->Handle());
+    gallery::Drain();
+    gRun = &run;
+    SetTimer(nullptr, 0, 500, SoakInMessageBox);
+    run.Frame->ShowMessageBoxPage();
+  }
+  skin::FreeSkinManage();
+  std::error_code error;
+  std::filesystem::remove(run.BadSkin, error);
+  return run.Status;
+}
