@@ -319,8 +319,7 @@ void TSkinManage::ActivateAll() {
   // The windows of no framework form that the last deactivation took the
   // skin from (dialogs, message boxes, MDI children, foreign windows) get it
   // back too, in the order they had it.
-  const std::vector<HWND> others = std::exchange(unskinned_, {});
-  for (HWND wnd : others) TrySkinWindow(wnd);
+  for (HWND wnd : std::exchange(unskinned_, {})) TrySkinWindow(wnd);
   // Captioned windows of no framework form that came while skinning was off
   // (a message box opened meanwhile) are in no list at all, and one that is
   // not activated again would keep the system frame.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The test runner (scripts/wine-run.sh) reports each way a test can end as what
 # it is: passed, failed, crashed, hung in its body, hung on its way out, and
-# failed to start (started once more).
+# failed to start (started once more, also when its first allocation and its
+# loader failed).
 #   runner_test.sh <runner> <road_child.exe>
 set -u
 runner=$1 child=$2
@@ -38,4 +39,10 @@ marker=$(mktemp -u /tmp/road-fail-once.XXXXXX)
 check failed_start  0   'ended with status 7 before it printed anything: started once more' \
   "ROAD_FAIL_ONCE=Z:${marker//\//\\}" -- --gtest_filter=Child.Passes
 rm -f "$marker"
+# So is one whose fixture could not be allocated while its loader failed.
+check bad_start     0   'failed to allocate its test fixture and its loader failed at exit' \
+  "ROAD_BAD_START=Z:${marker//\//\\}" -- --gtest_filter=BadStart.Passes
+rm -f "$marker"
+# A bad_alloc alone is the test's own failure.
+check bad_alloc     1   '^\[  FAILED  \] BadStart.Passes' ROAD_BAD_ALLOC=1 -- --gtest_filter=BadStart.Passes
 exit $((failures > 0))
