@@ -64,7 +64,9 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, ui::TForm* form) {
   if (skinData->SkinControls.Contains(xcMainMenu)) TakeOverFormWindowProc();
   AttachHandle(skinData);
   OrigColor = Form->Color();
+  OrigFontColor = Form->Font().Color();
   Form->SetColor(skinData->ButtonFaceColour);
+  Form->Font().SetColor(skinData->WindowTextColour);  // its text stays readable on a dark face
   SetPopupOwnerDraw(true);
 }
 
@@ -308,6 +310,7 @@ void TWinSkinForm::Reskin() {
   if (!SkinData) return;
   if (Form) {
     Form->SetColor(SkinData->ButtonFaceColour);
+    Form->Font().SetColor(SkinData->WindowTextColour);
     for (int i = 0; i < Form->ComponentCount(); ++i)
       if (auto* inner = dynamic_cast<ui::TForm*>(Form->Components(i))) inner->SetColor(SkinData->ButtonFaceColour);
   }
@@ -367,7 +370,9 @@ void TWinSkinForm::DetachFrame() {
 }
 
 void TWinSkinForm::RestoreFormColor() {
-  if (Form) Form->SetColor(OrigColor);
+  if (!Form) return;
+  Form->SetColor(OrigColor);
+  Form->Font().SetColor(OrigFontColor);
 }
 
 // The window gets back the outer size it had: its client area keeps its size

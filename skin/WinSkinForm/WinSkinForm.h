@@ -132,6 +132,7 @@ class TWinSkinForm : public ui::TComponent {
   HMENU SysMenu = nullptr;      // GetSystemMenu at attach
   HMENU TrackedMenu = nullptr;  // the popup opened from the menu bar
   ui::TColor OrigColor = 0;     // the framework form's Color before skinning
+  ui::TColor OrigFontColor = 0; // and its font's colour
   DWORD Style = 0;              // GWL_STYLE, kept current through WM_STYLECHANGED
   TNCObject* HotObject = nullptr;  // the caption button or menu-bar item hot or pressed
   // The window region set on the window. Once set, the system owns it: it is

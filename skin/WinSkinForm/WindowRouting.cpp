@@ -211,7 +211,12 @@ void TWinSkinForm::HandleSysCommand(ui::TMessage& message) {
 
 void TWinSkinForm::HandleCtlColorStatic(ui::TMessage& message) {
   CallOld(message);
-  if (!Form) SetBkMode(reinterpret_cast<HDC>(message.WParam), TRANSPARENT);
+  if (!Form) {
+    // A dialog's static text (a message box's) on the skin's face: in the
+    // skin's text colour too, or a dark face hides the system's dark text.
+    SetBkMode(reinterpret_cast<HDC>(message.WParam), TRANSPARENT);
+    if (SkinData) SetTextColor(reinterpret_cast<HDC>(message.WParam), ui::ColorToRGB(SkinData->WindowTextColour));
+  }
   if (SkinData && SkinData->FaceBrush()) message.Result = reinterpret_cast<LRESULT>(SkinData->FaceBrush());
 }
 

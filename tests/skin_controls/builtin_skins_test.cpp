@@ -88,4 +88,35 @@ TEST_F(BuiltinSkinControlTest, FaceButtonsCheckBoxesAndThumbsComeFromEachSkin) {
   }
 }
 
+// Text on the skin's face takes the skin's WindowText: a static control of a
+// window of no framework form (as in a message box) draws in it, and a
+// framework form's font takes it while skinned and gets its own back after.
+TEST_F(BuiltinSkinControlTest, TextOnTheFaceTakesTheSkinsTextColour) {
+  for (const wchar_t* resource : {L"TAVRINSKIN", L"TAVRINSKIN_NIGHT"}) {
+    SCOPED_TRACE(testing::Message() << resource);
+    TearDown();
+    SetUp();
+    data_ = test_support::OurSkin(resource);
+    ASSERT_FALSE(data_->Empty);
+    const TColor text = ui::ColorToRGB(data_->WindowTextColour);
+
+    const HWND bare = NewBareWindow();
+    const HWND label = CreateWindowExW(0, L"STATIC", L"MMMM WWWW", WS_CHILD | WS_VISIBLE, 16, 16, 200, 24, bare,
+                                       nullptr, GetModuleHandleW(nullptr), nullptr);
+    Skin(bare);
+    RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    PumpFor(30);
+    EXPECT_GT(TShot(label).Count(text), 10);
+    companion_.reset();
+    DestroyBareWindow();
+
+    ui::TForm* form = NewForm();
+    const TColor own = form->Font().Color();
+    Skin(form);
+    EXPECT_EQ(form->Font().Color(), data_->WindowTextColour);
+    companion_->Detach();
+    EXPECT_EQ(form->Font().Color(), own);
+  }
+}
+
 }  // namespace
