@@ -17,16 +17,4 @@ inline bool IsRoutedMouseMessage(UINT msg) { return msg >= WM_MOUSEMOVE && msg <
 
 inline bool IsWindowed(const TControl* c) { return dynamic_cast<const TWinControl*>(c) != nullptr; }
 
-// Keeps a flag set for a scope (exceptions included).
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = false; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-};
-
 }  // namespace ui::detail

@@ -4,11 +4,11 @@
 #include <algorithm>
 
 #include "ui/ControlInternal.h"
+#include "ui/FlagScope.h"
 #include "ui/FormReader.h"
 
 namespace ui {
 
-using detail::FlagScope;
 using detail::IsWindowed;
 
 void TWinControl::WMPaint(TMessage& m) {

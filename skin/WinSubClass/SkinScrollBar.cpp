@@ -6,6 +6,7 @@
 #include "skin/WinSubClass/ScrollBarPaint.h"
 #include "skin/draw/Frames.h"
 #include "skin/manager/SkinManage.h"
+#include "ui/FlagScope.h"
 
 namespace skin {
 
@@ -13,17 +14,7 @@ namespace {
 
 constexpr int kFarAway = 10000;
 
-// Sets a flag for a scope (exceptions included).
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = false; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-};
+using ui::FlagScope;
 
 int PressedPartFor(WORD code, bool horizontal) {
   switch (code) {

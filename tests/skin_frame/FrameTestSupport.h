@@ -185,11 +185,12 @@ class FrameTest : public ::testing::Test {
     return Start(std::move(data), bounds, caption);
   }
 
-  // A new window skinned with `data`, started as the manager starts it.
-  HWND Start(std::unique_ptr<skin::TSkinData> data, RECT bounds, const wchar_t* caption) {
+  // A new window skinned with `data`, started as the manager starts it; with
+  // a menu, the skin takes it over as its menu bar.
+  HWND Start(std::unique_ptr<skin::TSkinData> data, RECT bounds, const wchar_t* caption, HMENU menu = nullptr) {
     TearDown();
     data_ = std::move(data);
-    window_ = std::make_unique<TTestWindow>(WS_OVERLAPPEDWINDOW, 0, nullptr, bounds);
+    window_ = std::make_unique<TTestWindow>(WS_OVERLAPPEDWINDOW, 0, nullptr, bounds, menu);
     const HWND wnd = window_->Get();
     SetWindowTextW(wnd, caption);
     ShowWindow(wnd, SW_SHOW);

@@ -58,22 +58,7 @@ class BuiltinSkinTest : public FrameTest {
     auto data = OurSkin(s.Resource);
     EXPECT_FALSE(data->Empty);
     EXPECT_EQ(data->SkinName, s.Name);
-    if (!menu) return Start(std::move(data), RECT{100, 100, 500, 400}, caption);
-    // As Start, with a menu the skin takes over as its menu bar.
-    TearDown();
-    data_ = std::move(data);
-    window_ = std::make_unique<TTestWindow>(WS_OVERLAPPEDWINDOW, 0, nullptr, RECT{100, 100, 500, 400}, menu);
-    const HWND wnd = window_->Get();
-    SetWindowTextW(wnd, caption);
-    ShowWindow(wnd, SW_SHOW);
-    SetForegroundWindow(wnd);
-    form_ = std::make_unique<skin::TWinSkinForm>(nullptr);
-    form_->Handle = wnd;
-    form_->AttachHandle(data_.get());
-    SendMessageW(wnd, skin::WM_SKINSTART, 0, 1000);
-    PumpFor(50);
-    if (!form_->Active) SendMessageW(wnd, WM_NCACTIVATE, TRUE, 0);
-    return wnd;
+    return Start(std::move(data), RECT{100, 100, 500, 400}, caption, menu);
   }
 
   const ui::TBitmap& Image(skin::TBorderIndex index) const { return data_->Borders[index]->Bitmap; }
