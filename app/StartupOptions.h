@@ -15,19 +15,6 @@ bool NoSkinOption(const std::vector<std::wstring>& args);
 
 // Sets the named event after the first paint of `wnd` that `ready` accepts
 // (the skin on, when one is expected), its child windows painted too. Does
-// nothing unless the environment names an event that exists. Must not outlive
-// the window's thread; the window may go first.
-class TFirstPaintSignal {
- public:
-  TFirstPaintSignal(HWND wnd, std::function<bool()> ready);
-  ~TFirstPaintSignal();
-  TFirstPaintSignal(const TFirstPaintSignal&) = delete;
-  TFirstPaintSignal& operator=(const TFirstPaintSignal&) = delete;
-
- private:
-  static LRESULT CALLBACK WindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
-  void AfterPaint(HWND wnd);
-
-  HANDLE event_ = nullptr;
-  std::function<bool()> ready_;
-};
+// nothing unless the environment names an event that exists. What it needs
+// stays with the window and goes with it.
+void SignalFirstPaint(HWND wnd, std::function<bool()> ready);

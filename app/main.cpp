@@ -41,7 +41,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (NoSkinOption(ProgramArguments()) && form->SkinData1) form->SkinData1->SetActive(false);
     const HWND wnd = form->Handle();
     const bool skinned = form->SkinData1 && form->SkinData1->Active();
-    TFirstPaintSignal firstPaint(wnd, [wnd, skinned] {
+    SignalFirstPaint(wnd, [wnd, skinned] {
       const skin::TSkinManage* manager = skin::SkinManage();
       const skin::TWinSkinForm* frame = manager ? manager->FindForm(wnd) : nullptr;
       return !skinned || (frame && frame->SkinState == skin::ssRunning);
