@@ -1,5 +1,6 @@
 #include "app/UnitMain.h"
 
+#include <utility>
 #include <vector>
 
 #include "app/Quiz.h"
@@ -30,6 +31,10 @@ class WaitingScope {
   WaitingScope(const WaitingScope&) = delete;
   WaitingScope& operator=(const WaitingScope&) = delete;
 };
+
+// The form whose start page is still to be opened, and the thread timer that opens it.
+TForm1* StartPageForm = nullptr;
+UINT_PTR StartPageTimer = 0;
 
 // What the browser reported for the quiz page's failed load.
 int PageFailedStatus = 0;
@@ -67,14 +72,34 @@ TForm1::TForm1(ui::TComponent* owner) : ui::TForm(owner) {
 }
 
 // The components go first, while the handlers they call still have their form.
-TForm1::~TForm1() { DestroyComponents(); }
+TForm1::~TForm1() {
+  if (StartPageForm == this && StartPageTimer != 0) {
+    KillTimer(nullptr, StartPageTimer);
+    StartPageTimer = 0;
+    StartPageForm = nullptr;
+  }
+  DestroyComponents();
+}
 
 void TForm1::FormCreate(ui::TObject*) {
   LetterPool = std::string(quiz::kGridLetters);
   Closing = 0;
 }
 
-void TForm1::FormShow(ui::TObject*) { WebBrowser1->Navigate(ui::Utf8ToWide(quiz::StartPageUrl())); }
+// From a timer message, which comes after every posted and paint message: the
+// skin's start and the window's first skinned paint go before the control's
+// loading of the page (under Wine, a task of several hundred milliseconds that
+// would otherwise keep the system frame on the screen as long).
+void TForm1::FormShow(ui::TObject*) {
+  if (StartPageTimer != 0) return;
+  StartPageForm = this;
+  StartPageTimer = SetTimer(nullptr, 0, 0, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    StartPageTimer = 0;
+    if (TForm1* form = std::exchange(StartPageForm, nullptr))
+      form->WebBrowser1->Navigate(ui::Utf8ToWide(quiz::StartPageUrl()));
+  });
+}
 
 void TForm1::FormCloseQuery(ui::TObject*, bool&) { Closing = 1; }
 

@@ -1,7 +1,7 @@
 // The program: start the local training site when the pages come from this
 // machine, initialise the application, create the training window from its
-// stored description (with the skin of `--skin PATH`, if given), run until
-// the window closes.
+// stored description (with the skin of `--skin PATH`, if given, or none with
+// `--no-skin`), run until the window closes.
 #include <windows.h>
 #include <ole2.h>
 
@@ -9,9 +9,12 @@
 #include <memory>
 
 #include "app/SkinOption.h"
+#include "app/StartupOptions.h"
 #include "app/TrainingSite.h"
 #include "app/UnitMain.h"
 #include "skin/draw/ScratchBitmap.h"
+#include "skin/WinSkinForm/WinSkinForm.h"
+#include "skin/manager/SkinManage.h"
 #include "ui/Application.h"
 #include "ui/TextConv.h"
 
@@ -34,6 +37,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
       UseSkinOption(skinPath, *form->SkinData1);
       preview = PreviewSkinOption(skinPath, *form->SkinData1, form->Handle());
     }
+    // Before the first activation, which would put the skin on.
+    if (NoSkinOption(ProgramArguments()) && form->SkinData1) form->SkinData1->SetActive(false);
+    const HWND wnd = form->Handle();
+    const bool skinned = form->SkinData1 && form->SkinData1->Active();
+    SignalFirstPaint(wnd, [wnd, skinned] {
+      const skin::TSkinManage* manager = skin::SkinManage();
+      const skin::TWinSkinForm* frame = manager ? manager->FindForm(wnd) : nullptr;
+      return !skinned || (frame && frame->SkinState == skin::ssRunning);
+    });
     application.Run();
   } catch (const std::exception& e) {
     MessageBoxW(nullptr, ui::Utf8ToWide(e.what()).c_str(), ui::Utf8ToWide("Tavrin集中力训练").c_str(),

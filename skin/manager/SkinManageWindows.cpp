@@ -323,7 +323,7 @@ void TSkinManage::ActivateAll() {
   // Captioned windows of no framework form that came while skinning was off
   // (a message box opened meanwhile) are in no list at all, and one that is
   // not activated again would keep the system frame.
-  std::vector<HWND> others;
+  std::vector<HWND> captioned;
   EnumThreadWindows(
       GetCurrentThreadId(),
       [](HWND wnd, LPARAM list) {
@@ -331,8 +331,8 @@ void TSkinManage::ActivateAll() {
           reinterpret_cast<std::vector<HWND>*>(list)->push_back(wnd);
         return TRUE;
       },
-      reinterpret_cast<LPARAM>(&others));
-  for (HWND wnd : others)
+      reinterpret_cast<LPARAM>(&captioned));
+  for (HWND wnd : captioned)
     if (!FindVclForm(wnd)) TrySkinWindow(wnd);
   Sweeping = false;
 }

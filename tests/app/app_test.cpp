@@ -13,6 +13,7 @@
 
 #include "app/Quiz.h"
 #include "app/SkinOption.h"
+#include "app/StartupOptions.h"
 #include "app/UnitMain.h"
 #include "skin/WinSkinData/SkinObjects.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
@@ -68,6 +69,7 @@ class Scheduler {
 class FakeBrowser : public ui::IWebBrowserEngine {
  public:
   void Navigate(const std::wstring& url) override {
+    if (BeforeNavigate) BeforeNavigate();
     Navigations.push_back(ui::WideToUtf8(url));
     location_ = url;
     if (AutoComplete) scheduler_.After(60, [this] { Complete(); });
@@ -78,6 +80,7 @@ class FakeBrowser : public ui::IWebBrowserEngine {
     if (OnDownloadComplete) OnDownloadComplete();
   }
 
+  std::function<void()> BeforeNavigate;  // called as each navigation starts
   std::vector<std::string> Navigations;
   RECT Bounds{};
   bool AutoComplete = true;
@@ -195,6 +198,47 @@ TEST_F(AppTest, TheSkinnedTitleBarShowsTheProgramIcon) {
   const int x = (cell->left + cell->right) / 2, y = (cell->top + cell->bottom) / 2;
   EXPECT_EQ(guitest::WindowPixel(wnd, x, y, true), ui::RGBColor(179, 38, 46));
   EXPECT_EQ(guitest::WindowPixel(wnd, x + 3, y, true), ui::RGBColor(255, 255, 255));
+}
+
+// The start page opens only once the window is complete (skinned, when it has
+// its skin, or plain with --no-skin), and a start-up benchmark's event is set
+// after that first complete paint. One case per test: a process skins its
+// first window at once, later ones through the manager's timer.
+class FirstPaintTest : public AppTest {
+ protected:
+  void Check(bool withSkin) {
+    skin::TScratchBitmapOwner scratch;
+    if (!withSkin) form->SkinData1->SetActive(false);  // before the first activation, as the program does
+    const std::wstring name = L"TavrinAppTestFirstPaint" + std::to_wstring(GetCurrentProcessId());
+    HANDLE painted = CreateEventW(nullptr, TRUE, FALSE, name.c_str());
+    ASSERT_TRUE(painted);
+    SetEnvironmentVariableW(L"TAVRIN_FIRST_PAINT_EVENT", name.c_str());
+    const HWND wnd = form->Handle();
+    const auto skinRunning = [wnd] {
+      const skin::TWinSkinForm* frame = skin::SkinManage() ? skin::SkinManage()->FindForm(wnd) : nullptr;
+      return frame && frame->SkinState == skin::ssRunning;
+    };
+    SignalFirstPaint(wnd, [withSkin, skinRunning] { return !withSkin || skinRunning(); });
+    bool signalledBeforePage = false, skinnedBeforePage = false;
+    browser->BeforeNavigate = [&] {
+      signalledBeforePage = WaitForSingleObject(painted, 0) == WAIT_OBJECT_0;
+      skinnedBeforePage = skinRunning();
+    };
+    Show();
+    SetEnvironmentVariableW(L"TAVRIN_FIRST_PAINT_EVENT", nullptr);
+    EXPECT_EQ(browser->Navigations.size(), 1u);
+    EXPECT_TRUE(signalledBeforePage);
+    EXPECT_EQ(skinnedBeforePage, withSkin);
+    browser->BeforeNavigate = nullptr;
+    CloseHandle(painted);
+  }
+};
+
+TEST_F(FirstPaintTest, SkinnedWindow) { Check(true); }
+TEST_F(FirstPaintTest, NoSkinOption) {
+  EXPECT_TRUE(NoSkinOption({L"--skin", L"a.skin", L"--no-skin"}));
+  EXPECT_FALSE(NoSkinOption({L"--skin", L"--no-skins"}));
+  Check(false);
 }
 
 // --skin with a folder: its skin on the window, its edits followed, a broken
