@@ -73,12 +73,17 @@ TForm1::TForm1(ui::TComponent* owner) : ui::TForm(owner) {
 
 // The components go first, while the handlers they call still have their form.
 TForm1::~TForm1() {
-  if (StartPageForm == this && StartPageTimer != 0) {
-    KillTimer(nullptr, StartPageTimer);
-    StartPageTimer = 0;
-    StartPageForm = nullptr;
-  }
+  CancelStartPage();
   DestroyComponents();
+}
+
+// A page asked for before the start page opened (a click at once) must not be
+// replaced by it.
+void TForm1::CancelStartPage() {
+  if (StartPageForm != this || StartPageTimer == 0) return;
+  KillTimer(nullptr, StartPageTimer);
+  StartPageTimer = 0;
+  StartPageForm = nullptr;
 }
 
 void TForm1::FormCreate(ui::TObject*) {
@@ -107,13 +112,17 @@ void TForm1::Image1Click(ui::TObject*) { StartExercise(1); }
 void TForm1::Image2Click(ui::TObject*) { StartExercise(2); }
 void TForm1::Image3Click(ui::TObject*) { StartExercise(3); }
 
-void TForm1::Image4Click(ui::TObject*) { WebBrowser1->Navigate(ui::Utf8ToWide(quiz::ShopPageUrl())); }
+void TForm1::Image4Click(ui::TObject*) {
+  CancelStartPage();
+  WebBrowser1->Navigate(ui::Utf8ToWide(quiz::ShopPageUrl()));
+}
 
 void TForm1::StartExercise(int letterCount) {
   if (Timer1->Enabled() || WaitingForPage) return;
   PageLoaded = 0;
   PageFailed = 0;
   ExerciseMode = letterCount;
+  CancelStartPage();
   WebBrowser1->Navigate(ui::Utf8ToWide(quiz::QuizPageUrl()));
   if (!WaitForQuizPage()) {
     ui::Application->Terminate();  // the window is closing: no task any more

@@ -53,6 +53,7 @@ class TForm1 : public ui::TForm {
   void Timer1Timer(ui::TObject* Sender);
 
  private:
+  void CancelStartPage();
   void StartExercise(int letterCount);
   // Handles messages until the quiz page has loaded or failed to; false when
   // the program is closing instead.

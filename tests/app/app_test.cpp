@@ -337,6 +337,13 @@ TEST_F(AppTest, AClickWhileTheAnswerPeriodRunsDoesNothing) {
   EXPECT_EQ(boxes.Boxes[1].Text, Wide(quiz::AnswerMessage({Letter1, Letter2}, LetterPool)));
 }
 
+TEST_F(AppTest, AClickBeforeTheStartPageOpensIsNotUndoneByIt) {
+  form->Show();
+  Click(form->Image1);  // handled before the start page's timer comes
+  ASSERT_TRUE(PumpUntil([&] { return boxes.Boxes.size() == 1; }, 5000));
+  EXPECT_EQ(browser->Navigations, (std::vector<std::string>{quiz::QuizPageUrl()}));
+}
+
 TEST_F(AppTest, ASecondClickWhileThePageLoadsIsIgnored) {
   Show();
   browser->AutoComplete = false;
