@@ -27,6 +27,15 @@ rounded_box, corner_cut, depth_map = base.rounded_box, base.corner_cut, base.dep
 # Colour maps
 
 
+def blend(a, b, t, steps):
+    """Colour t/steps of the way from a to b, rounded per channel."""
+    out = 0
+    for shift in (16, 8, 0):
+        x, y = (a >> shift) & 255, (b >> shift) & 255
+        out |= (x + ((y - x) * t * 2 + steps) // (2 * steps)) << shift
+    return out
+
+
 def hls_map(hue_shift=0.0, dark=False, grey_hue=None):
     """A colour map turning 0xRRGGBB into 0xRRGGBB: the hue turned by
     hue_shift (a fraction of the circle); with dark, the lightness mirrored

@@ -17,7 +17,7 @@ import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent))
 import skinkit  # noqa: E402
-from skinkit import Image, rgb, strip  # noqa: E402
+from skinkit import blend, Image, rgb, strip  # noqa: E402
 
 NAME = '青玉 Jade'
 
@@ -39,14 +39,6 @@ CHROME = {
                 band=rgb(240, 242, 241), mark=rgb(176, 184, 181), inner=rgb(206, 212, 210)),
 }
 TITLE_TEXT = {True: rgb(20, 70, 56), False: rgb(110, 122, 117)}
-
-
-def blend(a, b, t, steps):
-    out = 0
-    for shift in (16, 8, 0):
-        x, y = (a >> shift) & 255, (b >> shift) & 255
-        out |= (x + ((y - x) * t * 2 + steps) // (2 * steps)) << shift
-    return out
 
 
 def pixel(active, part, x, y, depth):

@@ -18,7 +18,7 @@ import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent))
 import skinkit  # noqa: E402
-from skinkit import Image, rgb, strip  # noqa: E402
+from skinkit import blend, Image, rgb, strip  # noqa: E402
 
 NAME = '夜墨 Night Ink'
 
@@ -35,14 +35,6 @@ CHROME = {
                 dash=rgb(92, 92, 98), inner=rgb(32, 32, 36)),
 }
 TITLE_TEXT = {True: rgb(236, 238, 244), False: rgb(160, 162, 170)}
-
-
-def blend(a, b, t, steps):
-    out = 0
-    for shift in (16, 8, 0):
-        x, y = (a >> shift) & 255, (b >> shift) & 255
-        out |= (x + ((y - x) * t * 2 + steps) // (2 * steps)) << shift
-    return out
 
 
 def pixel(active, part, x, y, depth):
