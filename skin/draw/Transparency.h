@@ -10,6 +10,10 @@ namespace skin {
 // `keyColour`. Only the part that both destRect and the bitmap cover is drawn.
 void DrawTransparent(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, ui::TColor keyColour);
 
+// The same with the key colour's mask made before (bitmap.CreateMask(key)),
+// for a bitmap put on many times.
+void DrawTransparent(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, HBITMAP mask);
+
 // How DrawTransparent puts the pixels on: one MaskBlt (NT-family systems) or
 // three BitBlts through an inverted copy (the others). Platform picks by the
 // system's platform id; the other two force a path (tests use them).
