@@ -142,15 +142,21 @@ void TKeptImageFrame::Draw(HDC dc, const RECT& destRect, ui::TBitmap& image, int
     Clear();
     composed_ = ComposeImageFrame(destRect, image, frameCount, frameIndex);
     if (composed_) mask_ = composed_->CreateMask(kKeyColour);
+    if (mask_) {
+      maskDC_ = std::make_unique<ui::MemoryDC>();
+      maskSelected_ = std::make_unique<ui::SelectGuard>(maskDC_->Get(), mask_.Get());
+    }
     key_ = key;
   }
-  if (composed_) DrawTransparent(dc, destRect, *composed_, mask_.Get());
+  if (composed_ && maskDC_) DrawTransparentThroughMask(dc, destRect, *composed_, maskDC_->Get());
 }
 
 void TKeptImageFrame::Clear() {
   key_ = TKey{};
-  composed_.reset();
+  maskSelected_.reset();
+  maskDC_.reset();
   mask_ = ui::BitmapHandle();
+  composed_.reset();
 }
 
 }  // namespace skin

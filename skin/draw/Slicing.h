@@ -54,7 +54,11 @@ class TKeptImageFrame {
   };
   TKey key_;
   std::unique_ptr<ui::TBitmap> composed_;  // null: nothing to draw for key_
+  // The composition's mask, selected into its own DC while kept (freed in
+  // the reverse order).
   ui::BitmapHandle mask_;
+  std::unique_ptr<ui::MemoryDC> maskDC_;
+  std::unique_ptr<ui::SelectGuard> maskSelected_;
 };
 
 }  // namespace skin

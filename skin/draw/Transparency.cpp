@@ -82,4 +82,11 @@ void DrawTransparent(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, HBITMAP 
   ThreeBlits(dc, destRect.left, destRect.top, w, h, source, maskDC.Get());
 }
 
+void DrawTransparentThroughMask(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, HDC maskDC) {
+  const int w = std::min(RectWidth(destRect), bitmap.Width());
+  const int h = std::min(RectHeight(destRect), bitmap.Height());
+  if (w <= 0 || h <= 0 || !maskDC) return;
+  ThreeBlits(dc, destRect.left, destRect.top, w, h, bitmap.Canvas().Handle(), maskDC);
+}
+
 }  // namespace skin
