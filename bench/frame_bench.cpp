@@ -22,9 +22,11 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/IdleTimers.h"
+#include "bench/MessageTimes.h"
 #include "bench/StoredSkinFile.h"
 #include "skin/WinSkinData/SkinData.h"
 #include "skin/WinSkinForm/TitleBar.h"
@@ -146,6 +148,59 @@ void Stages(skin::TWinSkinForm& form, int rounds) {
               borders, title, put, whole, region);
 }
 
+// A resize's work: the time in each message sent to the skinned window and to
+// the system frame's (counts and milliseconds per resize pair), then the
+// skinned window's stages for a new size one by one, each size a new one.
+void ResizeStages(skin::TWinSkinForm& form, HWND plain, int rounds) {
+  std::printf("resize and back, time per message sent to the window (count x exclusive ms per pair):\n");
+  for (const auto& [what, wnd] : {std::pair{"skinned", form.Handle}, std::pair{"system frame", plain}}) {
+    bench::TMessageTimes times(wnd);
+    for (int i = 0; i < rounds; ++i) ResizeTwice(wnd);
+    times.Print(what, rounds);
+  }
+  ui::TBitmap target;
+  target.SetSize(kGrownWidth, kGrownHeight);
+  HDC dc = target.Canvas().Handle();
+  std::vector<double> borders, title, caption, region, setRegion;
+  for (int i = 0; i < rounds; ++i) {
+    const int w = i % 2 ? kWidth : kGrownWidth, h = i % 2 ? kHeight : kGrownHeight;
+    borders.push_back(Milliseconds([&] {
+      form.DrawBorder(1, {0, 0, form.BorderLeft, h}, dc);
+      form.DrawBorder(2, {w - form.BorderRight, 0, w, h}, dc);
+      form.DrawBorder(4, {form.BorderLeft, h - form.BorderBottom, w - form.BorderRight, h}, dc);
+      GdiFlush();
+    }));
+    title.push_back(Milliseconds([&] {
+      skin::ComposeTitleBar(form, w, h);
+      GdiFlush();
+    }));
+    caption.push_back(Milliseconds([&] {
+      form.DrawCaptionText(form.FrameBitmap.Canvas(), {form.BorderLeft, 0, w - form.BorderRight, form.BorderTop});
+      GdiFlush();
+    }));
+  }
+  form.DropFrameCache();
+  Repaint(form.Handle);
+  for (int i = 0; i < rounds; ++i) {
+    region.push_back(Milliseconds([&] {
+      form.RegionWidth = 0;  // built anew from the kept parts of this size
+      form.UpdateRegion();
+      GdiFlush();
+    }));
+    ui::RegionHandle copy(CreateRectRgn(0, 0, 0, 0));
+    GetWindowRgn(form.Handle, copy.Get());
+    setRegion.push_back(Milliseconds([&] {
+      if (SetWindowRgn(form.Handle, copy.Get(), TRUE)) copy.Release();
+      GdiFlush();
+    }));
+  }
+  std::printf("skinned resize by stage for a new size (medians): left, right and bottom borders composed %.3f ms; "
+              "title bar composed (its side ends kept) %.3f ms, of which the caption text and strip %.3f ms; "
+              "region built and set from parts of its size %.3f ms, of which setting it (with the repaint it "
+              "asks for) %.3f ms\n",
+              Median(borders), Median(title), Median(caption), Median(region), Median(setRegion));
+}
+
 // Resizes the skinned window through 100 sizes, as a drag would, and reads
 // the screen after each step: the frame rows and columns there must be the
 // skin's (as the window's own DC holds them), never a system frame.
@@ -260,6 +315,7 @@ int main(int argc, char** argv) {
       Compare("resize to 801x603 and back (region rebuilt twice)", ResizeTwice, form, plain.wnd,
               std::max(1, rounds / 5));
       Stages(form, rounds);
+      ResizeStages(form, plain.wnd, std::max(2, rounds / 5));
       ResizeThroughSizes(skinned.wnd, plain.wnd);
       IdleTicks("skinned window of the training window's size", 2);
       MemoryPerWindow(data);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
+#include <utility>
 
 #include "ui/BitmapFile.h"
 
@@ -72,12 +73,33 @@ void TBitmap::SetSize(int width, int height) {
   width = std::max(width, 0);
   height = std::max(height, 0);
   if (width == width_ && height == height_) return;
+  // The old picture moves aside (no copy of it is made) until its overlap is
+  // in the new one; the canvas stays with this bitmap.
+  const TPixelFormat format = format_;
   TBitmap old;
-  old.Assign(*this);
-  Allocate(width, height, format_);
+  old.TakePicture(*this);
+  try {
+    Allocate(width, height, format);
+  } catch (...) {
+    TakePicture(old);  // a failed resize leaves the picture as it was
+    throw;
+  }
   const int rows = std::min(height_, old.height_);
   const int bytes = std::min(width_, old.width_) * BytesPerPixel();
   for (int y = 0; y < rows; ++y) std::memcpy(ScanLine(y), old.ScanLine(y), std::size_t(bytes));
+}
+
+void TBitmap::TakePicture(TBitmap& from) {
+  std::swap(width_, from.width_);
+  std::swap(height_, from.height_);
+  std::swap(stride_, from.stride_);
+  std::swap(format_, from.format_);
+  std::swap(bits_, from.bits_);
+#ifdef _WIN32
+  std::swap(dib_, from.dib_);
+#else
+  std::swap(store_, from.store_);
+#endif
 }
 
 void TBitmap::SetPixelFormat(TPixelFormat format) {

@@ -88,6 +88,9 @@ class TBitmap {
 
  private:
   void Allocate(int width, int height, TPixelFormat format);
+  // Swaps the pictures (not the canvases) of this bitmap and `from`, which
+  // has no canvas; this bitmap's canvas keeps its selection until Allocate.
+  void TakePicture(TBitmap& from);
   void Flush() const;
 
   int width_ = 0;

@@ -178,6 +178,7 @@ TWinSkinForm::TTitleBarKey TWinSkinForm::CurrentTitleBarKey(int width, int heigh
 
 void TWinSkinForm::DropFrameCache() {
   FrameParts.Clear();
+  for (const auto& button : SysButtons) button->TitleBarLook.Clear();
   TitleBarKey = TTitleBarKey{};
 }
 
@@ -193,14 +194,19 @@ void TWinSkinForm::PaintTitleBar(HDC dc) {
   SetBkMode(dc, OPAQUE);
 }
 
+ui::TBitmap* TWinSkinForm::BorderPart(int index, SIZE size) {
+  if (size.cx <= 0 || size.cy <= 0 || index < kBorderLeft || index > kBorderBottom || !SkinData) return nullptr;
+  TDataSkinBorder* border = SkinData->Borders[std::size_t(index - 1)].get();
+  if (!border) return nullptr;
+  const int frame = (Active || border->FrameCount == 1) ? 1 : 2;  // frame 2 is the inactive look
+  ui::TBitmap* part = FrameParts.Get(border, index, frame, size);
+  return part && !part->Empty() ? part : nullptr;
+}
+
 void TWinSkinForm::DrawBorder(int index, const RECT& rect, HDC dc) {
   const int w = RectWidth(rect), h = RectHeight(rect);
-  if (w <= 0 || h <= 0 || index < kBorderLeft || index > kBorderBottom || !SkinData) return;
-  TDataSkinBorder* border = SkinData->Borders[std::size_t(index - 1)].get();
-  if (!border) return;
-  const int frame = (Active || border->FrameCount == 1) ? 1 : 2;  // frame 2 is the inactive look
-  ui::TBitmap* part = FrameParts.Get(border, index, frame, SIZE{w, h});
-  if (!part || part->Empty()) return;
+  ui::TBitmap* part = BorderPart(index, SIZE{w, h});
+  if (!part) return;
   // Borders are always opaque; their key colour acts only through the window region.
   BitBlt(dc, rect.left, rect.top, w, h, part->Canvas().Handle(), 0, 0, SRCCOPY);
 }

@@ -35,8 +35,8 @@ bool AnyTransparent(const TSkinData& data) {
   return false;
 }
 
-// Builds the border strips of one region, drawing each into one reused
-// temporary bitmap that is never shown.
+// Builds the border strips of one region from the composed images the
+// window paints: the kept border parts and the title bar, read in place.
 class TStripRegions {
  public:
   TStripRegions(TWinSkinForm& form, int width, int height) : form_(form), w_(width), h_(height) {}
@@ -71,10 +71,8 @@ class TStripRegions {
     // it is composed anew for this size, as the repaint that follows shows it.
     ui::TBitmap& bar = form_.FrameBitmap;
     if (bar.Width() != w_ || bar.Height() != height) ComposeTitleBar(form_, w_, h_);
-    strip_.SetSize(InnerWidth(), height);
-    BitBlt(strip_.Canvas().Handle(), 0, 0, InnerWidth(), height, bar.Canvas().Handle(), form_.BorderLeft, 0,
-           SRCCOPY);
-    return CreateRegionFromBitmap(strip_, form_.BorderLeft, 0, kKeyColour, 1, 1, 1);
+    const RECT strip{form_.BorderLeft, 0, w_ - form_.BorderRight, height};
+    return Scan(bar, strip, form_.BorderLeft, 0);
   }
 
  private:
@@ -83,15 +81,22 @@ class TStripRegions {
 
   ui::RegionHandle FromBorder(int index, int width, int height, int x, int y) {
     if (width <= 0 || height <= 0) return RectRegion(0, 0, 0, 0);
-    strip_.SetSize(width, height);
-    form_.DrawBorder(index, {0, 0, width, height}, strip_.Canvas().Handle());
-    return CreateRegionFromBitmap(strip_, x, y, kKeyColour, 1, 1, 1);
+    ui::TBitmap* part = form_.BorderPart(index, SIZE{width, height});
+    // Without a part nothing is drawn there: the strip stays black, opaque.
+    if (!part) return RectRegion(x, y, x + width, y + height);
+    return Scan(*part, RECT{0, 0, width, height}, x, y);
+  }
+
+  // The non-key pixels of `area` of `bitmap` (which holds it whole), placed at (x, y).
+  static ui::RegionHandle Scan(const ui::TBitmap& bitmap, const RECT& area, int x, int y) {
+    if (bitmap.Width() < area.right || bitmap.Height() < area.bottom)
+      return RectRegion(x, y, x + RectWidth(area), y + RectHeight(area));
+    return CreateRegionFromArea(bitmap, area, x, y, kKeyColour, 1, 1, 1);
   }
 
   TWinSkinForm& form_;
   int w_;
   int h_;
-  ui::TBitmap strip_;
 };
 
 // The shaped outline of a w x h window: the inner rectangle and the strips.

@@ -28,6 +28,7 @@ const ui::TBitmap* LastMainformDefaultIcon() {
 }  // namespace
 
 void TWinSkinForm::BuildIconBitmap() {
+  DropFrameCache();  // the icon buttons' kept looks show the old icon
   const int width = GetSystemMetrics(SM_CXSMICON);
   const int height = GetSystemMetrics(SM_CYSMICON);
   ui::TBitmap square;

@@ -11,6 +11,8 @@
 #include <memory>
 #include <utility>
 
+#include "skin/draw/Slicing.h"
+
 namespace skin {
 
 class TWinSkinForm;
@@ -56,6 +58,8 @@ class TWinSysButton : public TNCObject {
       : TNCObject(skinForm), SkinButton(std::move(skinButton)) {}
 
   std::shared_ptr<TDataSkinSysButton> SkinButton;
+  // Its look on the composed title bar, kept for the next composition.
+  TKeptImageFrame TitleBarLook;
 
   // Straight onto the window, over what it shows there.
   void DrawState() override;

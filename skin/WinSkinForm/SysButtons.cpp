@@ -108,11 +108,11 @@ void TWinSkinForm::PaintSysButtons(ui::TCanvas& canvas) {
     // The MDI buttons sit in the menu bar, which draws them.
     if (skin.Bitmap.Empty() || skin.Visibility == kMdiVisibility) continue;
     if (IsIconButton(skin)) {
-      DrawImageFrame(canvas.Handle(), button.Rect, IconBitmap, true, 1, 1);
+      button.TitleBarLook.Draw(canvas.Handle(), button.Rect, IconBitmap, 1, 1);
       continue;
     }
     const int frame = Active || skin.FrameCount < kInactiveFrame ? 1 : kInactiveFrame;
-    DrawImageFrame(canvas.Handle(), button.Rect, skin.Bitmap, true, skin.FrameCount, frame);
+    button.TitleBarLook.Draw(canvas.Handle(), button.Rect, skin.Bitmap, skin.FrameCount, frame);
   }
 }
 

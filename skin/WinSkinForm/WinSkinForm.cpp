@@ -260,12 +260,15 @@ void TWinSkinForm::ComputeFrameMetrics() {
 
 void TWinSkinForm::SetButtonStyles(bool on) {
   if (FormKind == fkMdiChild && ManagerMdiMaximized() && !on) return;
-  DWORD style = DWORD(GetWindowLongPtrW(Handle, GWL_STYLE));
+  const DWORD old = DWORD(GetWindowLongPtrW(Handle, GWL_STYLE));
+  DWORD style = old;
   // Only what the window had: a window without a system-menu style never
   // gains one because it has a system menu.
   if (on) style |= origButtonStyles_;
   else style &= ~kButtonStyleMask;
-  SetWindowLongPtrW(Handle, GWL_STYLE, LONG_PTR(style));
+  // Every size change asks (WM_GETMINMAXINFO): an unchanged style is not set
+  // again, which would cost two style messages each time.
+  if (style != old) SetWindowLongPtrW(Handle, GWL_STYLE, LONG_PTR(style));
 }
 
 void TWinSkinForm::ResizeFrame(bool withMenu) {

@@ -240,6 +240,9 @@ class TWinSkinForm : public ui::TComponent {
   void DrawCaptionText(ui::TCanvas& canvas, const RECT& rect);
   // index 1 left, 2 right, 3 top, 4 bottom.
   void DrawBorder(int index, const RECT& rect, HDC dc);
+  // Border `index` composed at `size` in the window's look, as DrawBorder
+  // puts it on (kept in FrameParts); null where DrawBorder draws nothing.
+  ui::TBitmap* BorderPart(int index, SIZE size);
   void UpdateRegion();
   void RemoveRegion();
   // Forgets every composed frame image (the skin or its look has changed).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 namespace skin {
@@ -104,24 +105,50 @@ ui::RegionHandle CreateRegionFromBitmap(ui::TBitmap& bitmap, int xOffset, int yO
                                         ui::TColor keyColour, std::uint8_t toleranceR,
                                         std::uint8_t toleranceG, std::uint8_t toleranceB) {
   bitmap.SetPixelFormat(ui::TPixelFormat::pf32bit);
+  return CreateRegionFromArea(bitmap, RECT{0, 0, bitmap.Width(), bitmap.Height()}, xOffset, yOffset,
+                              keyColour, toleranceR, toleranceG, toleranceB);
+}
+
+ui::RegionHandle CreateRegionFromArea(const ui::TBitmap& bitmap, RECT area, int xOffset,
+                                      int yOffset, ui::TColor keyColour, std::uint8_t toleranceR,
+                                      std::uint8_t toleranceG, std::uint8_t toleranceB) {
   const TKeyRange key(keyColour, toleranceR, toleranceG, toleranceB);
   TRegionBuilder builder;
-  const int width = bitmap.Width(), height = bitmap.Height();
-  if (width == 0 || height == 0) return builder.Take();
+  area.left = std::max<LONG>(area.left, 0);
+  area.top = std::max<LONG>(area.top, 0);
+  area.right = std::min<LONG>(area.right, bitmap.Width());
+  area.bottom = std::min<LONG>(area.bottom, bitmap.Height());
+  if (area.right <= area.left || area.bottom <= area.top) return builder.Take();
 
+  const int bpp = bitmap.BytesPerPixel();
+  const int dx = xOffset - area.left, dy = yOffset - area.top;
+  // The runs of the band of equal rows that starts at bandTop.
+  std::vector<std::pair<int, int>> band, row;
+  int bandTop = area.top;
+  const auto closeBand = [&](int bottom) {
+    for (const auto& [x0, x1] : band) builder.Add({x0 + dx, bandTop + dy, x1 + dx, bottom + dy});
+  };
   // The row step comes from the rows' own addresses, so it is right for
   // bottom-up pictures too; a single row needs none.
-  const std::uint8_t* row = bitmap.ScanLine(0);
-  const std::ptrdiff_t stride = height > 1 ? bitmap.ScanLine(1) - row : 0;
-  for (int y = 0; y < height; ++y, row += stride) {
+  const std::uint8_t* line = bitmap.ScanLine(area.top) + std::ptrdiff_t(area.left) * bpp;
+  const std::ptrdiff_t stride = area.bottom - area.top > 1 ? bitmap.ScanLine(area.top + 1) - bitmap.ScanLine(area.top) : 0;
+  const int width = area.right - area.left;
+  for (int y = area.top; y < area.bottom; ++y, line += stride) {
+    row.clear();
     int x = 0;
     while (x < width) {
       const int x0 = x;
-      while (x < width && !key.Contains(row + 4 * x)) ++x;
-      if (x > x0) builder.Add({x0 + xOffset, y + yOffset, x + xOffset, y + 1 + yOffset});
+      while (x < width && !key.Contains(line + std::ptrdiff_t(bpp) * x)) ++x;
+      if (x > x0) row.emplace_back(x0 + area.left, x + area.left);
       ++x;  // the key pixel that ended the run
     }
+    if (y == area.top || row != band) {
+      closeBand(y);
+      band.swap(row);
+      bandTop = y;
+    }
   }
+  closeBand(area.bottom);
   return builder.Take();
 }
 

@@ -17,4 +17,12 @@ ui::RegionHandle CreateRegionFromBitmap(ui::TBitmap& bitmap, int xOffset, int yO
                                         ui::TColor keyColour, std::uint8_t toleranceR,
                                         std::uint8_t toleranceG, std::uint8_t toleranceB);
 
+// The same for the part `area` of a 24- or 32-bit `bitmap`, read as it is:
+// pixel (x, y) of the area counts at (x - area.left + xOffset, y - area.top
+// + yOffset). The area is cut to the bitmap. Rows whose runs equal the row
+// above's extend its rectangles downwards (the same pixels, fewer pieces).
+ui::RegionHandle CreateRegionFromArea(const ui::TBitmap& bitmap, RECT area, int xOffset,
+                                      int yOffset, ui::TColor keyColour, std::uint8_t toleranceR,
+                                      std::uint8_t toleranceG, std::uint8_t toleranceB);
+
 }  // namespace skin

@@ -66,6 +66,22 @@ void PutComposed(HDC dc, const RECT& destRect, ui::TBitmap& composed, bool trans
          composed.Canvas().Handle(), 0, 0, SRCCOPY);
 }
 
+// One whole frame of `image` stretched to destRect's size in a new bitmap;
+// null where nothing is drawn.
+std::unique_ptr<ui::TBitmap> ComposeImageFrame(const RECT& destRect, ui::TBitmap& image,
+                                               int frameCount, int frameIndex) {
+  if (IsEmptyArea(destRect)) return nullptr;
+  const TFrame frame = SelectFrame(image, false, frameCount, frameIndex);
+  if (frame.Empty()) return nullptr;
+  // COLORONCOLOR here too: the default mode ANDs the dropped pixels together
+  // when a frame is shrunk, which garbles its colours.
+  auto composed = CreateWorkBitmap(RectWidth(destRect), RectHeight(destRect), image);
+  StretchCopy(composed->Canvas().Handle(), {0, 0, composed->Width(), composed->Height()},
+              image.Canvas().Handle(),
+              {frame.SX, frame.SY, frame.SX + frame.FW, frame.SY + frame.FH});
+  return composed;
+}
+
 }  // namespace
 
 std::unique_ptr<ui::TBitmap> CreateSlicedBitmap(const RECT& destRect, ui::TBitmap& image,
@@ -114,16 +130,33 @@ void DrawSlicedBorder(HDC dc, const RECT& destRect, ui::TBitmap& image, const RE
 
 void DrawImageFrame(HDC dc, const RECT& destRect, ui::TBitmap& image, bool transparent,
                     int frameCount, int frameIndex) {
-  if (IsEmptyArea(destRect)) return;
-  const TFrame frame = SelectFrame(image, false, frameCount, frameIndex);
-  if (frame.Empty()) return;
-  // COLORONCOLOR here too: the default mode ANDs the dropped pixels together
-  // when a frame is shrunk, which garbles its colours.
-  auto composed = CreateWorkBitmap(RectWidth(destRect), RectHeight(destRect), image);
-  StretchCopy(composed->Canvas().Handle(), {0, 0, composed->Width(), composed->Height()},
-              image.Canvas().Handle(),
-              {frame.SX, frame.SY, frame.SX + frame.FW, frame.SY + frame.FH});
-  PutComposed(dc, destRect, *composed, transparent);
+  if (auto composed = ComposeImageFrame(destRect, image, frameCount, frameIndex))
+    PutComposed(dc, destRect, *composed, transparent);
+}
+
+void TKeptImageFrame::Draw(HDC dc, const RECT& destRect, ui::TBitmap& image, int frameCount,
+                           int frameIndex) {
+  const TKey key{&image,      image.Handle(), image.Width(),          image.Height(),
+                 frameCount,  frameIndex,     RectWidth(destRect),    RectHeight(destRect)};
+  if (!(key == key_)) {
+    Clear();
+    composed_ = ComposeImageFrame(destRect, image, frameCount, frameIndex);
+    if (composed_) mask_ = composed_->CreateMask(kKeyColour);
+    if (mask_) {
+      maskDC_ = std::make_unique<ui::MemoryDC>();
+      maskSelected_ = std::make_unique<ui::SelectGuard>(maskDC_->Get(), mask_.Get());
+    }
+    key_ = key;
+  }
+  if (composed_ && maskDC_) DrawTransparentThroughMask(dc, destRect, *composed_, maskDC_->Get());
+}
+
+void TKeptImageFrame::Clear() {
+  key_ = TKey{};
+  maskSelected_.reset();
+  maskDC_.reset();
+  mask_ = ui::BitmapHandle();
+  composed_.reset();
 }
 
 }  // namespace skin

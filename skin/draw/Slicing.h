@@ -31,4 +31,34 @@ void DrawSlicedBorder(HDC dc, const RECT& destRect, ui::TBitmap& image, const RE
 void DrawImageFrame(HDC dc, const RECT& destRect, ui::TBitmap& image, bool transparent,
                     int frameCount, int frameIndex);
 
+// DrawImageFrame with `transparent` for an image put on again and again (a
+// caption button): the stretched frame and its key-colour mask are made once
+// per image, frame and size and kept, and each draw is the same blits as
+// DrawImageFrame's.
+class TKeptImageFrame {
+ public:
+  void Draw(HDC dc, const RECT& destRect, ui::TBitmap& image, int frameCount, int frameIndex);
+  void Clear();
+
+ private:
+  struct TKey {
+    const ui::TBitmap* Image = nullptr;
+    HBITMAP Handle = nullptr;
+    int ImageWidth = 0;
+    int ImageHeight = 0;
+    int FrameCount = 0;
+    int FrameIndex = 0;
+    int Width = 0;
+    int Height = 0;
+    bool operator==(const TKey&) const = default;
+  };
+  TKey key_;
+  std::unique_ptr<ui::TBitmap> composed_;  // null: nothing to draw for key_
+  // The composition's mask, selected into its own DC while kept (freed in
+  // the reverse order).
+  ui::BitmapHandle mask_;
+  std::unique_ptr<ui::MemoryDC> maskDC_;
+  std::unique_ptr<ui::SelectGuard> maskSelected_;
+};
+
 }  // namespace skin

@@ -62,21 +62,31 @@ void SetTransparentPath(TTransparentPath path) { chosenPath = path; }
 TTransparentPath GetTransparentPath() { return chosenPath; }
 
 void DrawTransparent(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, ui::TColor keyColour) {
+  if (RectWidth(destRect) <= 0 || RectHeight(destRect) <= 0 || bitmap.Empty()) return;
+  const ui::BitmapHandle mask = bitmap.CreateMask(keyColour);
+  DrawTransparent(dc, destRect, bitmap, mask.Get());
+}
+
+void DrawTransparent(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, HBITMAP mask) {
   // Never read past the bitmap: its mask is only as large as the bitmap itself.
   const int w = std::min(RectWidth(destRect), bitmap.Width());
   const int h = std::min(RectHeight(destRect), bitmap.Height());
-  if (w <= 0 || h <= 0) return;
-  const ui::BitmapHandle mask = bitmap.CreateMask(keyColour);
-  if (!mask) return;
+  if (w <= 0 || h <= 0 || !mask) return;
   HDC source = bitmap.Canvas().Handle();
   if (UseMaskBlt()) {
-    MaskBlt(dc, destRect.left, destRect.top, w, h, source, 0, 0, mask.Get(), 0, 0,
-            kKeyKeepsDestination);
+    MaskBlt(dc, destRect.left, destRect.top, w, h, source, 0, 0, mask, 0, 0, kKeyKeepsDestination);
     return;
   }
   ui::MemoryDC maskDC;
-  ui::SelectGuard selectMask(maskDC.Get(), mask.Get());
+  ui::SelectGuard selectMask(maskDC.Get(), mask);
   ThreeBlits(dc, destRect.left, destRect.top, w, h, source, maskDC.Get());
+}
+
+void DrawTransparentThroughMask(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, HDC maskDC) {
+  const int w = std::min(RectWidth(destRect), bitmap.Width());
+  const int h = std::min(RectHeight(destRect), bitmap.Height());
+  if (w <= 0 || h <= 0 || !maskDC) return;
+  ThreeBlits(dc, destRect.left, destRect.top, w, h, bitmap.Canvas().Handle(), maskDC);
 }
 
 }  // namespace skin

@@ -10,6 +10,16 @@ namespace skin {
 // `keyColour`. Only the part that both destRect and the bitmap cover is drawn.
 void DrawTransparent(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, ui::TColor keyColour);
 
+// The same with the key colour's mask made before (bitmap.CreateMask(key)),
+// for a bitmap put on many times.
+void DrawTransparent(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, HBITMAP mask);
+
+// The three-blit path through a mask kept selected in `maskDC`: for a bitmap
+// put on again and again, without the temporary bitmaps and device contexts
+// that MaskBlt makes on each call where the system emulates it. The same
+// pixels as DrawTransparent.
+void DrawTransparentThroughMask(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, HDC maskDC);
+
 // How DrawTransparent puts the pixels on: one MaskBlt (NT-family systems) or
 // three BitBlts through an inverted copy (the others). Platform picks by the
 // system's platform id; the other two force a path (tests use them).

@@ -87,9 +87,13 @@ TEST(TBitmapTest, ResizeKeepsOverlapAndConvertsFormats) {
   EXPECT_EQ(b.Pixel(1, 1), RGBColor(1, 2, 3));
   EXPECT_EQ(b.ScanLine(1) - b.ScanLine(0), b.BytesPerLine());
   EXPECT_THROW(b.ScanLine(6), std::out_of_range);
+  b.SetSize(3, 3);  // a resize keeps the format, and a failed one the whole picture
+  EXPECT_EQ(b.PixelFormat(), TPixelFormat::pf32bit);
+  EXPECT_THROW(b.SetSize(100000, 100000), std::length_error);
+  EXPECT_EQ(b.Width(), 3);
+  EXPECT_EQ(b.Pixel(1, 1), RGBColor(1, 2, 3));
   EXPECT_FALSE(b.LoadFromBytes(std::vector<std::uint8_t>{1, 2, 3}));
   EXPECT_TRUE(b.Empty());
-  EXPECT_THROW(b.SetSize(100000, 100000), std::length_error);
 }
 
 TEST(TBitmapTest, TransparentColourDefaultsToBottomLeftPixel) {
