@@ -21,6 +21,12 @@ bool MonitorAreas(HWND wnd, RECT& monitor, RECT& work) {
   return true;
 }
 
+// The skin's maximised place on a work area: the title bar at its top, the
+// side and bottom borders just off it.
+RECT MaximizedOnWork(const TWinSkinForm& form, const RECT& work) {
+  return RECT{work.left - form.BorderLeft, work.top, work.right + form.BorderRight, work.bottom + form.BorderBottom};
+}
+
 }  // namespace
 
 bool TWinSkinForm::SkinFrameMaximizes() const {
@@ -31,7 +37,7 @@ bool TWinSkinForm::SkinFrameMaximizes() const {
 bool TWinSkinForm::SkinMaximizedRect(RECT& rect) const {
   RECT monitor{}, work{};
   if (!SkinFrameMaximizes() || !MonitorAreas(Handle, monitor, work)) return false;
-  rect = RECT{work.left - BorderLeft, work.top, work.right + BorderRight, work.bottom + BorderBottom};
+  rect = MaximizedOnWork(*this, work);
   return true;
 }
 
@@ -41,8 +47,11 @@ void TWinSkinForm::HandleGetMinMaxInfo(ui::TMessage& message) {
   SetButtonStyles(WindowState == wsMinimized);
   auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
   info->ptMaxTrackSize = POINT{GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
-  RECT rect{}, monitor{}, work{};
-  if (!SkinMaximizedRect(rect) || !MonitorAreas(Handle, monitor, work)) return;
+  // The monitor is asked once: each question costs as much as the rest of
+  // this message under Wine, and every size change asks it.
+  RECT monitor{}, work{};
+  if (!SkinFrameMaximizes() || !MonitorAreas(Handle, monitor, work)) return;
+  const RECT rect = MaximizedOnWork(*this, work);
   // The maximised position is relative to the monitor's origin.
   info->ptMaxPosition = POINT{rect.left - monitor.left, rect.top - monitor.top};
   info->ptMaxSize = POINT{RectWidth(rect), RectHeight(rect)};

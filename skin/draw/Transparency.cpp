@@ -55,19 +55,8 @@ void ThreeBlits(HDC dc, int x, int y, int w, int h, HDC source, HDC mask) {
   SetTextColor(dc, oldText);
 }
 
-}  // namespace
-
-void SetTransparentPath(TTransparentPath path) { chosenPath = path; }
-
-TTransparentPath GetTransparentPath() { return chosenPath; }
-
-void DrawTransparent(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, ui::TColor keyColour) {
-  if (RectWidth(destRect) <= 0 || RectHeight(destRect) <= 0 || bitmap.Empty()) return;
-  const ui::BitmapHandle mask = bitmap.CreateMask(keyColour);
-  DrawTransparent(dc, destRect, bitmap, mask.Get());
-}
-
-void DrawTransparent(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, HBITMAP mask) {
+// The bitmap put on through its key colour's mask.
+void PutThroughMask(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, HBITMAP mask) {
   // Never read past the bitmap: its mask is only as large as the bitmap itself.
   const int w = std::min(RectWidth(destRect), bitmap.Width());
   const int h = std::min(RectHeight(destRect), bitmap.Height());
@@ -80,6 +69,18 @@ void DrawTransparent(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, HBITMAP 
   ui::MemoryDC maskDC;
   ui::SelectGuard selectMask(maskDC.Get(), mask);
   ThreeBlits(dc, destRect.left, destRect.top, w, h, source, maskDC.Get());
+}
+
+}  // namespace
+
+void SetTransparentPath(TTransparentPath path) { chosenPath = path; }
+
+TTransparentPath GetTransparentPath() { return chosenPath; }
+
+void DrawTransparent(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, ui::TColor keyColour) {
+  if (RectWidth(destRect) <= 0 || RectHeight(destRect) <= 0 || bitmap.Empty()) return;
+  const ui::BitmapHandle mask = bitmap.CreateMask(keyColour);
+  PutThroughMask(dc, destRect, bitmap, mask.Get());
 }
 
 void DrawTransparentThroughMask(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, HDC maskDC) {

@@ -10,10 +10,6 @@ namespace skin {
 // `keyColour`. Only the part that both destRect and the bitmap cover is drawn.
 void DrawTransparent(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, ui::TColor keyColour);
 
-// The same with the key colour's mask made before (bitmap.CreateMask(key)),
-// for a bitmap put on many times.
-void DrawTransparent(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, HBITMAP mask);
-
 // The three-blit path through a mask kept selected in `maskDC`: for a bitmap
 // put on again and again, without the temporary bitmaps and device contexts
 // that MaskBlt makes on each call where the system emulates it. The same
