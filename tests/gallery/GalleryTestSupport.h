@@ -16,24 +16,13 @@
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/draw/ScratchBitmap.h"
 #include "skin/manager/SkinManage.h"
+#include "support/MessagePump.h"
 #include "ui/Application.h"
 #include "ui/GdiHandles.h"
 
 namespace gallery_test {
 
-// Handles the messages that arrive within about `ms` milliseconds (waiting,
-// not spinning).
-inline void PumpFor(DWORD ms) {
-  const DWORD start = GetTickCount();
-  do {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-  } while (GetTickCount() - start < ms);
-}
+using test_support::PumpFor;
 
 // One column of a window's pixels, top row first, read through its window
 // DC into a 32-bpp DIB (the colours exactly as painted).

@@ -15,6 +15,7 @@
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/manager/SkinManage.h"
 #include "skin_data/SkinTestSupport.h"
+#include "support/MessagePump.h"
 
 // Rectangles compared and printed in expectations (found by argument lookup).
 inline bool operator==(const RECT& a, const RECT& b) {
@@ -242,29 +243,9 @@ inline ui::TColor FramePixel(HWND wnd, POINT p) {
   return pixel.Pixel(0, 0);
 }
 
-inline void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-// Handles messages until `done` holds or `ms` have passed; returns done().
-template <typename Done>
-bool PumpUntil(Done done, DWORD ms = 3000) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > ms) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    Pump();
-  }
-  return true;
-}
-
-inline void PumpFor(DWORD ms) {
-  PumpUntil([] { return false; }, ms);
-}
+using test_support::Pump;
+using test_support::PumpFor;
+using test_support::PumpUntil;
 
 // Brings the skinned window to the front and waits until its companion
 // knows it is active (other programs on the desktop may hold the focus).

@@ -9,6 +9,7 @@
 #include "skin/WinSkinData/SkinData.h"
 #include "skin/manager/SkinManage.h"
 #include "skin_data/SkinTestSupport.h"
+#include "support/MessagePump.h"
 
 namespace form_test {
 
@@ -80,22 +81,8 @@ class TTestWindow {
 };
 
 // Handles every message waiting now.
-inline void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-// Pumps messages for about `ms` milliseconds (waiting, not spinning).
-inline void PumpFor(DWORD ms) {
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < ms) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    Pump();
-  }
-}
+using test_support::Pump;
+using test_support::PumpFor;
 
 // An MDI client filling part of `frame`.
 inline HWND CreateMdiClient(HWND frame) {

@@ -14,6 +14,7 @@
 
 #include "ui/Application.h"
 #include "ui/Control.h"
+#include "support/MessagePump.h"
 #include "ui/Graphics.h"
 
 // Rectangles compared and printed in test expectations (found by argument lookup).
@@ -26,24 +27,8 @@ inline std::ostream& operator<<(std::ostream& os, const RECT& r) {
 
 namespace guitest {
 
-// Handles messages until `done` holds or `timeoutMs` has passed; returns `done()`.
-inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > timeoutMs) return false;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    if (!done()) MsgWaitForMultipleObjectsEx(0, nullptr, 10, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-  }
-  return true;
-}
-
-inline void PumpFor(DWORD ms) {
-  PumpUntil([] { return false; }, ms);
-}
+using test_support::PumpFor;
+using test_support::PumpUntil;
 
 // The colour painted at (x, y) of the window's client area, or with `whole`
 // of the whole window (frame coordinates: the title bar included).
