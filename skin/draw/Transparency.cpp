@@ -55,20 +55,21 @@ void ThreeBlits(HDC dc, int x, int y, int w, int h, HDC source, HDC mask) {
   SetTextColor(dc, oldText);
 }
 
-// The bitmap put on through its key colour's mask.
+// The bitmap put on through its key colour's mask: one MaskBlt, or the
+// three blits through the mask selected for this call.
 void PutThroughMask(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, HBITMAP mask) {
+  if (!mask) return;
+  if (!UseMaskBlt()) {
+    ui::MemoryDC maskDC;
+    ui::SelectGuard selectMask(maskDC.Get(), mask);
+    DrawTransparentThroughMask(dc, destRect, bitmap, maskDC.Get());
+    return;
+  }
   // Never read past the bitmap: its mask is only as large as the bitmap itself.
   const int w = std::min(RectWidth(destRect), bitmap.Width());
   const int h = std::min(RectHeight(destRect), bitmap.Height());
-  if (w <= 0 || h <= 0 || !mask) return;
-  HDC source = bitmap.Canvas().Handle();
-  if (UseMaskBlt()) {
-    MaskBlt(dc, destRect.left, destRect.top, w, h, source, 0, 0, mask, 0, 0, kKeyKeepsDestination);
-    return;
-  }
-  ui::MemoryDC maskDC;
-  ui::SelectGuard selectMask(maskDC.Get(), mask);
-  ThreeBlits(dc, destRect.left, destRect.top, w, h, source, maskDC.Get());
+  if (w <= 0 || h <= 0) return;
+  MaskBlt(dc, destRect.left, destRect.top, w, h, bitmap.Canvas().Handle(), 0, 0, mask, 0, 0, kKeyKeepsDestination);
 }
 
 }  // namespace
