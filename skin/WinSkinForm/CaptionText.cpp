@@ -6,7 +6,6 @@
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/draw/Frames.h"
 #include "skin/draw/Tiling.h"
-#include "skin/draw/WindowText.h"
 
 namespace skin {
 
@@ -72,12 +71,10 @@ SIZE MeasureText(HDC dc, const std::wstring& text) {
 
 }  // namespace
 
-void TWinSkinForm::DrawCaptionText(ui::TCanvas& canvas, const RECT& rect) {
+void TWinSkinForm::DrawCaptionText(ui::TCanvas& canvas, const RECT& rect, const std::wstring& text) {
   if (!SkinData || !SkinData->Title) return;
   TDataSkinTitle& title = *SkinData->Title;
   const TCaptionLayout layout(title);
-  // Read at every paint: WM_SETTEXT only asks for a repaint.
-  const std::wstring text = CaptionLead + GetWindowTextString(Handle);
 
   HDC dc = canvas.Handle();
   const ui::SavedDC saved(dc);  // background mode, font and colour come back, also on an exception

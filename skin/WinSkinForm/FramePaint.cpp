@@ -106,7 +106,7 @@ void ComposeTitleBar(TWinSkinForm& form, int width, int height) {
   form.DrawBorder(kBorderRight, {width - form.BorderRight, 0, width, height}, dc);
   const RECT title{form.BorderLeft, 0, width - form.BorderRight, form.BorderTop};
   form.DrawBorder(kBorderTop, title, dc);
-  form.DrawCaptionText(bar.Canvas(), title);
+  form.DrawCaptionText(bar.Canvas(), title, form.TitleBarKey.Text);
   form.LayoutSysButtons();  // places the buttons by CaptionRect and FrameWidth
   form.PaintSysButtons(bar.Canvas());
 }
@@ -134,9 +134,14 @@ void TWinSkinForm::HandleNcPaint(ui::TMessage& message) {
     CallOld(message);
     return;
   }
+  message.Result = 0;
+  if (RegionAwaitsNewSize()) {
+    framePaintDeferred_ = true;
+    return;
+  }
+  framePaintDeferred_ = false;
   const TNcPaintDC dc(Handle, message.WParam);
   PaintFrame(dc.Get());
-  message.Result = 0;
 }
 
 void TWinSkinForm::PaintFrame(HDC dc) {

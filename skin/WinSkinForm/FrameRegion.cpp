@@ -136,17 +136,56 @@ void TWinSkinForm::UpdateRegion() {
   } catch (...) {
     return;  // the window keeps the region it has; nothing may reach the message loop
   }
+  // The size is noted first: setting the region repaints the frame from
+  // inside SetWindowRgn, and that paint must see the region as current.
+  RegionWidth = shaped ? w : 0;
+  RegionHeight = shaped ? h : 0;
   // Once set, the region belongs to the window (it goes with it); a region
-  // the window refused stays ours and is deleted here.
+  // the window refused stays ours and is deleted here, and the window's old
+  // region is built anew next time.
   const HRGN handle = region.Get();
-  if (!SetWindowRgn(Handle, handle, TRUE)) return;
+  if (!SetWindowRgn(Handle, handle, TRUE)) {
+    RegionWidth = RegionHeight = 0;
+    return;
+  }
   region.Release();
   Region = handle;
   HasRegion = true;
-  if (shaped) {
-    RegionWidth = w;
-    RegionHeight = h;
-  }
+}
+
+// A resize paints the frame twice: once as the window takes its new size,
+// clipped to the region of the old one, and again when WM_SIZE sets the new
+// region, whose frame change repaints the whole frame. The first paint is
+// wasted work (it was the larger part of a resize's cost), so while a size
+// change is under way and the shaped region is still the old size's, the
+// frame waits for the region. Nothing is shown in between: the region is set
+// before SetWindowPos returns.
+void TWinSkinForm::NoteSizeChange(const ui::TMessage& message) {
+  const auto* pos = reinterpret_cast<const WINDOWPOS*>(message.LParam);
+  if (pos && !(pos->flags & SWP_NOSIZE)) sizeChanging_ = true;
+}
+
+bool TWinSkinForm::RegionAwaitsNewSize() const {
+  // The same windows whose WM_SIZE sets a new region (HandleSize).
+  if (!sizeChanging_ || !HasRegion || RegionWidth <= 0 || FormKind == fkMdiChild) return false;
+  if ((SkinState != ssRunning && SkinState != ssReskinning) || IsIconic(Handle)) return false;
+  RECT window{};
+  if (!GetWindowRect(Handle, &window)) return false;
+  return RectWidth(window) != RegionWidth || RectHeight(window) != RegionHeight;
+}
+
+// After the size change: a window whose WM_SIZE did not come (its procedure
+// keeps WM_WINDOWPOSCHANGED from the default one) or set no region still gets
+// its region and its frame.
+void TWinSkinForm::FinishSizeChange(const ui::TMessage& message) {
+  const auto* pos = reinterpret_cast<const WINDOWPOS*>(message.LParam);
+  if (!pos || (pos->flags & SWP_NOSIZE)) return;
+  sizeChanging_ = false;
+  if (!framePaintDeferred_) return;
+  if (!IsIconic(Handle) && (SkinState == ssRunning || SkinState == ssReskinning)) UpdateRegion();
+  if (!framePaintDeferred_) return;  // the region's repaint has put the frame on
+  framePaintDeferred_ = false;
+  PaintFrame(nullptr);
 }
 
 void TWinSkinForm::RemoveRegion() {

@@ -237,7 +237,9 @@ class TWinSkinForm : public ui::TComponent {
   // Borders, title bar and menu bar; dc 0 takes the window DC.
   void PaintFrame(HDC dc);
   void PaintTitleBar(HDC dc);
-  void DrawCaptionText(ui::TCanvas& canvas, const RECT& rect);
+  // `text` is the caption as the title bar key read it (CaptionLead and the
+  // window text), read once per paint: WM_SETTEXT only asks for a repaint.
+  void DrawCaptionText(ui::TCanvas& canvas, const RECT& rect, const std::wstring& text);
   // index 1 left, 2 right, 3 top, 4 bottom.
   void DrawBorder(int index, const RECT& rect, HDC dc);
   // Border `index` composed at `size` in the window's look, as DrawBorder
@@ -356,6 +358,11 @@ class TWinSkinForm : public ui::TComponent {
   bool Stage4Applies() const;
   bool RouteStage4(ui::TMessage& message);
   void HandleSize(ui::TMessage& message);
+  // A size change between its WM_WINDOWPOSCHANGING and WM_WINDOWPOSCHANGED
+  // (FrameRegion.cpp): the frame is painted once, with the region of its size.
+  void NoteSizeChange(const ui::TMessage& message);
+  bool RegionAwaitsNewSize() const;
+  void FinishSizeChange(const ui::TMessage& message);
   void HandleEraseBkgnd(ui::TMessage& message);
   // Maximised place (MaximizedFrame.cpp).
   void HandleGetMinMaxInfo(ui::TMessage& message);
@@ -380,6 +387,8 @@ class TWinSkinForm : public ui::TComponent {
   DWORD origButtonStyles_ = 0;   // the window's own WS_SYSMENU/WS_MINIMIZEBOX/WS_MAXIMIZEBOX
   int procedureDepth_ = 0;
   bool releasePending_ = false;
+  bool sizeChanging_ = false;       // a size change is under way (NoteSizeChange)
+  bool framePaintDeferred_ = false; // its first WM_NCPAINT was left to the new region's
 };
 
 }  // namespace skin

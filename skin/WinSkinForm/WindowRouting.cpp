@@ -99,9 +99,14 @@ bool TWinSkinForm::RouteStage3(ui::TMessage& message) {
     case WM_GETMINMAXINFO:
       HandleGetMinMaxInfo(message);
       return true;
+    case WM_WINDOWPOSCHANGING:
+      CallOld(message);
+      NoteSizeChange(message);
+      return true;
     case WM_WINDOWPOSCHANGED:
       UpdateWindowState();
       CallOld(message);
+      FinishSizeChange(message);
       return true;
     case WM_COMMAND:
       HandleCommand(message);

@@ -192,6 +192,7 @@ class FrameTest : public ::testing::Test {
     data_ = std::move(data);
     window_ = std::make_unique<TTestWindow>(WS_OVERLAPPEDWINDOW, 0, nullptr, bounds, menu);
     const HWND wnd = window_->Get();
+    if (windowProc_) SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc_));
     SetWindowTextW(wnd, caption);
     ShowWindow(wnd, SW_SHOW);
     SetForegroundWindow(wnd);
@@ -227,6 +228,7 @@ class FrameTest : public ::testing::Test {
   }
 
   skin::TScratchBitmapOwner scratch_;
+  WNDPROC windowProc_ = nullptr;  // the window's own procedure under the skin's, when set
   std::unique_ptr<skin::TSkinData> data_;
   std::unique_ptr<TTestWindow> window_;
   std::unique_ptr<skin::TWinSkinForm> form_;

@@ -96,6 +96,34 @@ class ResizeTest : public FrameTest {
   }
 };
 
+// A window procedure that keeps WM_WINDOWPOSCHANGED from the default one, so
+// no WM_SIZE follows a size change.
+LRESULT CALLBACK WithoutSizeMessages(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return msg == WM_WINDOWPOSCHANGED ? 0 : DefWindowProcW(wnd, msg, wParam, lParam);
+}
+
+// A size change as programs and the system make it (WM_WINDOWPOSCHANGING
+// sent): when SetWindowPos returns, with nothing pumped, the window has the
+// region of its new size and shows the frame composed anew for it, also when
+// no WM_SIZE comes.
+TEST_F(ResizeTest, ASizeChangeEndsWithTheRegionAndFrameOfTheNewSize) {
+  for (const WNDPROC procedure : {WNDPROC(nullptr), &WithoutSizeMessages}) {
+    SCOPED_TRACE(procedure ? "no WM_SIZE" : "WM_SIZE");
+    windowProc_ = procedure;
+    Skin();
+    for (const SIZE size : {SIZE{480, 360}, SIZE{300, 200}}) {
+      SetWindowPos(window_->Get(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+      ASSERT_EQ(Width(), size.cx);
+      ui::RegionHandle set(CreateRectRgn(0, 0, 0, 0));
+      ASSERT_NE(GetWindowRgn(window_->Get(), set.Get()), ERROR);
+      const TPixels shown = WindowPixels(window_->Get());
+      EXPECT_TRUE(EqualRgn(set.Get(), PlainRegion(*form_, size.cx, size.cy).Get()));
+      Repaint();
+      EXPECT_TRUE(shown.Data == WindowPixels(window_->Get()).Data);
+    }
+  }
+}
+
 TEST_F(ResizeTest, RegionAndFrameOfEachSizeAreThePlainOnesInEverySkin) {
   for (const wchar_t* resource : {L"TAVRINSKIN", L"TAVRINSKIN_JADE", L"TAVRINSKIN_NIGHT"}) {
     SCOPED_TRACE(testing::Message() << "built-in skin " << (resource[10] ? resource + 11 : L"CHARCOAL"));
