@@ -83,7 +83,7 @@ void PaintFrameParts(TWinSkinForm& form, HDC dc) {
 // there wherever the system drew nothing.
 void RepairBelowTitleBar(TWinSkinForm& form) {
   if (form.Active) return;
-  const int systemCaptionBottom = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
+  const int systemCaptionBottom = form.SystemMetric(SM_CYCAPTION) + form.SystemMetric(SM_CXFRAME);
   const int rows = systemCaptionBottom - form.BorderTop - form.MenuBarHeight;
   if (rows <= 0) return;
   RECT client{};
@@ -108,7 +108,7 @@ void ComposeTitleBar(TWinSkinForm& form, int width, int height) {
   form.DrawBorder(kBorderTop, title, dc);
   form.DrawCaptionText(bar.Canvas(), title, form.TitleBarKey.Text);
   form.LayoutSysButtons();  // places the buttons by CaptionRect and FrameWidth
-  form.PaintSysButtons(bar.Canvas());
+  form.PaintSysButtons(bar);
 }
 
 void TWinSkinForm::CalcFrameClient(ui::TMessage& message) {

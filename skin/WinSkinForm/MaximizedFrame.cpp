@@ -46,11 +46,10 @@ void TWinSkinForm::HandleGetMinMaxInfo(ui::TMessage& message) {
   UpdateWindowState();
   SetButtonStyles(WindowState == wsMinimized);
   auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
-  info->ptMaxTrackSize = POINT{GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
-  // The monitor is asked once: each question costs as much as the rest of
-  // this message under Wine, and every size change asks it.
+  // Every size change asks: the metrics and the monitor's areas are the kept ones.
+  info->ptMaxTrackSize = POINT{SystemMetric(SM_CXMAXIMIZED), SystemMetric(SM_CYMAXIMIZED)};
   RECT monitor{}, work{};
-  if (!SkinFrameMaximizes() || !MonitorAreas(Handle, monitor, work)) return;
+  if (!SkinFrameMaximizes() || !ScreenMetrics.MonitorAreas(Handle, monitor, work, FormKind != fkMdiChild)) return;
   const RECT rect = MaximizedOnWork(*this, work);
   // The maximised position is relative to the monitor's origin.
   info->ptMaxPosition = POINT{rect.left - monitor.left, rect.top - monitor.top};

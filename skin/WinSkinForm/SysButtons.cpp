@@ -100,7 +100,7 @@ void TWinSkinForm::LayoutSysButtons() {
   }
 }
 
-void TWinSkinForm::PaintSysButtons(ui::TCanvas& canvas) {
+void TWinSkinForm::PaintSysButtons(ui::TBitmap& titleBar) {
   for (int i = 0; i < int(SysButtons.size()); ++i) {
     if (!UpdateSysButtonVisible(i)) continue;
     TWinSysButton& button = *SysButtons[std::size_t(i)];
@@ -108,11 +108,11 @@ void TWinSkinForm::PaintSysButtons(ui::TCanvas& canvas) {
     // The MDI buttons sit in the menu bar, which draws them.
     if (skin.Bitmap.Empty() || skin.Visibility == kMdiVisibility) continue;
     if (IsIconButton(skin)) {
-      button.TitleBarLook.Draw(canvas.Handle(), button.Rect, IconBitmap, 1, 1);
+      button.TitleBarLook.Draw(titleBar, button.Rect, IconBitmap, 1, 1);
       continue;
     }
     const int frame = Active || skin.FrameCount < kInactiveFrame ? 1 : kInactiveFrame;
-    button.TitleBarLook.Draw(canvas.Handle(), button.Rect, skin.Bitmap, skin.FrameCount, frame);
+    button.TitleBarLook.Draw(titleBar, button.Rect, skin.Bitmap, skin.FrameCount, frame);
   }
 }
 

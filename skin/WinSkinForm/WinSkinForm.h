@@ -40,6 +40,7 @@
 
 #include "skin/WinSkinForm/FrameParts.h"
 #include "skin/WinSkinForm/NCObject.h"
+#include "skin/WinSkinForm/ScreenMetrics.h"
 #include "skin/WinSkinForm/SkinTimer.h"
 #include "skin/WinSkinForm/WindowSubclass.h"
 #include "ui/Colors.h"
@@ -168,6 +169,8 @@ class TWinSkinForm : public ui::TComponent {
   TTitleBarKey TitleBarKey;
   // The composed border images, kept between paints.
   TFrameParts FrameParts;
+  // System metrics and monitor areas, kept until a display or settings change.
+  TScreenMetrics ScreenMetrics;
   std::vector<TSkinControl*> Controls;  // owned
   int FrameWidth = 0;    // window width at the last frame paint
   int RegionWidth = 0;   // size the current shaped region was built for
@@ -207,6 +210,8 @@ class TWinSkinForm : public ui::TComponent {
   bool SkinMaximizedRect(RECT& rect) const;
   // WindowState from GetWindowPlacement.
   void UpdateWindowState();
+  // GetSystemMetrics(index), kept where the window hears of changes.
+  int SystemMetric(int index) { return ScreenMetrics.Metric(index, FormKind != fkMdiChild); }
   // Passes the message to the window's previous procedure.
   void CallOld(ui::TMessage& message);
   void Notification(ui::TComponent* component, ui::TOperation operation) override;
@@ -256,7 +261,7 @@ class TWinSkinForm : public ui::TComponent {
 
   bool UpdateSysButtonVisible(int index);
   void LayoutSysButtons();
-  void PaintSysButtons(ui::TCanvas& canvas);
+  void PaintSysButtons(ui::TBitmap& titleBar);
   void PaintSysButton(TWinSysButton& button, int state);
   TWinSysButton* SysButtonAt(POINT framePoint);
   // Screen point to frame coordinates.

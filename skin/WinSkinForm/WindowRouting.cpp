@@ -99,6 +99,11 @@ bool TWinSkinForm::RouteStage3(ui::TMessage& message) {
     case WM_GETMINMAXINFO:
       HandleGetMinMaxInfo(message);
       return true;
+    case WM_SETTINGCHANGE:
+    case WM_DISPLAYCHANGE:
+    case WM_DPICHANGED:
+      ScreenMetrics.Forget();
+      return false;
     case WM_WINDOWPOSCHANGING:
       CallOld(message);
       NoteSizeChange(message);

@@ -134,8 +134,7 @@ void DrawImageFrame(HDC dc, const RECT& destRect, ui::TBitmap& image, bool trans
     PutComposed(dc, destRect, *composed, transparent);
 }
 
-void TKeptImageFrame::Draw(HDC dc, const RECT& destRect, ui::TBitmap& image, int frameCount,
-                           int frameIndex) {
+bool TKeptImageFrame::Prepare(const RECT& destRect, ui::TBitmap& image, int frameCount, int frameIndex) {
   const TKey key{&image,      image.Handle(), image.Width(),          image.Height(),
                  frameCount,  frameIndex,     RectWidth(destRect),    RectHeight(destRect)};
   if (!(key == key_)) {
@@ -148,7 +147,20 @@ void TKeptImageFrame::Draw(HDC dc, const RECT& destRect, ui::TBitmap& image, int
     }
     key_ = key;
   }
-  if (composed_ && maskDC_) DrawTransparentThroughMask(dc, destRect, *composed_, maskDC_->Get());
+  return composed_ && maskDC_;
+}
+
+void TKeptImageFrame::Draw(HDC dc, const RECT& destRect, ui::TBitmap& image, int frameCount,
+                           int frameIndex) {
+  if (Prepare(destRect, image, frameCount, frameIndex))
+    DrawTransparentThroughMask(dc, destRect, *composed_, maskDC_->Get());
+}
+
+void TKeptImageFrame::Draw(ui::TBitmap& target, const RECT& destRect, ui::TBitmap& image, int frameCount,
+                           int frameIndex) {
+  if (!Prepare(destRect, image, frameCount, frameIndex)) return;
+  if (!CopyTransparent(target, destRect, *composed_, kKeyColour))
+    DrawTransparentThroughMask(target.Canvas().Handle(), destRect, *composed_, maskDC_->Get());
 }
 
 void TKeptImageFrame::Clear() {

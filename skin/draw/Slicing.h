@@ -38,9 +38,15 @@ void DrawImageFrame(HDC dc, const RECT& destRect, ui::TBitmap& image, bool trans
 class TKeptImageFrame {
  public:
   void Draw(HDC dc, const RECT& destRect, ui::TBitmap& image, int frameCount, int frameIndex);
+  // The same onto a bitmap of ours: its pixels are copied, without blits.
+  void Draw(ui::TBitmap& target, const RECT& destRect, ui::TBitmap& image, int frameCount, int frameIndex);
   void Clear();
 
  private:
+  // Composes the frame and its mask anew unless they are kept for these;
+  // false where nothing is drawn.
+  bool Prepare(const RECT& destRect, ui::TBitmap& image, int frameCount, int frameIndex);
+
   struct TKey {
     const ui::TBitmap* Image = nullptr;
     HBITMAP Handle = nullptr;

@@ -1,6 +1,8 @@
 #include "skin/draw/Transparency.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "skin/draw/Frames.h"
 
@@ -89,6 +91,23 @@ void DrawTransparentThroughMask(HDC dc, const RECT& destRect, ui::TBitmap& bitma
   const int h = std::min(RectHeight(destRect), bitmap.Height());
   if (w <= 0 || h <= 0 || !maskDC) return;
   ThreeBlits(dc, destRect.left, destRect.top, w, h, bitmap.Canvas().Handle(), maskDC);
+}
+
+bool CopyTransparent(ui::TBitmap& target, const RECT& destRect, const ui::TBitmap& bitmap, ui::TColor keyColour) {
+  if (target.PixelFormat() != bitmap.PixelFormat()) return false;
+  // The part that destRect, the bitmap and the target all cover.
+  const int left = std::max<int>(destRect.left, 0), top = std::max<int>(destRect.top, 0);
+  const int right = std::min({int(destRect.right), int(destRect.left) + bitmap.Width(), target.Width()});
+  const int bottom = std::min({int(destRect.bottom), int(destRect.top) + bitmap.Height(), target.Height()});
+  const ui::TColor key = ui::ColorToRGB(keyColour);
+  const int bpp = bitmap.BytesPerPixel();
+  for (int y = top; y < bottom; ++y) {
+    const std::uint8_t* from = bitmap.ScanLine(y - destRect.top) + std::size_t(left - destRect.left) * bpp;
+    std::uint8_t* to = target.ScanLine(y) + std::size_t(left) * bpp;
+    for (int x = left; x < right; ++x, from += bpp, to += bpp)
+      if (ui::RGBColor(from[2], from[1], from[0]) != key) std::memcpy(to, from, std::size_t(bpp));
+  }
+  return true;
 }
 
 }  // namespace skin

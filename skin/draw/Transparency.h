@@ -16,6 +16,11 @@ void DrawTransparent(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, ui::TCol
 // pixels as DrawTransparent.
 void DrawTransparentThroughMask(HDC dc, const RECT& destRect, ui::TBitmap& bitmap, HDC maskDC);
 
+// The same pixels as DrawTransparent put on a bitmap of ours by copying them
+// (one pass instead of blits). False, with nothing drawn, where the two
+// bitmaps' pixel formats differ.
+bool CopyTransparent(ui::TBitmap& target, const RECT& destRect, const ui::TBitmap& bitmap, ui::TColor keyColour);
+
 // How DrawTransparent puts the pixels on: one MaskBlt (NT-family systems) or
 // three BitBlts through an inverted copy (the others). Platform picks by the
 // system's platform id; the other two force a path (tests use them).

@@ -76,3 +76,25 @@ INSTANTIATE_TEST_SUITE_P(BothPaths, TransparentDraw,
                            return info.param == skin::TTransparentPath::MaskBlt ? "MaskBlt"
                                                                                 : "ThreeBlits";
                          });
+
+// Copying the pixels onto a bitmap of ours gives what either path draws, for
+// every placement against the target's and the bitmap's edges; a bitmap of
+// another pixel format is left to the drawing paths, untouched.
+TEST(CopyTransparent, GivesTheDrawnPixelsWhereverTheRectangleLies) {
+  auto image = PatternImage(9, 7);
+  const RECT places[] = {{4, 5, 13, 12},   {2, 2, 6, 30},  {-3, -2, 6, 5}, {25, 15, 34, 22},
+                         {-20, 0, -11, 7}, {20, 10, 10, 15}, {0, 0, 0, 0}};
+  for (const RECT& place : places) {
+    SCOPED_TRACE(testing::Message() << place.left << "," << place.top << "," << place.right << "," << place.bottom);
+    auto drawn = Target(30, 20), copied = Target(30, 20);
+    skin::DrawTransparent(DC(*drawn), place, *image, kKey);
+    ASSERT_TRUE(skin::CopyTransparent(*copied, place, *image, kKey));
+    for (int y = 0; y < 20; ++y)
+      for (int x = 0; x < 30; ++x) ASSERT_EQ(copied->Pixel(x, y), drawn->Pixel(x, y)) << x << ", " << y;
+  }
+  auto other = Target(30, 20);
+  image->SetPixelFormat(other->PixelFormat() == ui::TPixelFormat::pf32bit ? ui::TPixelFormat::pf24bit
+                                                                          : ui::TPixelFormat::pf32bit);
+  EXPECT_FALSE(skin::CopyTransparent(*other, {0, 0, 9, 7}, *image, kKey));
+  EXPECT_TRUE(Untouched(*other, {0, 0, 30, 20}));
+}

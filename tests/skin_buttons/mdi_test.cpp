@@ -116,7 +116,7 @@ TEST_F(SysButtonMdi, ShownInTheMenuBarOnlyWhileTheChildIsMaximised) {
   ui::TBitmap title;
   title.SetSize(width, top + kMdiCell);
   title.Fill(ui::RGBColor(1, 2, 3));
-  form_->PaintSysButtons(title.Canvas());
+  form_->PaintSysButtons(title);
   const POINT restore = Centre(Button(kMdiRestore).Rect);
   EXPECT_EQ(title.Pixel(restore.x, restore.y), ui::RGBColor(1, 2, 3));
 

@@ -62,9 +62,9 @@ TEST_F(SysButtonOddSkin, PaintingAndTheMouseCopeWithEveryButton) {
   TSkinnedWindow w(*data_);
   ui::TBitmap title;
   title.SetSize(w.Width(), kTop);
-  w.Form().PaintSysButtons(title.Canvas());
+  w.Form().PaintSysButtons(title);
   w.Form().Active = false;
-  w.Form().PaintSysButtons(title.Canvas());
+  w.Form().PaintSysButtons(title);
   w.Form().Active = true;
   for (auto& button : w.Form().SysButtons)
     for (int state : {-1, 0, 1, 2, 3, 4, 99}) w.Form().PaintSysButton(*button, state);

@@ -31,7 +31,7 @@ class SysButtonPaint : public ::testing::Test {
     title.SetSize(w.Width(), kTop + 8);
     title.Fill(ui::RGBColor(1, 2, 3));
     w.Form().Active = active;
-    w.Form().PaintSysButtons(title.Canvas());
+    w.Form().PaintSysButtons(title);
     w.Form().Active = true;
     return title.Pixel(Centre(w.Button(index).Rect).x, Centre(w.Button(index).Rect).y);
   }
