@@ -78,6 +78,24 @@ TEST_F(FrameTest, MaximisedWindowShowsTheWholeTitleBarOnTheWorkArea) {
   }
 }
 
+// Every size change asks for the tracking size and the monitor's work area:
+// the answers are kept, and a settings or display change (which may move the
+// work area) makes the next size change ask the system again.
+TEST_F(FrameTest, SizeChangesAskTheScreenAgainOnlyAfterASettingsOrDisplayChange) {
+  const HWND wnd = Skin();
+  const auto resize = [&](int width) { SetWindowPos(wnd, nullptr, 0, 0, width, 300, SWP_NOMOVE | SWP_NOZORDER); };
+  for (const UINT change : {UINT(WM_SETTINGCHANGE), UINT(WM_DISPLAYCHANGE), UINT(WM_DPICHANGED)}) {
+    SCOPED_TRACE(change);
+    resize(420);
+    const int asked = form_->ScreenMetrics.Asked();
+    resize(440);
+    EXPECT_EQ(form_->ScreenMetrics.Asked(), asked);
+    SendMessageW(wnd, change, 0, 0);
+    resize(420);
+    EXPECT_GT(form_->ScreenMetrics.Asked(), asked);
+  }
+}
+
 TEST_F(FrameTest, MaximisedWindowTakesTheSystemsPlaceWhenTheSkinGoes) {
   TTestWindow plain(WS_OVERLAPPEDWINDOW, 0, nullptr, RECT{120, 120, 400, 300});
   ShowWindow(plain.Get(), SW_MAXIMIZE);
