@@ -9,7 +9,7 @@
 // medians and the ratios to the system frame's. Then the skinned repaint
 // stage by stage, a resize through 100 sizes with the screen read after each,
 // the timer messages per idle second, and GDI objects and private bytes per
-// skinned window.
+// skinned window, shown and then resized and back.
 //
 //   frame_bench [stored-skin-file] [--rounds N]
 // The stored skin defaults to ..\skin\tavrin.skin beside the executable's folder.
@@ -177,8 +177,11 @@ void ResizeStages(skin::TWinSkinForm& form, HWND plain, int rounds) {
   target.SetSize(kGrownWidth, kGrownHeight);
   HDC dc = target.Canvas().Handle();
   std::vector<double> borders, title, caption, region, setRegion;
+  // Three sizes in turn: the size before each is kept too, so two would be
+  // no new size after the first round.
+  const SIZE sizes[] = {{kWidth, kHeight}, {kGrownWidth, kGrownHeight}, {kWidth + 40, kHeight + 20}};
   for (int i = 0; i < rounds; ++i) {
-    const int w = i % 2 ? kWidth : kGrownWidth, h = i % 2 ? kHeight : kGrownHeight;
+    const int w = sizes[i % 3].cx, h = sizes[i % 3].cy;
     borders.push_back(Milliseconds([&] {
       form.DrawBorder(1, {0, 0, form.BorderLeft, h}, dc);
       form.DrawBorder(2, {w - form.BorderRight, 0, w, h}, dc);
@@ -282,6 +285,12 @@ void MemoryPerWindow(skin::TSkinData& data) {
   std::printf("per skinned window: %.1f GDI objects (process %d), %.0f KB private bytes (process %.0f KB)\n",
               double(gdi() - gdiBefore) / kCount, gdi(), (privateBytes() - bytesBefore) / kCount / 1024,
               privateBytes() / 1024);
+  // A window resized and back keeps the images of both sizes.
+  const int gdiShown = gdi();
+  const double bytesShown = privateBytes();
+  for (const auto& window : windows) ResizeTwice(window->wnd);
+  std::printf("after a resize and back: %.1f GDI objects and %.0f KB private bytes more per window\n",
+              double(gdi() - gdiShown) / kCount, (privateBytes() - bytesShown) / kCount / 1024);
   for (auto& form : forms) form->Detach();
 }
 

@@ -89,6 +89,22 @@ void TBitmap::SetSize(int width, int height) {
   for (int y = 0; y < rows; ++y) std::memcpy(ScanLine(y), old.ScanLine(y), std::size_t(bytes));
 }
 
+void TBitmap::Swap(TBitmap& other) {
+  if (&other == this) return;
+  Flush();
+#ifdef _WIN32
+  // A picture can be selected into one device context at a time: both
+  // canvases let go of theirs before either takes the other's.
+  if (canvas_) SelectObject(canvas_->dc_, canvas_->oldBitmap_);
+  if (other.canvas_) SelectObject(other.canvas_->dc_, other.canvas_->oldBitmap_);
+#endif
+  TakePicture(other);
+#ifdef _WIN32
+  if (canvas_ && dib_) SelectObject(canvas_->dc_, dib_);
+  if (other.canvas_ && other.dib_) SelectObject(other.canvas_->dc_, other.dib_);
+#endif
+}
+
 void TBitmap::TakePicture(TBitmap& from) {
   std::swap(width_, from.width_);
   std::swap(height_, from.height_);

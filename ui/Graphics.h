@@ -71,6 +71,10 @@ class TBitmap {
 
   // Copies picture, format and transparency settings of `source`.
   void Assign(const TBitmap& source);
+  // Exchanges the pictures (with their sizes and formats) of this bitmap and
+  // `other`, copying no pixel; each canvas then draws into its bitmap's new
+  // picture. Transparency settings stay.
+  void Swap(TBitmap& other);
 
   // Drawing with Transparent set leaves the TransparentColor pixels out;
   // clNone as TransparentColor means the colour of the bottom-left pixel.

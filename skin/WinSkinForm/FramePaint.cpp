@@ -6,6 +6,7 @@
 // composed in FrameBitmap and put on the window in one blit, so the frame
 // never shows half drawn.
 #include <optional>
+#include <utility>
 
 #include "skin/WinSkinData/SkinData.h"
 #include "skin/WinSkinForm/TitleBar.h"
@@ -95,8 +96,19 @@ void RepairBelowTitleBar(TWinSkinForm& form) {
 }  // namespace
 
 void ComposeTitleBar(TWinSkinForm& form, int width, int height) {
-  form.TitleBarKey = form.CurrentTitleBarKey(width, height);
+  TWinSkinForm::TTitleBarKey key = form.CurrentTitleBarKey(width, height);
+  // The current title bar becomes the one before, and the one before comes
+  // back if it is this one.
+  TWinSkinForm::TKeptTitleBar& before = form.PreviousTitleBar;
+  form.FrameBitmap.Swap(before.Bitmap);
+  std::swap(form.TitleBarKey, before.Key);
+  std::swap(form.CaptionRect, before.CaptionRect);
   form.FrameWidth = width;
+  if (!form.FrameBitmap.Empty() && form.TitleBarKey == key) {
+    form.LayoutSysButtons();  // the buttons' places go with the width
+    return;
+  }
+  form.TitleBarKey = std::move(key);
   ui::TBitmap& bar = form.FrameBitmap;
   bar.SetSize(width, form.BorderTop);
   if (bar.Empty()) return;
@@ -183,6 +195,8 @@ TWinSkinForm::TTitleBarKey TWinSkinForm::CurrentTitleBarKey(int width, int heigh
 
 void TWinSkinForm::DropFrameCache() {
   FrameParts.Clear();
+  PreviousTitleBar.Bitmap.Clear();
+  PreviousTitleBar.Key = TTitleBarKey{};
   for (const auto& button : SysButtons) button->TitleBarLook.Clear();
   TitleBarKey = TTitleBarKey{};
 }

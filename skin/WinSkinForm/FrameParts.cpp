@@ -1,5 +1,7 @@
 #include "skin/WinSkinForm/FrameParts.h"
 
+#include <utility>
+
 #include "skin/WinSkinData/SkinObjects.h"
 #include "skin/draw/Slicing.h"
 
@@ -10,6 +12,8 @@ ui::TBitmap* TFrameParts::Get(TDataSkinBorder* border, int index, int frame, SIZ
   const RECT margins{border->LeftWidth, border->TopHeight, border->RightWidth, border->BottomHeight};
   const TKey key{border, border->Bitmap.Handle(), frame, size.cx, size.cy, margins, border->Tile, border->FrameCount};
   TPart& part = parts_[std::size_t(index - 1)];
+  if (part.Bitmap && part.Key == key) return part.Bitmap.get();
+  std::swap(part, previous_[std::size_t(index - 1)]);  // the current one becomes the one before
   if (part.Bitmap && part.Key == key) return part.Bitmap.get();
   const bool vertical = index >= 3;     // top and bottom have their frames stacked
   const bool tile = border->Tile != 1;  // "Stretch" 1 stretches the centre, anything else tiles it
@@ -22,6 +26,7 @@ ui::TBitmap* TFrameParts::Get(TDataSkinBorder* border, int index, int frame, SIZ
 
 void TFrameParts::Clear() {
   for (TPart& part : parts_) part = TPart{};
+  for (TPart& part : previous_) part = TPart{};
 }
 
 }  // namespace skin

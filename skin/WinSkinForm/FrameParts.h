@@ -3,7 +3,10 @@
 // or tiles them into a new bitmap; an unchanged window needs none of that
 // again, so a full frame repaint (and the region's border strips) is one blit
 // per border. A part is kept for one skin image, activation look and size,
-// and the companion drops all of them when its skin changes.
+// and the companion drops all of them when its skin changes. The part of the
+// look or size before is kept too: a window goes back and forth (restored
+// after a maximise, a resize undone, activated and deactivated), and a new
+// bitmap costs more than composing into it (its memory is new).
 #pragma once
 
 #include <windows.h>
@@ -48,6 +51,7 @@ class TFrameParts {
     std::unique_ptr<ui::TBitmap> Bitmap;
   };
   std::array<TPart, 4> parts_;
+  std::array<TPart, 4> previous_;  // each border's part before the current one
   int composed_ = 0;
 };
 

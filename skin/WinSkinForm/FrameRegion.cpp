@@ -165,9 +165,12 @@ void TWinSkinForm::NoteSizeChange(const ui::TMessage& message) {
   if (pos && !(pos->flags & SWP_NOSIZE)) sizeChanging_ = true;
 }
 
-bool TWinSkinForm::RegionAwaitsNewSize() const {
-  // The same windows whose WM_SIZE sets a new region (HandleSize).
-  if (!sizeChanging_ || !HasRegion || RegionWidth <= 0 || FormKind == fkMdiChild) return false;
+bool TWinSkinForm::RegionAwaitsNewSize() const { return sizeChanging_ && RegionIsStale(); }
+
+// The shaped region was built for another size than the window's, and the
+// window is one whose WM_SIZE sets a new region (HandleSize).
+bool TWinSkinForm::RegionIsStale() const {
+  if (!HasRegion || RegionWidth <= 0 || FormKind == fkMdiChild) return false;
   if ((SkinState != ssRunning && SkinState != ssReskinning) || IsIconic(Handle)) return false;
   RECT window{};
   if (!GetWindowRect(Handle, &window)) return false;
@@ -175,15 +178,14 @@ bool TWinSkinForm::RegionAwaitsNewSize() const {
 }
 
 // After the size change: a window whose WM_SIZE did not come (its procedure
-// keeps WM_WINDOWPOSCHANGED from the default one) or set no region still gets
-// its region and its frame.
+// keeps WM_WINDOWPOSCHANGED from the default one) still gets its region, and
+// a frame left to the region's repaint is painted if that did not come.
 void TWinSkinForm::FinishSizeChange(const ui::TMessage& message) {
   const auto* pos = reinterpret_cast<const WINDOWPOS*>(message.LParam);
   if (!pos || (pos->flags & SWP_NOSIZE)) return;
+  if (RegionIsStale()) UpdateRegion();
   sizeChanging_ = false;
   if (!framePaintDeferred_) return;
-  if (!IsIconic(Handle) && (SkinState == ssRunning || SkinState == ssReskinning)) UpdateRegion();
-  if (!framePaintDeferred_) return;  // the region's repaint has put the frame on
   framePaintDeferred_ = false;
   PaintFrame(nullptr);
 }

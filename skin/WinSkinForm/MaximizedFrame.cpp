@@ -12,15 +12,6 @@ namespace skin {
 
 namespace {
 
-bool MonitorAreas(HWND wnd, RECT& monitor, RECT& work) {
-  MONITORINFO info{};
-  info.cbSize = sizeof(info);
-  if (!GetMonitorInfoW(MonitorFromWindow(wnd, MONITOR_DEFAULTTONEAREST), &info)) return false;
-  monitor = info.rcMonitor;
-  work = info.rcWork;
-  return true;
-}
-
 // The skin's maximised place on a work area: the title bar at its top, the
 // side and bottom borders just off it.
 RECT MaximizedOnWork(const TWinSkinForm& form, const RECT& work) {
@@ -36,7 +27,7 @@ bool TWinSkinForm::SkinFrameMaximizes() const {
 
 bool TWinSkinForm::SkinMaximizedRect(RECT& rect) const {
   RECT monitor{}, work{};
-  if (!SkinFrameMaximizes() || !MonitorAreas(Handle, monitor, work)) return false;
+  if (!SkinFrameMaximizes() || !TScreenMetrics::AskMonitorAreas(Handle, monitor, work)) return false;
   rect = MaximizedOnWork(*this, work);
   return true;
 }
@@ -74,7 +65,7 @@ void TWinSkinForm::PlaceMaximized() {
 // offered to the window's own procedure as the system offers it.
 void TWinSkinForm::PlaceSystemMaximized() {
   RECT monitor{}, work{};
-  if (!MonitorAreas(Handle, monitor, work)) {
+  if (!TScreenMetrics::AskMonitorAreas(Handle, monitor, work)) {
     ForceFrameChange();
     return;
   }

@@ -30,12 +30,21 @@ bool TScreenMetrics::MonitorAreas(HWND wnd, RECT& monitor, RECT& work, bool keep
   }
   ++asked_;
   hasMonitor_ = false;
+  if (!AskMonitorAreas(wnd, monitor, work)) return false;
+  if (keep) {
+    monitor_ = monitor;
+    work_ = work;
+    hasMonitor_ = true;
+  }
+  return true;
+}
+
+bool TScreenMetrics::AskMonitorAreas(HWND wnd, RECT& monitor, RECT& work) {
   MONITORINFO info{};
   info.cbSize = sizeof(info);
   if (!GetMonitorInfoW(MonitorFromWindow(wnd, MONITOR_DEFAULTTONEAREST), &info)) return false;
-  monitor = monitor_ = info.rcMonitor;
-  work = work_ = info.rcWork;
-  hasMonitor_ = keep;
+  monitor = info.rcMonitor;
+  work = info.rcWork;
   return true;
 }
 

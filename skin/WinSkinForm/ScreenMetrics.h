@@ -22,6 +22,8 @@ class TScreenMetrics {
   // the window lies wholly on that monitor, which is then its nearest.
   bool MonitorAreas(HWND wnd, RECT& monitor, RECT& work, bool keep);
   void Forget();
+  // The same question put to the system now, nothing kept.
+  static bool AskMonitorAreas(HWND wnd, RECT& monitor, RECT& work);
   // How many questions went to the system so far.
   int Asked() const { return asked_; }
 

@@ -167,6 +167,14 @@ class TWinSkinForm : public ui::TComponent {
     bool operator==(const TTitleBarKey&) const = default;
   };
   TTitleBarKey TitleBarKey;
+  // The title bar composed before FrameBitmap's (another width or look),
+  // with its caption's place: put back as it is on the way back.
+  struct TKeptTitleBar {
+    ui::TBitmap Bitmap;
+    TTitleBarKey Key;
+    RECT CaptionRect{};
+  };
+  TKeptTitleBar PreviousTitleBar;
   // The composed border images, kept between paints.
   TFrameParts FrameParts;
   // System metrics and monitor areas, kept until a display or settings change.
@@ -367,6 +375,7 @@ class TWinSkinForm : public ui::TComponent {
   // (FrameRegion.cpp): the frame is painted once, with the region of its size.
   void NoteSizeChange(const ui::TMessage& message);
   bool RegionAwaitsNewSize() const;
+  bool RegionIsStale() const;
   void FinishSizeChange(const ui::TMessage& message);
   void HandleEraseBkgnd(ui::TMessage& message);
   // Maximised place (MaximizedFrame.cpp).

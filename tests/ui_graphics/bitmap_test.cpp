@@ -107,6 +107,31 @@ TEST(TBitmapTest, TransparentColourDefaultsToBottomLeftPixel) {
 }
 
 #ifdef _WIN32
+// Swapped pictures keep their pixels and sizes, and each canvas (made before
+// the swap, or only on one side) draws into its own bitmap's new picture.
+TEST(TBitmapGdi, SwapExchangesPicturesUnderTheCanvases) {
+  for (const bool bothCanvases : {true, false}) {
+    TBitmap a, b;
+    a.SetSize(3, 2);
+    a.Fill(clRed);
+    b.SetPixelFormat(TPixelFormat::pf32bit);
+    b.SetSize(5, 4);
+    b.Fill(RGBColor(0, 0, 255));
+    a.Canvas();
+    if (bothCanvases) b.Canvas();
+    a.Swap(b);
+    EXPECT_EQ(a.Width(), 5);
+    EXPECT_EQ(a.PixelFormat(), TPixelFormat::pf32bit);
+    EXPECT_EQ(b.Width(), 3);
+    EXPECT_EQ(a.Pixel(4, 3), RGBColor(0, 0, 255));
+    EXPECT_EQ(b.Pixel(2, 1), clRed);
+    SetPixelV(a.Canvas().Handle(), 0, 0, RGB(0, 255, 0));
+    SetPixelV(b.Canvas().Handle(), 0, 0, RGB(255, 255, 0));
+    EXPECT_EQ(a.Pixel(0, 0), RGBColor(0, 255, 0));
+    EXPECT_EQ(b.Pixel(0, 0), RGBColor(255, 255, 0));
+  }
+}
+
 TEST(TBitmapGdi, CanvasDrawLeavesTransparentPixelsOut) {
   TBitmap target;
   target.SetSize(4, 1);
