@@ -7,6 +7,7 @@
 #include "skin/WinSkinData/SkinData.h"
 #include "skin/WinSkinForm/TitleBar.h"
 #include "support/OurSkin.h"
+#include "support/RectCompare.h"
 
 namespace {
 
@@ -74,6 +75,12 @@ ui::RegionHandle PlainRegion(skin::TWinSkinForm& f, int w, int h) {
 
 class ResizeTest : public FrameTest {
  protected:
+  std::vector<RECT> ButtonRects() const {
+    std::vector<RECT> rects;
+    for (const auto& button : form_->SysButtons) rects.push_back(button->Rect);
+    return rects;
+  }
+
   // Resizes through the sizes; at each, the window's region against the
   // plain build, and its frame painted from kept images against the frame
   // composed anew.
@@ -87,11 +94,13 @@ class ResizeTest : public FrameTest {
       ASSERT_NE(GetWindowRgn(window_->Get(), built.Get()), ERROR);
       Repaint();
       const TPixels kept = WindowPixels(window_->Get());
+      const std::vector<RECT> keptButtons = ButtonRects();
       const ui::RegionHandle plain = PlainRegion(*form_, w, h);
       EXPECT_TRUE(EqualRgn(built.Get(), plain.Get()));
       form_->DropFrameCache();
       Repaint();
       EXPECT_TRUE(kept.Data == WindowPixels(window_->Get()).Data);
+      EXPECT_EQ(keptButtons, ButtonRects());  // where the mouse finds them
     }
   }
 };
@@ -104,22 +113,28 @@ LRESULT CALLBACK WithoutSizeMessages(HWND wnd, UINT msg, WPARAM wParam, LPARAM l
 
 // A size change as programs and the system make it (WM_WINDOWPOSCHANGING
 // sent): when SetWindowPos returns, with nothing pumped, the window has the
-// region of its new size and shows the frame composed anew for it, also when
-// no WM_SIZE comes.
+// region of its new size and shows the frame composed anew for it, with the
+// caption buttons where the mouse finds them, also when no WM_SIZE comes and
+// when the size is the one before (its kept images come back).
 TEST_F(ResizeTest, ASizeChangeEndsWithTheRegionAndFrameOfTheNewSize) {
   for (const WNDPROC procedure : {WNDPROC(nullptr), &WithoutSizeMessages}) {
     SCOPED_TRACE(procedure ? "no WM_SIZE" : "WM_SIZE");
     windowProc_ = procedure;
-    Skin();
-    for (const SIZE size : {SIZE{480, 360}, SIZE{300, 200}}) {
+    Start(test_support::OurSkin(), RECT{100, 100, 500, 400}, L"Tavrin集中力训练");
+    // Back to the size before, then to a new one; a check drops the kept images.
+    SetWindowPos(window_->Get(), nullptr, 0, 0, 480, 360, SWP_NOMOVE | SWP_NOZORDER);
+    for (const SIZE size : {SIZE{300, 200}, SIZE{480, 360}, SIZE{520, 380}}) {
       SetWindowPos(window_->Get(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
       ASSERT_EQ(Width(), size.cx);
+      if (size.cx == 300) continue;
       ui::RegionHandle set(CreateRectRgn(0, 0, 0, 0));
       ASSERT_NE(GetWindowRgn(window_->Get(), set.Get()), ERROR);
       const TPixels shown = WindowPixels(window_->Get());
+      const std::vector<RECT> buttons = ButtonRects();
       EXPECT_TRUE(EqualRgn(set.Get(), PlainRegion(*form_, size.cx, size.cy).Get()));
       Repaint();
       EXPECT_TRUE(shown.Data == WindowPixels(window_->Get()).Data);
+      EXPECT_EQ(buttons, ButtonRects());
     }
   }
 }
