@@ -96,7 +96,10 @@ void RepairBelowTitleBar(TWinSkinForm& form) {
 }  // namespace
 
 void ComposeTitleBar(TWinSkinForm& form, int width, int height) {
-  TWinSkinForm::TTitleBarKey key = form.CurrentTitleBarKey(width, height);
+  ComposeTitleBar(form, width, height, form.CurrentTitleBarKey(width, height));
+}
+
+void ComposeTitleBar(TWinSkinForm& form, int width, int height, TWinSkinForm::TTitleBarKey key) {
   // The current title bar becomes the one before, and the one before comes
   // back if it is this one.
   TWinSkinForm::TKeptTitleBar& before = form.PreviousTitleBar;
@@ -205,8 +208,9 @@ void TWinSkinForm::PaintTitleBar(HDC dc) {
   // An unchanged title bar (size, look, text, buttons) is put on as composed
   // last time; its caption buttons keep their places.
   const int height = RectHeight(WindowRect);
-  if (FrameBitmap.Empty() || FrameBitmap.Width() != FrameWidth || !(CurrentTitleBarKey(FrameWidth, height) == TitleBarKey))
-    ComposeTitleBar(*this, FrameWidth, height);
+  TTitleBarKey key = CurrentTitleBarKey(FrameWidth, height);
+  if (FrameBitmap.Empty() || FrameBitmap.Width() != FrameWidth || !(key == TitleBarKey))
+    ComposeTitleBar(*this, FrameWidth, height, std::move(key));  // the key read once: it reads the caption
   if (!FrameBitmap.Empty())
     BitBlt(dc, 0, 0, FrameWidth, BorderTop, FrameBitmap.Canvas().Handle(), 0, 0, SRCCOPY);
   RepairBelowTitleBar(*this);
