@@ -97,8 +97,11 @@ bool CopyTransparent(ui::TBitmap& target, const RECT& destRect, const ui::TBitma
   if (target.PixelFormat() != bitmap.PixelFormat()) return false;
   // The part that destRect, the bitmap and the target all cover.
   const int left = std::max<int>(destRect.left, 0), top = std::max<int>(destRect.top, 0);
-  const int right = std::min({int(destRect.right), int(destRect.left) + bitmap.Width(), target.Width()});
-  const int bottom = std::min({int(destRect.bottom), int(destRect.top) + bitmap.Height(), target.Height()});
+  // In 64 bits: a rectangle far out must not overflow on its way to being cut off.
+  const int right = int(std::min<std::int64_t>(
+      {destRect.right, std::int64_t(destRect.left) + bitmap.Width(), std::int64_t(target.Width())}));
+  const int bottom = int(std::min<std::int64_t>(
+      {destRect.bottom, std::int64_t(destRect.top) + bitmap.Height(), std::int64_t(target.Height())}));
   const ui::TColor key = ui::ColorToRGB(keyColour);
   const int bpp = bitmap.BytesPerPixel();
   for (int y = top; y < bottom; ++y) {
