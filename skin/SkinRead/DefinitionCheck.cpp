@@ -166,6 +166,11 @@ void CheckDefinition(const TSkinReader& reader, const std::string& definitionNam
   const TChecker checker{reader, definitionName, ini, set, report};
   CheckImageKeys(checker);
   CheckObjects(checker);
+  for (const TMisfitImage& m : set.MisfitImages)
+    report.Error(m.Name, "",
+                 "is " + std::to_string(m.Width) + " x " + std::to_string(m.Height) + ", not " +
+                     std::to_string(m.ExpectedWidth) + " x " + std::to_string(m.ExpectedHeight) +
+                     " (its base image at its scale): the program scales the base image instead");
 }
 
 }  // namespace skin

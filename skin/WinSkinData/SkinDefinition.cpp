@@ -1,6 +1,7 @@
 // The loading steps of a skin definition, in their fixed order.
 #include <algorithm>
 
+#include "skin/WinSkinData/SkinAtDpi.h"
 #include "skin/WinSkinData/SkinColour.h"
 #include "skin/WinSkinData/SkinImage.h"
 #include "skin/WinSkinData/SkinSet.h"
@@ -37,7 +38,7 @@ std::unique_ptr<T> LoadImageObject(const TIniFile& ini, const TSkinReader& reade
   const std::string image = ini.ReadString(section, "Image", "");
   if (image.empty()) return nullptr;
   auto object = std::make_unique<T>(std::string(section));
-  LoadImage(object->Bitmap, image, reader);
+  LoadImage(object->Bitmap, object->BitmapLarger, image, reader);
   ReadMargins(ini, section, *object);
   object->Trans = ini.ReadInteger(section, "Trans", 0);
   object->Tile = ini.ReadInteger(section, "Tile", 0);
@@ -52,7 +53,7 @@ std::unique_ptr<TDataSkinBorder> LoadBorderObject(const TIniFile& ini, const TSk
   auto object = LoadImageObject<TDataSkinBorder>(ini, reader, section, textDefault);
   if (!object) return nullptr;
   const std::string second = ini.ReadString(section, secondKey, "");
-  if (!second.empty()) LoadImage(object->Bitmap2, second, reader);
+  if (!second.empty()) LoadImage(object->Bitmap2, object->Bitmap2Larger, second, reader);
   return object;
 }
 
@@ -113,13 +114,14 @@ void TSkinSet::ReadDefinition(const TIniFile& ini, const TSkinReader& reader) {
   LoadMenuBar(ini, reader);
   LoadImageObjects(ini, reader);
   SetFrameCounts(ini);
+  MisfitImages = DropMisfitLargerImages(*this);
   Empty = false;
 }
 
 void TSkinSet::LoadBorders(const TIniFile& ini, const TSkinReader& reader) {
   for (const auto& border : Borders) {
     const std::string& b = border->Name;
-    LoadImage(border->Bitmap, ini.ReadString(kPersonality, b, ""), reader);
+    LoadImage(border->Bitmap, border->BitmapLarger, ini.ReadString(kPersonality, b, ""), reader);
     const std::int32_t first = ini.ReadInteger(kPersonality, b + "TopHeight", 0);
     const std::int32_t second = ini.ReadInteger(kPersonality, b + "BotHeight", 0);
     // The sides keep their fixed ends at top and bottom, the top and bottom
@@ -174,10 +176,13 @@ void TSkinSet::LoadSysButtons(const TIniFile& ini, const TSkinReader& reader) {
     button->Visibility1 = ini.ReadInteger(section, "Visibility1", 0);
     button->CombineOp = ini.ReadInteger(section, "CombineOp", -1);
     button->FrameCount = ini.ReadInteger(section, "frame", 0);
-    LoadImage(button->Bitmap, ini.ReadString(section, "ButtonImage", ""), reader);
+    LoadImage(button->Bitmap, button->BitmapLarger, ini.ReadString(section, "ButtonImage", ""), reader);
     if (button->FrameCount == 0) {
       button->FrameCount = CaptionButtonFrames(*button);
-      if (button->Action == 3 || button->Action == 11) button->Bitmap.Clear();  // drawn without an image
+      if (button->Action == 3 || button->Action == 11) {  // drawn without an image
+        button->Bitmap.Clear();
+        button->BitmapLarger.clear();
+      }
     }
     SysButtons.push_back(std::move(button));
   }
@@ -195,13 +200,22 @@ void TSkinSet::LoadMdiButtons(const TIniFile& ini, const TSkinReader& reader, st
     SysButtons.push_back(std::move(button));
   }
   ui::TBitmap cells;
-  LoadImage(cells, ini.ReadString("MDICONTROLS", "Image", ""), reader);
+  TLargerImages larger;
+  LoadImage(cells, larger, ini.ReadString("MDICONTROLS", "Image", ""), reader);
   if (cells.Empty()) return;
   const int a = cells.Width() / 12;
   for (int j = 0; j < kMdiButtonCount; ++j) {
     TDataSkinSysButton& button = *SysButtons[first + std::size_t(j)];
     CopyBitmapRect(cells, 4 * a * j, 0, 4 * a, cells.Height(), button.Bitmap);
     button.Xcoord = (a + 4) * (3 - j);
+    for (const auto& l : larger) {  // the same cells of each larger picture
+      auto part = std::make_unique<TLargerImage>();
+      const int scaled = l->Bitmap.Width() / 12;
+      part->Name = l->Name;
+      part->Dpi = l->Dpi;
+      CopyBitmapRect(l->Bitmap, 4 * scaled * j, 0, 4 * scaled, l->Bitmap.Height(), part->Bitmap);
+      button.BitmapLarger.push_back(std::move(part));
+    }
   }
 }
 
@@ -210,9 +224,9 @@ void TSkinSet::LoadButtons(const TIniFile& ini, const TSkinReader& reader) {
   TDataSkinButton& b = *Buttons;
   ReadMargins(ini, s, b);
   b.Trans = ini.ReadInteger(s, "Trans", 0);
-  LoadImage(b.Bitmap, ini.ReadString(s, "Bitmap", ""), reader);
-  LoadImage(b.CheckBitmap, ini.ReadString(s, "CheckButton", ""), reader);
-  LoadImage(b.RadioBitmap, ini.ReadString(s, "RadioButton", ""), reader);
+  LoadImage(b.Bitmap, b.BitmapLarger, ini.ReadString(s, "Bitmap", ""), reader);
+  LoadImage(b.CheckBitmap, b.CheckLarger, ini.ReadString(s, "CheckButton", ""), reader);
+  LoadImage(b.RadioBitmap, b.RadioLarger, ini.ReadString(s, "RadioButton", ""), reader);
   b.RadioFrames = ini.ReadInteger(s, "RadioButtonFrame", 0);
   b.CheckFrames = ini.ReadInteger(s, "CheckButtonFrame", 0);
   ReadStateColours(ini, s, ButtonTextColour, b);
@@ -220,7 +234,7 @@ void TSkinSet::LoadButtons(const TIniFile& ini, const TSkinReader& reader) {
 
 void TSkinSet::LoadTitle(const TIniFile& ini, const TSkinReader& reader) {
   TDataSkinTitle& t = *Title;
-  LoadImage(t.Bitmap, ini.ReadString(kPersonality, "TextBack", ""), reader);
+  LoadImage(t.Bitmap, t.BitmapLarger, ini.ReadString(kPersonality, "TextBack", ""), reader);
   t.LeftWidth = ini.ReadInteger(kPersonality, "TextShift", 0);
   t.TopHeight = ini.ReadInteger(kPersonality, "TextShiftVert", 0);
   t.RightWidth = ini.ReadInteger(kPersonality, "TextRightClip", 0);
@@ -240,7 +254,7 @@ void TSkinSet::LoadProgress(const TIniFile& ini, const TSkinReader& reader) {
   const std::string image = ini.ReadString(s, "Bitmap", "");
   if (image.empty()) return;
   Progress = std::make_unique<TDataSkinObject>(std::string(s));
-  LoadImage(Progress->Bitmap, image, reader);
+  LoadImage(Progress->Bitmap, Progress->BitmapLarger, image, reader);
   ReadMargins(ini, s, *Progress);
   Progress->Trans = ini.ReadInteger(s, "Trans", 0);
   Progress->Tile = ini.ReadInteger(s, "Tile", 0);
@@ -251,7 +265,7 @@ void TSkinSet::LoadMenuBar(const TIniFile& ini, const TSkinReader& reader) {
   const std::string image = ini.ReadString(kPersonality, "menuBar", "");
   if (image.empty()) return;
   MenuBar = std::make_unique<TDataSkinObject>(std::string(kPersonality));
-  LoadImage(MenuBar->Bitmap, image, reader);
+  LoadImage(MenuBar->Bitmap, MenuBar->BitmapLarger, image, reader);
   MenuBar->TopHeight = 0;
   MenuBar->BottomHeight = 0;
   MenuBar->Tile = ini.ReadInteger(kPersonality, "TileMenu", 0);

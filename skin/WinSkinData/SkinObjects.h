@@ -3,12 +3,26 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/Colors.h"
 #include "ui/Graphics.h"
 
 namespace skin {
+
+// The same picture as an image of the skin, drawn by its author for a larger
+// display scale (a package entry "name@2x.bmp" beside "name.bmp"). Dpi is the
+// scale as a DPI: 144 for 1.5x, 192 for 2x.
+struct TLargerImage {
+  std::string Name;  // its package entry
+  int Dpi = 0;
+  ui::TBitmap Bitmap;
+};
+// The larger pictures of one image, in package order; only those whose size
+// fits the base image at their scale are kept.
+using TLargerImages = std::vector<std::unique_ptr<TLargerImage>>;
 
 class TDataSkinObject {
  public:
@@ -36,6 +50,7 @@ class TDataSkinObject {
   ui::TColor NormalColour2 = 0;
   ui::TColor MouseOverColour2 = 0;
   ui::TColor PressedColour2 = 0;
+  TLargerImages BitmapLarger;  // Bitmap drawn for larger scales
 };
 
 // Frame borders, and objects with a second image (tab panel, up-down glyphs).
@@ -43,6 +58,7 @@ class TDataSkinBorder : public TDataSkinObject {
  public:
   using TDataSkinObject::TDataSkinObject;
   ui::TBitmap Bitmap2;
+  TLargerImages Bitmap2Larger;
 };
 
 // Title text: LeftWidth/TopHeight hold the text shift, RightWidth the right clip.
@@ -66,6 +82,8 @@ class TDataSkinButton : public TDataSkinObject {
   ui::TBitmap RadioBitmap;
   std::int32_t RadioFrames = 0;
   std::int32_t CheckFrames = 0;
+  TLargerImages CheckLarger;
+  TLargerImages RadioLarger;
 };
 
 // One caption button of a window.

@@ -22,6 +22,7 @@ void TSkinSet::SwapSkin(TSkinSet& other) {
   swap(Title, other.Title);
   swap(Buttons, other.Buttons);
   swap(SysButtons, other.SysButtons);
+  swap(MisfitImages, other.MisfitImages);
   for (auto member : {&TSkinSet::MenuBar, &TSkinSet::Progress, &TSkinSet::GroupBoxEdge, &TSkinSet::Toolbars,
                       &TSkinSet::StatusBarEdges, &TSkinSet::ComboButton, &TSkinSet::SunkEdge,
                       &TSkinSet::ExtraImages, &TSkinSet::Headerbar, &TSkinSet::MenuItem, &TSkinSet::MenuBackground,

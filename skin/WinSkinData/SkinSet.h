@@ -20,6 +20,15 @@
 
 namespace skin {
 
+// A larger picture whose size does not fit its base image at its scale.
+struct TMisfitImage {
+  std::string Name;
+  int Width = 0;
+  int Height = 0;
+  std::int64_t ExpectedWidth = 0;
+  std::int64_t ExpectedHeight = 0;
+};
+
 // Indexes of TSkinSet::Borders.
 enum TBorderIndex { bdLeft = 0, bdRight = 1, bdTop = 2, bdBottom = 3 };
 
@@ -96,6 +105,10 @@ class TSkinSet {
   ui::TColor MenuTextColour = ui::clMenuText;
   ui::TColor MenuColour = ui::clMenu;
   ui::TColor ScrollbarColour = ui::clScrollBar;
+
+  // The larger pictures the last load left out because their size does not
+  // fit their base image at their scale (the base image is scaled instead).
+  std::vector<TMisfitImage> MisfitImages;
 
  protected:
   // Runs once the skin objects are loaded, before Empty becomes false

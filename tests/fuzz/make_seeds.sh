@@ -25,8 +25,19 @@ printf '[Buttons]\r\nBitmap=button.bmp\r\nLeftWidth=1\r\nRightWidth=1\r\nTrans=1
   >"$work/buttons/skin.ini"
 "$skinpack" pack "$work/buttons" "$out/buttons.stored" >/dev/null
 
+# Images for larger scales: a fitting 2x border, a 1.5x one of the wrong size,
+# and a 2x push button with the key colour.
+mkdir "$work/scaled"
+cp "$work/minimal/top.bmp" "$work/buttons/button.bmp" "$work/scaled/"
+convert -size 12x8 xc:'#3060a0' BMP3:"$work/scaled/top@2x.bmp"
+convert -size 8x7 xc:'#3060a0' BMP3:"$work/scaled/top@1.5x.bmp"
+convert -size 24x6 xc:magenta -fill '#808080' -draw 'rectangle 2,0 21,5' BMP3:"$work/scaled/button@2x.bmp"
+printf '[Personality]\r\nTop=top.bmp\r\nTopTopHeight=2\r\nTopBotHeight=2\r\n[Buttons]\r\nBitmap=button.bmp\r\nLeftWidth=1\r\nRightWidth=1\r\nTrans=1\r\n' \
+  >"$work/scaled/skin.ini"
+"$skinpack" pack "$work/scaled" "$out/scaled.stored" >/dev/null
+
 # The same skins as bare packages, which the fuzzer compresses itself.
-for name in minimal buttons; do
+for name in minimal buttons scaled; do
   "$skinpack" decode "$out/$name.stored" "$work/$name.package" >/dev/null
   { printf 'PKG:'; cat "$work/$name.package"; } >"$out/$name.package"
 done

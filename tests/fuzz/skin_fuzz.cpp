@@ -12,6 +12,7 @@
 
 #include "skin/SkinRead/SkinMessage.h"
 #include "skin/SkinRead/SkinReader.h"
+#include "skin/WinSkinData/SkinAtDpi.h"
 #include "skin/WinSkinData/SkinSet.h"
 #include "skin/codec/LzhEncoder.h"
 #include "ui/Streams.h"
@@ -53,5 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto* text = reinterpret_cast<const char*>(definition.Bytes().data());
   skin::TSkinSet set;
   set.LoadDefinition(skin::TIniFile(std::string_view(text, definition.Bytes().size())), reader);
+
+  // The skin at a display scale picked from the input (120 to 240 DPI), from
+  // its larger pictures or scaled.
+  skin::TSkinSet scaled;
+  skin::BuildSkinAtDpi(set, 120 + int(size % 5) * 24, scaled);
   return 0;
 }

@@ -59,6 +59,14 @@ TEST(DefinitionCheck, FramesAndMargins) {
                                       "error skin.ini [SunkEdge/Image]", "error skin.ini [HorzScrollThumb/Image]"}));
 }
 
+TEST(DefinitionCheck, LargerImagesMustFitTheirBaseAtTheirScale) {
+  TFiles files = BaseFiles();
+  files.push_back({"top@2x.bmp", BitmapFile(80, 104)});     // 2 stacked frames of 40 x 26: fits
+  files.push_back({"top@1.5x.bmp", BitmapFile(60, 77)});    // 78 high would fit
+  files.push_back({"close@1.5x.bmp", BitmapFile(126, 21)}); // 6 frames of 21 x 21: fits
+  EXPECT_EQ(Problems(kBase, files), (std::vector<std::string>{"error top@1.5x.bmp []"}));
+}
+
 TEST(DefinitionCheck, CaptionButtonCodes) {
   const std::string definition =
       kBase +
