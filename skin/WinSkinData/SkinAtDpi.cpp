@@ -232,6 +232,7 @@ std::vector<TMisfitImage> DropMisfitLargerImages(TSkinSet& set) {
 
 void BuildSkinAtDpi(const TSkinSet& base, int dpi, TSkinSet& out) {
   out.SkinName = base.SkinName;
+  out.Dpi = dpi;
   for (std::size_t i = 0; i < base.Borders.size(); ++i) CopyObject(*base.Borders[i], dpi, *out.Borders[i]);
   CopyTitle(*base.Title, dpi, *out.Title);
   CopyButtons(*base.Buttons, dpi, *out.Buttons);

@@ -1,11 +1,13 @@
 #include "skin/WinSkinData/SkinData.h"
 
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
 #include <vector>
 
+#include "skin/WinSkinData/SkinAtDpi.h"
 #include "skin/manager/SkinManage.h"
 #include "ui/FormParser.h"
 #include "ui/FormReader.h"
@@ -103,13 +105,31 @@ bool TSkinData::LoadFromStored() {
   return TSkinSet::LoadFromStored(stored_);
 }
 
-void TSkinData::DefinitionLoaded() {
-#ifdef _WIN32
-  faceBrush_.Reset(CreateSolidBrush(ui::ColorToRGB(ButtonFaceColour)));
-#endif
+TSkinSet& TSkinData::AtDpi(int dpi) {
+  if (dpi == kBaseDpi || dpi <= 0) return *this;
+  std::unique_ptr<TSkinSet>& scaled = atDpi_[dpi];
+  if (!scaled) {
+    auto made = std::make_unique<TSkinSet>();
+    if (!RebuildAtDpi(dpi, *made)) return *this;
+    scaled = std::move(made);
+  }
+  return *scaled;
+}
+
+bool TSkinData::RebuildAtDpi(int dpi, TSkinSet& scaled) const {
+  try {
+    TSkinSet fresh;
+    BuildSkinAtDpi(*this, dpi, fresh);
+    scaled.ReplaceSkin(fresh);
+    return true;
+  } catch (const std::exception&) {
+    return false;  // out of memory: the windows at that DPI keep what they have
+  }
 }
 
 void TSkinData::SkinReplaced() {
+  for (auto& [dpi, scaled] : atDpi_)
+    if (scaled) RebuildAtDpi(dpi, *scaled);
   // Whatever the component's kind, its windows drop what they built from the
   // old skin before they paint again.
   if (TSkinManage* manager = SkinManage()) manager->SkinDataReloaded(this);

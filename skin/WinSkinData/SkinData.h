@@ -5,6 +5,8 @@
 #pragma once
 
 #include <functional>
+#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,10 +16,6 @@
 #include "ui/Component.h"
 #include "ui/Graphics.h"
 #include "ui/Streams.h"
-
-#ifdef _WIN32
-#include "ui/GdiHandles.h"
-#endif
 
 namespace skin {
 
@@ -69,29 +67,30 @@ class TSkinData : public ui::TComponent, public TSkinSet {
 
   // A window's small icon, kept by form skinning for windows without one.
   ui::TBitmap DefaultIcon;
-#ifdef _WIN32
-  // Solid brush of ButtonFaceColour, remade after each load (null before).
-  HBRUSH FaceBrush() const { return faceBrush_.Get(); }
-#endif
+
+  // The skin for windows at `dpi`: this set itself at 96 DPI, otherwise a
+  // copy at that scale made on first use and rebuilt in place with every new
+  // skin, so that a window may keep it as it keeps this component.
+  TSkinSet& AtDpi(int dpi);
 
   void Loaded() override;
   bool SetProperty(std::string_view name, const ui::TPropertyValue& value, ui::TReader& reader) override;
   bool ReadBinaryProperty(std::string_view name, ui::TStream& stream) override;
 
  protected:
-  void DefinitionLoaded() override;
   void SkinReplaced() override;
 
  private:
   bool Designing() const { return InState(ui::csDesigning); }
   void Request(int action);
+  // `scaled` becomes this skin at `dpi`; false (and `scaled` unchanged) when
+  // there was no memory for it.
+  bool RebuildAtDpi(int dpi, TSkinSet& scaled) const;
 
   bool active_ = false;
   std::string skinFile_;
   ui::TMemoryStream stored_;
-#ifdef _WIN32
-  ui::BrushHandle faceBrush_;
-#endif
+  std::map<int, std::unique_ptr<TSkinSet>> atDpi_;
 };
 
 // Makes "TSkinData" known to the form reader (idempotent).

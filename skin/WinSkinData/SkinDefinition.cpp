@@ -98,7 +98,9 @@ void TSkinSet::LoadDefinition(const TIniFile& ini, const TSkinReader& reader) {
 
 void TSkinSet::ReplaceSkin(TSkinSet& loaded) {
   SwapSkin(loaded);
-  DefinitionLoaded();
+#ifdef _WIN32
+  faceBrush_.Reset(CreateSolidBrush(ui::ColorToRGB(ButtonFaceColour)));
+#endif
   Empty = false;
   SkinReplaced();
 }

@@ -18,6 +18,10 @@
 #include "ui/Colors.h"
 #include "ui/Streams.h"
 
+#ifdef _WIN32
+#include "ui/GdiHandles.h"
+#endif
+
 namespace skin {
 
 // A larger picture whose size does not fit its base image at its scale.
@@ -58,6 +62,9 @@ class TSkinSet {
   // has been loaded completely.
   bool Empty = true;
   std::string SkinName;
+  // The display DPI the objects are drawn for: 96 for a loaded skin, the
+  // DPI of a set made for a window at another (SkinAtDpi.h).
+  int Dpi = 96;
 
   // Always present (refilled by each load).
   std::array<std::unique_ptr<TDataSkinBorder>, 4> Borders;  // TBorderIndex order
@@ -110,12 +117,14 @@ class TSkinSet {
   // fit their base image at their scale (the base image is scaled instead).
   std::vector<TMisfitImage> MisfitImages;
 
+#ifdef _WIN32
+  // Solid brush of ButtonFaceColour, remade with each new skin (null before).
+  HBRUSH FaceBrush() const { return faceBrush_.Get(); }
+#endif
+
  protected:
-  // Runs once the skin objects are loaded, before Empty becomes false
-  // (the component makes its brush here).
-  virtual void DefinitionLoaded() {}
-  // Runs once a new skin has replaced the objects, after DefinitionLoaded
-  // (the component tells the windows that use it to read them again).
+  // Runs once a new skin has replaced the objects (the component tells the
+  // windows that use it to read them again).
   virtual void SkinReplaced() {}
 
  private:
@@ -132,6 +141,10 @@ class TSkinSet {
   void LoadMenuBar(const TIniFile& ini, const TSkinReader& reader);
   void LoadImageObjects(const TIniFile& ini, const TSkinReader& reader);
   void SetFrameCounts(const TIniFile& ini);
+
+#ifdef _WIN32
+  ui::BrushHandle faceBrush_;
+#endif
 };
 
 // The caption-button sections of a definition, upper-cased, in file order.

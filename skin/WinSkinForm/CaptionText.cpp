@@ -72,15 +72,16 @@ SIZE MeasureText(HDC dc, const std::wstring& text) {
 }  // namespace
 
 void TWinSkinForm::DrawCaptionText(ui::TCanvas& canvas, const RECT& rect, const std::wstring& text) {
-  if (!SkinData || !SkinData->Title) return;
-  TDataSkinTitle& title = *SkinData->Title;
+  const TSkinSet* skin = Skin();
+  if (!skin || !skin->Title) return;
+  TDataSkinTitle& title = *skin->Title;
   const TCaptionLayout layout(title);
 
   HDC dc = canvas.Handle();
   const ui::SavedDC saved(dc);  // background mode, font and colour come back, also on an exception
   SetBkMode(dc, TRANSPARENT);
   if (CaptionFont) SelectObject(dc, CaptionFont.Get());
-  SetTextColor(dc, ui::ColorToRGB(Active ? SkinData->TitleTextActiveColour : SkinData->TitleTextInactiveColour));
+  SetTextColor(dc, ui::ColorToRGB(Active ? skin->TitleTextActiveColour : skin->TitleTextInactiveColour));
 
   const SIZE measured = MeasureText(dc, text);
   RECT t = layout.Place(rect, measured.cx, measured.cy);

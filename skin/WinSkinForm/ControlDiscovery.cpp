@@ -100,23 +100,24 @@ struct TItem {
 struct TDiscovery {
   TWinSkinForm& Form;
   TSkinData& Data;
+  TSkinSet& Skin;  // at the window's DPI, what the companions paint from
 
   bool Has(TSkinControlType member) const { return Data.SkinControls.Contains(member); }
-  bool TabsPresent() const { return Data.Tabs != nullptr; }
+  bool TabsPresent() const { return Skin.Tabs != nullptr; }
 
   // A companion of `kind` attached to the framework control.
   void AttachNew(TKind kind, ui::TComponent* component, bool changeColor) {
     auto* control = dynamic_cast<ui::TWinControl*>(component);
     if (!control || IsSkinnedControl(Form, control)) return;
     std::unique_ptr<TSkinControl> companion = NewCompanion(kind, Form);
-    if (companion && companion->Attach(control, &Data, changeColor, Form.ControlCanvas.get())) companion.release();
+    if (companion && companion->Attach(control, &Skin, changeColor, Form.ControlCanvas.get())) companion.release();
   }
 
   // A companion of `kind` on a bare window (or a framework control's window).
   void AttachNewWindow(TKind kind, HWND wnd) {
     if (!wnd || FindControlByHandle(Form, wnd)) return;
     std::unique_ptr<TSkinControl> companion = NewCompanion(kind, Form);
-    if (!companion || !companion->AttachWindow(wnd, &Data, Form.ControlCanvas.get())) return;
+    if (!companion || !companion->AttachWindow(wnd, &Skin, Form.ControlCanvas.get())) return;
     Form.Controls.push_back(companion.release());
   }
 
@@ -124,7 +125,7 @@ struct TDiscovery {
     auto* button = dynamic_cast<ui::TSpeedButton*>(component);
     if (!button) return;
     auto companion = std::make_unique<TSkinSpeedButton>(&Form);
-    if (companion->AttachGraphic(button, &Data, Form.ControlCanvas.get())) companion.release();
+    if (companion->AttachGraphic(button, &Skin, Form.ControlCanvas.get())) companion.release();
   }
 
   // The scroll-bar companion; flag 1 lets it drag the thumb itself.
@@ -132,7 +133,7 @@ struct TDiscovery {
     auto* control = dynamic_cast<ui::TWinControl*>(component);
     if (!control || IsSkinnedControl(Form, control)) return false;
     auto companion = std::make_unique<TSkinScrollBar>(&Form);
-    if (!companion->AttachScroll(control, &Data, flag != 0, Form.ControlCanvas.get())) return false;
+    if (!companion->AttachScroll(control, &Skin, flag != 0, Form.ControlCanvas.get())) return false;
     companion.release();
     return true;
   }
@@ -415,7 +416,7 @@ void DiscoverChildWindow(TDiscovery& d, HWND child) {
 
 void DiscoverComponents(TWinSkinForm& form, ui::TWinControl& container) {
   if (!form.SkinData) return;
-  TDiscovery d{form, *form.SkinData};
+  TDiscovery d{form, *form.SkinData, *form.Skin()};
   for (int i = 0; i < container.ComponentCount(); ++i) {
     ui::TComponent* component = container.Components(i);
     if (component->Tag % 100 == d.Data.DisableTag || IsSkinnedControl(form, component)) continue;
@@ -431,7 +432,7 @@ void DiscoverComponents(TWinSkinForm& form, ui::TWinControl& container) {
 
 void DiscoverChildWindows(TWinSkinForm& form) {
   if (!form.SkinData || !form.Handle) return;
-  TDiscovery d{form, *form.SkinData};
+  TDiscovery d{form, *form.SkinData, *form.Skin()};
   for (HWND child = GetTopWindow(form.Handle); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (!(GetWindowLongPtrW(child, GWL_STYLE) & WS_CHILD)) continue;
     if (FindControlByHandle(form, child)) continue;

@@ -185,9 +185,9 @@ void TWinSkinForm::PaintFrame(HDC dc) {
 TWinSkinForm::TTitleBarKey TWinSkinForm::CurrentTitleBarKey(int width, int height) {
   TTitleBarKey key{width, height, Active, WindowState, MenuBarHeight, 0, IconBitmap.Handle(), CaptionFont.Get(),
                    CaptionLead + GetWindowTextString(Handle)};
-  if (SkinData && SkinData->Title) {
-    const TDataSkinTitle& t = *SkinData->Title;
-    const ui::TColor colour = Active ? SkinData->TitleTextActiveColour : SkinData->TitleTextInactiveColour;
+  if (const TSkinSet* skin = Skin(); skin && skin->Title) {
+    const TDataSkinTitle& t = *skin->Title;
+    const ui::TColor colour = Active ? skin->TitleTextActiveColour : skin->TitleTextInactiveColour;
     key.Caption = {t.TextAlignment, t.LeftWidth, t.TopHeight, t.RightWidth, t.TXTBackleft, t.TXTBackRight,
                    reinterpret_cast<std::intptr_t>(t.Bitmap.Handle()), std::intptr_t(colour)};
   }
@@ -219,7 +219,7 @@ void TWinSkinForm::PaintTitleBar(HDC dc) {
 
 ui::TBitmap* TWinSkinForm::BorderPart(int index, SIZE size) {
   if (size.cx <= 0 || size.cy <= 0 || index < kBorderLeft || index > kBorderBottom || !SkinData) return nullptr;
-  TDataSkinBorder* border = SkinData->Borders[std::size_t(index - 1)].get();
+  TDataSkinBorder* border = Skin()->Borders[std::size_t(index - 1)].get();
   if (!border) return nullptr;
   const int frame = (Active || border->FrameCount == 1) ? 1 : 2;  // frame 2 is the inactive look
   ui::TBitmap* part = FrameParts.Get(border, index, frame, size);

@@ -25,11 +25,11 @@ void Unite(ui::RegionHandle& into, const ui::RegionHandle& other) {
   CombineRgn(into.Get(), into.Get(), other.Get(), RGN_OR);
 }
 
-bool IsTransparent(const TSkinData& data, TBorderIndex index) {
+bool IsTransparent(const TSkinSet& data, TBorderIndex index) {
   return data.Borders[index] && data.Borders[index]->Trans == 1;
 }
 
-bool AnyTransparent(const TSkinData& data) {
+bool AnyTransparent(const TSkinSet& data) {
   for (const auto& border : data.Borders)
     if (border && border->Trans != 0) return true;
   return false;
@@ -76,7 +76,7 @@ class TStripRegions {
   }
 
  private:
-  bool Shaped(TBorderIndex index) const { return IsTransparent(*form_.SkinData, index); }
+  bool Shaped(TBorderIndex index) const { return IsTransparent(*form_.Skin(), index); }
   int InnerWidth() const { return w_ - form_.BorderLeft - form_.BorderRight; }
 
   ui::RegionHandle FromBorder(int index, int width, int height, int x, int y) {
@@ -129,7 +129,7 @@ void TWinSkinForm::UpdateRegion() {
 
   // Without a transparent border the window is its rectangle, and no size is
   // cached for that cheap region.
-  const bool shaped = AnyTransparent(*SkinData);
+  const bool shaped = AnyTransparent(*Skin());
   ui::RegionHandle region;
   try {
     region = shaped ? BuildShapedRegion(*this, w, h) : RectRegion(0, 0, w, h);

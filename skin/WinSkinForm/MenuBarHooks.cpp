@@ -2,6 +2,7 @@
 #include "skin/WinSkinForm/WinSkinForm.h"
 
 #include "skin/WinSkinForm/WinSkinMenu.h"
+#include "skin/WinSkinForm/WindowDpi.h"
 #include "ui/Form.h"
 
 namespace skin {
@@ -14,8 +15,8 @@ TMenuBtn* AsMenuItem(TNCObject* object) { return dynamic_cast<TMenuBtn*>(object)
 
 void TWinSkinForm::CreateMenuBar() {
   FreeMenuBar();
-  SkinMenu = new TWinSkinMenu(this, SkinData);
-  MenuBarHeight = GetSystemMetrics(SM_CYMENU);
+  SkinMenu = new TWinSkinMenu(this);
+  MenuBarHeight = SystemMetricForDpi(SM_CYMENU, Dpi);
   if (Form) SkinMenu->SetMenu(Form->Menu());
   SkinMenu->BuildItems();
 }

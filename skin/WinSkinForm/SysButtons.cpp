@@ -87,7 +87,8 @@ void TWinSkinForm::LayoutSysButtons() {
       case 3:
       case 9: dx = std::int64_t(CaptionRect.right) + skin.Xcoord; break;
       case kMdiAlign: {
-        const int menuLeft = SkinData && SkinData->MenuBar ? SkinData->MenuBar->LeftWidth : 0;
+        const TSkinSet* set = Skin();
+        const int menuLeft = set && set->MenuBar ? set->MenuBar->LeftWidth : 0;
         dx = std::int64_t(FrameWidth) - skin.Xcoord - BorderRight - menuLeft;
         dy = (MenuBarHeight - h) / 2 + BorderTop;
         break;

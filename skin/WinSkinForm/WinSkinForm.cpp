@@ -2,6 +2,7 @@
 #include "skin/WinSkinForm/WinSkinForm.h"
 
 #include "skin/WinSkinData/SkinData.h"
+#include "skin/WinSkinForm/WindowDpi.h"
 #include "skin/draw/WindowText.h"
 #include "skin/manager/SkinManage.h"
 #include "ui/Form.h"
@@ -70,8 +71,11 @@ void TWinSkinForm::AttachForm(TSkinData* skinData, ui::TForm* form) {
   SetPopupOwnerDraw(true);
 }
 
+TSkinSet* TWinSkinForm::Skin() const { return SkinData ? &SkinData->AtDpi(Dpi) : nullptr; }
+
 void TWinSkinForm::AttachHandle(TSkinData* skinData) {
   if (!skinData || !IsWindow(Handle)) return;
+  Dpi = WindowDpi(Handle);
   if (!skinData->SkinControls.Contains(xcMainMenu)) {
     SkinData = skinData;
     SkinData->FreeNotification(this);
@@ -149,10 +153,8 @@ bool TWinSkinForm::PointerOverWindow() const {
 }
 
 void TWinSkinForm::CreateCaptionFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-    CaptionFont.Reset(CreateFontIndirectW(&metrics.lfCaptionFont));
+  NONCLIENTMETRICSW metrics;
+  if (NonClientMetricsForDpi(metrics, Dpi)) CaptionFont.Reset(CreateFontIndirectW(&metrics.lfCaptionFont));
 }
 
 void TWinSkinForm::ReadButtonStyles() {
@@ -228,17 +230,18 @@ void TWinSkinForm::FreeSysButtons() {
 
 void TWinSkinForm::ComputeFrameMetrics() {
   DropFrameCache();  // composed from the skin this object had until now
-  if (!SkinData || SkinData->Empty) return;
+  TSkinSet* skin = Skin();
+  if (!skin || skin->Empty) return;
   if (BorderKind == bkNone) {
     BorderLeft = BorderTop = BorderRight = BorderBottom = 0;
     MenuBarHeight = 0;
   } else {
     const auto across = [&](TBorderIndex i) {
-      const auto& b = SkinData->Borders[i];
+      const auto& b = skin->Borders[i];
       return b ? b->Bitmap.Width() / b->SafeFrameCount() : 0;
     };
     const auto down = [&](TBorderIndex i) {
-      const auto& b = SkinData->Borders[i];
+      const auto& b = skin->Borders[i];
       return b ? b->Bitmap.Height() / b->SafeFrameCount() : 0;
     };
     BorderTop = down(bdTop);
@@ -247,7 +250,7 @@ void TWinSkinForm::ComputeFrameMetrics() {
     BorderBottom = down(bdBottom);
   }
   FreeSysButtons();
-  for (const auto& entry : SkinData->SysButtons) {
+  for (const auto& entry : skin->SysButtons) {
     SysButtons.push_back(std::make_unique<TWinSysButton>(this, entry));
     if (entry->Action != 3 && entry->Action != 11) continue;
     // The icon buttons show the window's own icon.

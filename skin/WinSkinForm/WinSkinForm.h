@@ -57,6 +57,7 @@ class TForm;
 namespace skin {
 
 class TSkinData;
+class TSkinSet;
 class TSkinControl;   // control companion (control skinning)
 class TWinSkinMenu;   // skinned menu bar (menus)
 class TMenuBtn;       // one menu-bar item (menus)
@@ -145,6 +146,12 @@ class TWinSkinForm : public ui::TComponent {
   std::unique_ptr<ui::TCanvas> Canvas;
   std::unique_ptr<ui::TCanvas> ControlCanvas;  // lent to every skinned control
   TSkinData* SkinData = nullptr;
+  // The window's DPI: GetDpiForWindow at attach, then what every
+  // WM_DPICHANGED says.
+  int Dpi = 96;
+  // The skin at the window's DPI, which everything of this window paints
+  // from (SkinData itself at 96 DPI); null without a skin data component.
+  TSkinSet* Skin() const;
   TWinSkinMenu* SkinMenu = nullptr;  // owned; null without a skinned menu bar
   std::vector<std::unique_ptr<TWinSysButton>> SysButtons;  // one per skin caption button
   ui::TBitmap IconBitmap;   // the window's small icon on the key colour

@@ -4,6 +4,7 @@
 
 #include "skin/WinSkinData/SkinData.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
+#include "skin/WinSkinForm/WindowDpi.h"
 #include "skin/draw/ScratchBitmap.h"
 #include "skin/draw/Slicing.h"
 #include "skin/draw/Tiling.h"
@@ -18,10 +19,9 @@ constexpr int kCaptionChars = 80;  // the longest item text read from a menu
 constexpr int kItemPadding = 10;   // added to a caption's width
 constexpr int kMdiVisibility = 100;
 
-HFONT CreateMenuFont() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return nullptr;
+HFONT CreateMenuFont(int dpi) {
+  NONCLIENTMETRICSW metrics;
+  if (!NonClientMetricsForDpi(metrics, dpi)) return nullptr;
   return CreateFontIndirectW(&metrics.lfMenuFont);
 }
 
@@ -30,7 +30,7 @@ int Height(const RECT& r) { return r.bottom - r.top; }
 
 // The bar's text colours: a disabled caption that would not show on the bar
 // (the skin gives its shadow colour as the text colour) takes the system's.
-COLORREF CaptionColour(const TSkinData& skin, bool enabled) {
+COLORREF CaptionColour(const TSkinSet& skin, bool enabled) {
   if (enabled) return ui::ColorToRGB(skin.MenuBarTextColour);
   const ui::TColor shadow = ui::ColorToRGB(skin.ButtonShadowColour);
   return shadow == ui::ColorToRGB(skin.MenuBarTextColour) ? GetSysColor(COLOR_BTNSHADOW) : shadow;
@@ -40,14 +40,14 @@ COLORREF CaptionColour(const TSkinData& skin, bool enabled) {
 
 // ---------------------------------------------------------------- TMenuBtn
 
-TMenuBtn::TMenuBtn(TWinSkinForm* skinForm, TSkinData* skinData, int index)
-    : TNCObject(skinForm), SkinData(skinData), Index(index) {
+TMenuBtn::TMenuBtn(TWinSkinForm* skinForm, int index) : TNCObject(skinForm), Index(index) {
   Visible = true;
 }
 
 void TMenuBtn::DrawState() {
   TWinSkinMenu* bar = SkinForm ? SkinForm->SkinMenu : nullptr;
-  if (!bar || bar->BarBackground.Empty() || !SkinData) return;
+  const TSkinSet* skin = SkinForm ? SkinForm->Skin() : nullptr;
+  if (!bar || bar->BarBackground.Empty() || !skin) return;
   const RECT& barRect = bar->BarRect;
   const int left = std::max(Rect.left, barRect.left), right = std::min(Rect.right, barRect.right);
   const int w = right - left, h = Height(barRect);
@@ -61,7 +61,7 @@ void TMenuBtn::DrawState() {
   BitBlt(cdc, 0, 0, w, h, bar->BarBackground.Canvas().Handle(), left - barRect.left, 0, SRCCOPY);
   const RECT item{Rect.left - left, Rect.top - barRect.top, Rect.right - left, Rect.bottom - barRect.top};
   if (State == ncsPressed || State == ncsHot) {
-    ui::BrushHandle brush(CreateSolidBrush(ui::ColorToRGB(SkinData->ButtonHilightColour)));
+    ui::BrushHandle brush(CreateSolidBrush(ui::ColorToRGB(skin->ButtonHilightColour)));
     FrameRect(cdc, &item, brush.Get());
   }
   bar->DrawCaption(cdc, item, Caption, Enabled);
@@ -73,8 +73,10 @@ void TMenuBtn::DrawState() {
 
 // ---------------------------------------------------------------- TWinSkinMenu
 
-TWinSkinMenu::TWinSkinMenu(TWinSkinForm* owner, TSkinData* skinData)
-    : ui::TComponent(owner), SkinData(skinData), SkinForm(owner), font_(CreateMenuFont()) {}
+TWinSkinMenu::TWinSkinMenu(TWinSkinForm* owner)
+    : ui::TComponent(owner), SkinForm(owner), font_(CreateMenuFont(owner ? owner->Dpi : 96)) {}
+
+void TWinSkinMenu::DpiChanged() { font_.Reset(CreateMenuFont(SkinForm ? SkinForm->Dpi : 96)); }
 
 TWinSkinMenu::~TWinSkinMenu() {
   Destroying();
@@ -114,7 +116,7 @@ void TWinSkinMenu::BuildItems() {
 }
 
 void TWinSkinMenu::ReadItem(int position) {
-  auto item = std::make_unique<TMenuBtn>(SkinForm, SkinData, position);
+  auto item = std::make_unique<TMenuBtn>(SkinForm, position);
   wchar_t text[kCaptionChars + 1] = {};
   MENUITEMINFOW info{};
   info.cbSize = sizeof(info);
@@ -165,10 +167,11 @@ void TWinSkinMenu::RestoreItemTypes() {
 }
 
 void TWinSkinMenu::DrawCaption(HDC dc, const RECT& rect, const std::wstring& text, bool enabled) const {
-  if (text.empty()) return;
+  const TSkinSet* skin = SkinForm ? SkinForm->Skin() : nullptr;
+  if (text.empty() || !skin) return;
   HGDIOBJ oldFont = SelectObject(dc, font_ ? font_.Get() : GetStockObject(DEFAULT_GUI_FONT));
   const int oldMode = SetBkMode(dc, TRANSPARENT);
-  const COLORREF oldColour = SetTextColor(dc, CaptionColour(*SkinData, enabled));
+  const COLORREF oldColour = SetTextColor(dc, CaptionColour(*skin, enabled));
   constexpr UINT kFormat = DT_CENTER | DT_EXPANDTABS | DT_SINGLELINE;
   RECT measured = rect;
   DrawTextW(dc, text.c_str(), int(text.size()), &measured, kFormat | DT_CALCRECT | DT_NOCLIP);
@@ -183,14 +186,15 @@ void TWinSkinMenu::DrawCaption(HDC dc, const RECT& rect, const std::wstring& tex
 void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& rect) {
   ui::TBitmap* scratch = ScratchBitmap();
   const int w = Width(rect), h = Height(rect);
-  if (!scratch || !SkinData || w <= 0 || h <= 0) return;
+  const TSkinSet* set = SkinForm ? SkinForm->Skin() : nullptr;
+  if (!scratch || !set || w <= 0 || h <= 0) return;
   scratch->SetSize(w, h);
   if (scratch->Empty()) return;
   HDC sdc = scratch->Canvas().Handle();
   const RECT all{0, 0, w, h};
 
   int x = 6;
-  TDataSkinObject* skin = SkinData->MenuBar.get();
+  TDataSkinObject* skin = set->MenuBar.get();
   if (skin && !skin->Bitmap.Empty()) {
     const int frame = SkinForm->Active ? 1 : 2;  // two frames, one above the other
     const RECT margins{skin->LeftWidth, skin->TopHeight, skin->RightWidth, skin->BottomHeight};
@@ -199,7 +203,7 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& rect) {
     x = skin->LeftWidth + 4;
     if (w < x || x < 0) x = 12;  // a narrow bar, or a negative margin from bad skin data
   } else {
-    ui::BrushHandle brush(CreateSolidBrush(ui::ColorToRGB(SkinData->MenubarColour)));
+    ui::BrushHandle brush(CreateSolidBrush(ui::ColorToRGB(set->MenubarColour)));
     FillRect(sdc, &all, brush.Get());
   }
   BarRect = rect;
@@ -217,7 +221,7 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& rect) {
     item->Rect = RECT{x + rect.left, rect.top, x + rect.left + iw, rect.bottom - 1};
     // A hot or open item keeps its frame through a repaint of the whole bar.
     if (item->State == ncsPressed || item->State == ncsHot) {
-      ui::BrushHandle brush(CreateSolidBrush(ui::ColorToRGB(SkinData->ButtonHilightColour)));
+      ui::BrushHandle brush(CreateSolidBrush(ui::ColorToRGB(set->ButtonHilightColour)));
       FrameRect(sdc, &inBar, brush.Get());
     }
     x += iw;

@@ -25,15 +25,14 @@ class TMainMenu;
 
 namespace skin {
 
-class TSkinData;
+class TSkinSet;
 class TWinSkinForm;
 
 // One item of the bar. Its state (normal, hot, pressed) shows as a frame.
 class TMenuBtn : public TNCObject {
  public:
-  TMenuBtn(TWinSkinForm* skinForm, TSkinData* skinData, int index);
+  TMenuBtn(TWinSkinForm* skinForm, int index);
 
-  TSkinData* SkinData;
   int Index;
   std::wstring Caption;  // with its "&" accelerator mark
   bool Enabled = true;
@@ -46,14 +45,14 @@ class TMenuBtn : public TNCObject {
 
 class TWinSkinMenu : public ui::TComponent {
  public:
-  TWinSkinMenu(TWinSkinForm* owner, TSkinData* skinData);
+  // Paints from the owner's skin, at its DPI.
+  explicit TWinSkinMenu(TWinSkinForm* owner);
   ~TWinSkinMenu() override;
   std::string ClassName() const override { return "TWinSkinMenu"; }
 
   std::vector<std::unique_ptr<TMenuBtn>> Items;
   ui::TMainMenu* Menu = nullptr;  // the framework form's main menu, or null
   RECT BarRect{};                 // window coordinates of the bar at its last painting
-  TSkinData* SkinData;
   TWinSkinForm* SkinForm;
   ui::TBitmap BarBackground;  // the bar without texts, for one-item repaints
   int ItemCount = -1;         // top-level items; -1 without a menu
@@ -70,6 +69,8 @@ class TWinSkinMenu : public ui::TComponent {
   std::vector<TOwnerDrawnItem> OwnerDrawnItems;
 
   void SetMenu(ui::TMainMenu* menu);
+  // The owner's DPI has changed: the bar's font follows.
+  void DpiChanged();
   // (Re)builds Items from the window's menu and takes the menu off the window.
   void BuildItems();
   // Gives the window its menu back (detach), with the popup items the skin

@@ -22,14 +22,14 @@ RECT Along(bool horizontal, int from, int to) {
   return horizontal ? RECT{from, 0, to, kComposedBarThickness} : RECT{0, from, kComposedBarThickness, to};
 }
 
-void DrawTrack(HDC dc, int length, int arrow, bool horizontal, TSkinData& data) {
+void DrawTrack(HDC dc, int length, int arrow, bool horizontal, TSkinSet& data) {
   TDataSkinObject* track = horizontal ? data.HorzScroll.get() : data.VertScroll.get();
   const RECT r = Along(horizontal, arrow, length - arrow);
   if (!HasImage(track) || IsEmptyArea(r)) return;
   DrawSlicedImage(dc, r, track->Bitmap, Margins(*track), false, track->Tile != 0, track->Trans != 0, kTrackFrames, 1);
 }
 
-void DrawArrows(HDC dc, int length, int arrow, bool horizontal, int pressedPart, TSkinData& data) {
+void DrawArrows(HDC dc, int length, int arrow, bool horizontal, int pressedPart, TSkinSet& data) {
   const int first = horizontal ? 1 : 9;
   const int second = horizontal ? 5 : 13;
   const bool firstPressed = pressedPart == (horizontal ? spLeftArrow : spUpArrow);
@@ -40,7 +40,7 @@ void DrawArrows(HDC dc, int length, int arrow, bool horizontal, int pressedPart,
                  second + (secondPressed ? 1 : 0));
 }
 
-void DrawThumb(HDC dc, int arrow, bool horizontal, const TScrollMetrics& m, int pressedPart, TSkinData& data) {
+void DrawThumb(HDC dc, int arrow, bool horizontal, const TScrollMetrics& m, int pressedPart, TSkinSet& data) {
   TDataSkinObject* thumb = horizontal ? data.HorzScrollThumb.get() : data.VertScrollThumb.get();
   if (!HasImage(thumb) || m.ThumbLength <= 0 || m.TrackLength < m.ThumbLength) return;
   const int start = arrow + m.ThumbOffset;
@@ -56,10 +56,10 @@ UINT ScrollBarRedrawRequest() {
   return message;
 }
 
-bool HasScrollBarImage(const TSkinData& data) { return HasImage(data.Scrollbar.get()); }
+bool HasScrollBarImage(const TSkinSet& data) { return HasImage(data.Scrollbar.get()); }
 
 void DrawScrollBarImage(HDC dc, const RECT& bar, bool horizontal, const TScrollMetrics& m, int pressedPart,
-                        TSkinData& data) {
+                        TSkinSet& data) {
   if (!HasScrollBarImage(data)) return;
   const int length = horizontal ? RectWidth(bar) : RectHeight(bar);
   if (length <= 0 || length > kMaxSide || IsEmptyArea(bar)) return;

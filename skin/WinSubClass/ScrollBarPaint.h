@@ -12,7 +12,7 @@
 
 namespace skin {
 
-class TSkinData;
+class TSkinSet;
 
 // The thickness every bar is composed at.
 inline constexpr int kComposedBarThickness = 16;
@@ -23,11 +23,11 @@ inline constexpr int kComposedBarThickness = 16;
 UINT ScrollBarRedrawRequest();
 
 // The skin has the arrow image bars are drawn with.
-bool HasScrollBarImage(const TSkinData& data);
+bool HasScrollBarImage(const TSkinSet& data);
 
 // Draws the bar `bar` (in `dc`'s coordinates) with the thumb of `m`;
 // `pressedPart` is a TScrollPart. Nothing is drawn for absurd sizes.
 void DrawScrollBarImage(HDC dc, const RECT& bar, bool horizontal, const TScrollMetrics& m, int pressedPart,
-                        TSkinData& data);
+                        TSkinSet& data);
 
 }  // namespace skin

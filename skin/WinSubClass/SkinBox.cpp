@@ -8,7 +8,7 @@ namespace skin {
 
 TSkinBox::~TSkinBox() { RestoreCaption(); }
 
-bool TSkinBox::Attach(ui::TWinControl* control, TSkinData* skinData, bool changeColor, ui::TCanvas* canvas) {
+bool TSkinBox::Attach(ui::TWinControl* control, TSkinSet* skinData, bool changeColor, ui::TCanvas* canvas) {
   if (!TSkinControl::Attach(control, skinData, changeColor, canvas)) return false;
   ColourCaption();
   return true;

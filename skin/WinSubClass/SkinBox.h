@@ -20,7 +20,7 @@ class TSkinBox : public TSkinControl {
   ~TSkinBox() override;
   std::string ClassName() const override { return "TSkinBox"; }
 
-  bool Attach(ui::TWinControl* control, TSkinData* skinData, bool changeColor, ui::TCanvas* canvas) override;
+  bool Attach(ui::TWinControl* control, TSkinSet* skinData, bool changeColor, ui::TCanvas* canvas) override;
   void Detach() override;
   bool BeforeDefault(ui::TMessage& message) override;
 

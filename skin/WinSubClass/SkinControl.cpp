@@ -50,7 +50,7 @@ TSkinControl::~TSkinControl() {
 
 // --- Hooking -------------------------------------------------------------------
 
-bool TSkinControl::Attach(ui::TWinControl* control, TSkinData* skinData, bool changeColor, ui::TCanvas* canvas) {
+bool TSkinControl::Attach(ui::TWinControl* control, TSkinSet* skinData, bool changeColor, ui::TCanvas* canvas) {
   if (!control || !skinData || Attached()) return false;
   HWND wnd = nullptr;
   try {
@@ -85,7 +85,7 @@ void TSkinControl::HookWindowProc(ui::TControl* control) {
   control->FreeNotification(this);
 }
 
-bool TSkinControl::AttachWindow(HWND wnd, TSkinData* skinData, ui::TCanvas* canvas) {
+bool TSkinControl::AttachWindow(HWND wnd, TSkinSet* skinData, ui::TCanvas* canvas) {
   if (!wnd || !skinData || Attached()) return false;
   const bool hooked = WndProcStub.Attach(wnd, [this](UINT msg, WPARAM wParam, LPARAM lParam) {
     ui::TMessage message{msg, wParam, lParam, 0};

@@ -29,7 +29,7 @@
 
 namespace skin {
 
-class TSkinData;
+class TSkinSet;
 class TDataSkinObject;
 class TWinSkinForm;
 
@@ -53,11 +53,11 @@ class TSkinControl : public ui::TComponent {
   // needed) and adds this object to the owner's Controls. With changeColor the
   // control takes the skin's face colour until Detach. False, hooking nothing,
   // when the control has no window to be had.
-  virtual bool Attach(ui::TWinControl* control, TSkinData* skinData, bool changeColor, ui::TCanvas* canvas);
+  virtual bool Attach(ui::TWinControl* control, TSkinSet* skinData, bool changeColor, ui::TCanvas* canvas);
   // Hooks a bare window by replacing its window procedure. The caller adds
   // the companion to the owner's Controls. False when the window cannot be
   // subclassed.
-  virtual bool AttachWindow(HWND wnd, TSkinData* skinData, ui::TCanvas* canvas);
+  virtual bool AttachWindow(HWND wnd, TSkinSet* skinData, ui::TCanvas* canvas);
   // Undoes whichever hook is in place (and the colour); safe to call again.
   virtual void Detach();
 
@@ -118,7 +118,7 @@ class TSkinControl : public ui::TComponent {
   bool Focused = false;             // cached: GetFocus() == Handle
   std::wstring Caption;             // cached window text
   WindowSubclass WndProcStub;       // a bare window's hook
-  TSkinData* SkinData = nullptr;
+  TSkinSet* SkinData = nullptr;     // the skin at the owner window's DPI
   HWND Handle = nullptr;            // the control's window; null until attached
   ui::TWndMethod OldWindowProc;     // a framework control's previous WindowProc
   ui::TControl* Control = nullptr;  // the framework control, or null for a bare window

@@ -23,7 +23,7 @@ void DrawFrameOne(HDC dc, const RECT& r, TDataSkinObject& bar) {
 
 }  // namespace
 
-bool TSkinHeader::AttachWindow(HWND wnd, TSkinData* skinData, ui::TCanvas* canvas) {
+bool TSkinHeader::AttachWindow(HWND wnd, TSkinSet* skinData, ui::TCanvas* canvas) {
   if (!TSkinControl::AttachWindow(wnd, skinData, canvas)) return false;
   if (OwnerForm()) OwnerForm()->Controls.push_back(this);
   return true;

@@ -15,7 +15,7 @@ class TSkinHeader : public TSkinControl {
   std::string ClassName() const override { return "TSkinHeader"; }
 
   // The base hook, and the companion joins its owner's Controls.
-  bool AttachWindow(HWND wnd, TSkinData* skinData, ui::TCanvas* canvas) override;
+  bool AttachWindow(HWND wnd, TSkinSet* skinData, ui::TCanvas* canvas) override;
   bool BeforeDefault(ui::TMessage& message) override;
   void PaintSkin(HDC dc, const RECT& rect) override;
 

@@ -8,14 +8,14 @@ TSkinListView::~TSkinListView() {
   if (Header) Header->RemoveFreeNotification(this);
 }
 
-bool TSkinListView::Attach(ui::TWinControl* control, TSkinData* skinData, bool changeColor, ui::TCanvas* canvas) {
+bool TSkinListView::Attach(ui::TWinControl* control, TSkinSet* skinData, bool changeColor, ui::TCanvas* canvas) {
   if (Attached()) return false;
   if (!AttachScroll(control, skinData, changeColor, canvas)) return false;
   AttachHeader(skinData, canvas);
   return true;
 }
 
-void TSkinListView::AttachHeader(TSkinData* skinData, ui::TCanvas* canvas) {
+void TSkinListView::AttachHeader(TSkinSet* skinData, ui::TCanvas* canvas) {
   const auto header = reinterpret_cast<HWND>(SendMessageW(Handle, LVM_GETHEADER, 0, 0));
   // Only the report view shows its header; the other views may keep a hidden one.
   if (!header || (GetWindowLongPtrW(Handle, GWL_STYLE) & LVS_TYPEMASK) != LVS_REPORT) return;

@@ -19,7 +19,7 @@ class TSkinListView : public TSkinScrollBar {
 
   // AttachScroll with DragThumb := `changeColor` (discovery passes false),
   // then the header companion.
-  bool Attach(ui::TWinControl* control, TSkinData* skinData, bool changeColor, ui::TCanvas* canvas) override;
+  bool Attach(ui::TWinControl* control, TSkinSet* skinData, bool changeColor, ui::TCanvas* canvas) override;
 
   TSkinHeader* Header = nullptr;  // owned by the window companion (or by this one without it)
 
@@ -27,7 +27,7 @@ class TSkinListView : public TSkinScrollBar {
   void Notification(ui::TComponent* component, ui::TOperation operation) override;
 
  private:
-  void AttachHeader(TSkinData* skinData, ui::TCanvas* canvas);
+  void AttachHeader(TSkinSet* skinData, ui::TCanvas* canvas);
 
   std::unique_ptr<TSkinHeader> ownHeader_;  // only without a window companion
 };

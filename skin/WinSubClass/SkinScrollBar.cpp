@@ -39,7 +39,7 @@ void TSkinScrollBar::ResetScrollState(bool dragThumb) {
   DragThumb = dragThumb;
 }
 
-bool TSkinScrollBar::AttachScroll(ui::TWinControl* control, TSkinData* skinData, bool dragThumb,
+bool TSkinScrollBar::AttachScroll(ui::TWinControl* control, TSkinSet* skinData, bool dragThumb,
                                   ui::TCanvas* canvas) {
   if (!TSkinControl::Attach(control, skinData, false, canvas)) return false;
   ResetScrollState(dragThumb);
@@ -48,7 +48,7 @@ bool TSkinScrollBar::AttachScroll(ui::TWinControl* control, TSkinData* skinData,
   return true;
 }
 
-bool TSkinScrollBar::AttachScrollWindow(HWND wnd, TSkinData* skinData, bool dragThumb, ui::TCanvas* canvas) {
+bool TSkinScrollBar::AttachScrollWindow(HWND wnd, TSkinSet* skinData, bool dragThumb, ui::TCanvas* canvas) {
   if (!TSkinControl::AttachWindow(wnd, skinData, canvas)) return false;
   ResetScrollState(dragThumb);
   SetWindowPos(Handle, nullptr, 0, 0, 0, 0,

@@ -23,9 +23,9 @@ class TSkinScrollBar : public TSkinControl {
   // Attaches to a framework control (instead of Attach) and has the system
   // work out the control's frame again. `dragThumb`: the thumb is dragged by
   // TrackThumb.
-  bool AttachScroll(ui::TWinControl* control, TSkinData* skinData, bool dragThumb, ui::TCanvas* canvas);
+  bool AttachScroll(ui::TWinControl* control, TSkinSet* skinData, bool dragThumb, ui::TCanvas* canvas);
   // The same for a bare window (a dialog's control).
-  bool AttachScrollWindow(HWND wnd, TSkinData* skinData, bool dragThumb, ui::TCanvas* canvas);
+  bool AttachScrollWindow(HWND wnd, TSkinSet* skinData, bool dragThumb, ui::TCanvas* canvas);
 
   bool BeforeDefault(ui::TMessage& message) override;
   void AfterDefault(ui::TMessage& message) override;

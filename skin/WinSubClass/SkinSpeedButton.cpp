@@ -19,7 +19,7 @@ int GlyphImageForFrame(int frame, int glyphCount) {
 
 }  // namespace
 
-bool TSkinSpeedButton::AttachGraphic(ui::TSpeedButton* speedButton, TSkinData* skinData, ui::TCanvas* canvas) {
+bool TSkinSpeedButton::AttachGraphic(ui::TSpeedButton* speedButton, TSkinSet* skinData, ui::TCanvas* canvas) {
   if (!speedButton || !skinData || Attached()) return false;
   SkinData = skinData;
   Canvas = canvas;

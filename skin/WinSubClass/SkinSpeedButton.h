@@ -19,7 +19,7 @@ class TSkinSpeedButton : public TSkinBitButton {
 
   // Takes over the speed button's WindowProc and joins the owner's Controls.
   // Handle stays null.
-  bool AttachGraphic(ui::TSpeedButton* speedButton, TSkinData* skinData, ui::TCanvas* canvas);
+  bool AttachGraphic(ui::TSpeedButton* speedButton, TSkinSet* skinData, ui::TCanvas* canvas);
 
   bool BeforeDefault(ui::TMessage& message) override;
   void AfterDefault(ui::TMessage& message) override;

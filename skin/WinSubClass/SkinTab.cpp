@@ -59,7 +59,7 @@ void TSkinTab::Detach() {
   }
 }
 
-bool TSkinTab::AttachWindow(HWND wnd, TSkinData* skinData, ui::TCanvas* canvas) {
+bool TSkinTab::AttachWindow(HWND wnd, TSkinSet* skinData, ui::TCanvas* canvas) {
   if (!TSkinControl::AttachWindow(wnd, skinData, canvas)) return false;
   Focused = GetFocus() == Handle;
   Enabled = (StyleOf(Handle) & WS_DISABLED) == 0;

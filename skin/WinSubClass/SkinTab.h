@@ -38,7 +38,7 @@ class TSkinTab : public TSkinControl {
   ~TSkinTab() override;
   std::string ClassName() const override { return "TSkinTab"; }
 
-  bool AttachWindow(HWND wnd, TSkinData* skinData, ui::TCanvas* canvas) override;
+  bool AttachWindow(HWND wnd, TSkinSet* skinData, ui::TCanvas* canvas) override;
   // The scroll arrows' companion goes with the tab's.
   void Detach() override;
   void PaintSkin(HDC dc, const RECT& rect) override;

@@ -12,7 +12,7 @@ constexpr int kThumbFrame = 4;
 
 }  // namespace
 
-bool TSkinTrackBar::AttachWindow(HWND wnd, TSkinData* skinData, ui::TCanvas* canvas) {
+bool TSkinTrackBar::AttachWindow(HWND wnd, TSkinSet* skinData, ui::TCanvas* canvas) {
   if (!TSkinControl::AttachWindow(wnd, skinData, canvas)) return false;
   const HWND parent = GetParent(wnd);
   if (parent) {

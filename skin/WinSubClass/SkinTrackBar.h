@@ -25,7 +25,7 @@ class TSkinTrackBar : public TSkinControl {
   explicit TSkinTrackBar(TWinSkinForm* owner) : TSkinControl(owner) {}
   std::string ClassName() const override { return "TSkinTrackBar"; }
 
-  bool AttachWindow(HWND wnd, TSkinData* skinData, ui::TCanvas* canvas) override;
+  bool AttachWindow(HWND wnd, TSkinSet* skinData, ui::TCanvas* canvas) override;
   void Detach() override;
   bool BeforeDefault(ui::TMessage& message) override;
 

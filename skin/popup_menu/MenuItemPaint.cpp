@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "skin/WinSkinData/SkinData.h"
+#include "skin/WinSkinForm/WindowDpi.h"
 #include "skin/draw/Frames.h"
 #include "skin/draw/Slicing.h"
 #include "skin/draw/Transparency.h"
@@ -31,11 +32,11 @@ RECT MarginsOf(const TDataSkinObject& object) {
   return RECT{object.LeftWidth, object.TopHeight, object.RightWidth, object.BottomHeight};
 }
 
-bool HasItemImage(const TSkinData& skin) { return skin.MenuItem && !skin.MenuItem->Bitmap.Empty(); }
+bool HasItemImage(const TSkinSet& skin) { return skin.MenuItem && !skin.MenuItem->Bitmap.Empty(); }
 
 // An off-screen bitmap of the item's size with the menu font selected.
 struct TItemBitmap {
-  TItemBitmap(int width, int height) {
+  TItemBitmap(int width, int height, int dpi) : Font(CreateMenuFont(dpi)) {
     Bitmap.SetSize(std::max(width, 0), std::max(height, 0));
     if (!Bitmap.Empty()) Select.emplace(Bitmap.Canvas().Handle(), Font.Get());
   }
@@ -47,13 +48,13 @@ struct TItemBitmap {
   }
 
   ui::TBitmap Bitmap;
-  ui::FontHandle Font = CreateMenuFont();
+  ui::FontHandle Font;
   std::optional<ui::SelectGuard> Select;
 };
 
 // The part of the popup's cached background under the item; the menu colour
 // where the popup has none (not bound, or not painted from the skin).
-void PaintBackground(const TSkinData& skin, HMENU menu, TItemBitmap& item, const RECT& rect) {
+void PaintBackground(const TSkinSet& skin, HMENU menu, TItemBitmap& item, const RECT& rect) {
   const TSkinManage* manager = SkinManage();
   TWinSkinPopMenu* popup = manager ? manager->FindPopupMenu(menu) : nullptr;
   if (!popup || popup->Background.Empty()) {
@@ -73,16 +74,16 @@ void PaintBackground(const TSkinData& skin, HMENU menu, TItemBitmap& item, const
          source.bottom - source.top, popup->Background.Canvas().Handle(), source.left, source.top, SRCCOPY);
 }
 
-void PaintItemImage(const TSkinData& skin, TItemBitmap& item, int frame) {
+void PaintItemImage(const TSkinSet& skin, TItemBitmap& item, int frame) {
   TDataSkinObject& image = *skin.MenuItem;
   DrawSlicedImage(item.Dc(), item.Rect(), image.Bitmap, MarginsOf(image), false,
                   image.Tile != 0, image.Trans != 0, kItemFrames, frame);
 }
 
 // The skin's item image over the popup background, the content on top.
-void DrawItemOverBackground(const TSkinData& skin, HMENU menu, const TMenuItemLook& look, HDC dc, const RECT& rect,
+void DrawItemOverBackground(const TSkinSet& skin, HMENU menu, const TMenuItemLook& look, HDC dc, const RECT& rect,
                             bool selected, bool separatorImage) {
-  TItemBitmap item(rect.right - rect.left, rect.bottom - rect.top);
+  TItemBitmap item(rect.right - rect.left, rect.bottom - rect.top, skin.Dpi);
   if (item.Bitmap.Empty()) return;
   PaintBackground(skin, menu, item, rect);
   if (separatorImage) {
@@ -145,7 +146,7 @@ void PaintGlyph(const TMenuItemLook& look, HDC dc, const RECT& box) {
   }
 }
 
-ui::TColor TextColour(const TSkinData& skin, const TMenuItemLook& look, bool selected) {
+ui::TColor TextColour(const TSkinSet& skin, const TMenuItemLook& look, bool selected) {
   if (!look.Enabled)
     return skin.ButtonShadowColour == skin.MenuTextColour ? ui::TColor(ui::clBtnShadow) : skin.ButtonShadowColour;
   return selected ? skin.HilightTextColour : skin.MenuTextColour;
@@ -174,17 +175,16 @@ TMenuItemLook LookOfMenuCommand(HMENU menu, UINT command) {
   return look;
 }
 
-ui::FontHandle CreateMenuFont(bool bold) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-    return ui::FontHandle(CreateFontW(-12, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+ui::FontHandle CreateMenuFont(int dpi, bool bold) {
+  NONCLIENTMETRICSW metrics;
+  if (!NonClientMetricsForDpi(metrics, dpi))
+    return ui::FontHandle(CreateFontW(-MulDiv(12, dpi, 96), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
                                       L"Tahoma"));
   if (bold) metrics.lfMenuFont.lfWeight = FW_BOLD;
   return ui::FontHandle(CreateFontIndirectW(&metrics.lfMenuFont));
 }
 
-void DrawItemSkinned(const TSkinData& skin, HMENU menu, const TMenuItemLook& item, HDC dc, const RECT& rect,
+void DrawItemSkinned(const TSkinSet& skin, HMENU menu, const TMenuItemLook& item, HDC dc, const RECT& rect,
                      bool selected) {
   if (!HasItemImage(skin)) {
     DrawItemPlain(skin, item, dc, selected, rect);
@@ -193,7 +193,7 @@ void DrawItemSkinned(const TSkinData& skin, HMENU menu, const TMenuItemLook& ite
   DrawItemOverBackground(skin, menu, item, dc, rect, selected, item.IsLine());
 }
 
-void DrawItemForeign(const TSkinData& skin, HMENU menu, const TMenuItemLook& item, bool selected, const RECT& rect,
+void DrawItemForeign(const TSkinSet& skin, HMENU menu, const TMenuItemLook& item, bool selected, const RECT& rect,
                      HDC dc) {
   if (!HasItemImage(skin)) {
     DrawItemPlain(skin, item, dc, selected, rect);
@@ -202,15 +202,15 @@ void DrawItemForeign(const TSkinData& skin, HMENU menu, const TMenuItemLook& ite
   DrawItemOverBackground(skin, menu, item, dc, rect, selected, false);
 }
 
-void DrawItemPlain(const TSkinData& skin, const TMenuItemLook& item, HDC dc, bool selected, const RECT& rect) {
-  TItemBitmap bitmap(rect.right - rect.left, rect.bottom - rect.top);
+void DrawItemPlain(const TSkinSet& skin, const TMenuItemLook& item, HDC dc, bool selected, const RECT& rect) {
+  TItemBitmap bitmap(rect.right - rect.left, rect.bottom - rect.top, skin.Dpi);
   if (bitmap.Bitmap.Empty()) return;
   bitmap.Bitmap.Canvas().FillRect(bitmap.Rect(), selected ? skin.HilightColour : skin.ButtonFaceColour);
   DrawItemContent(skin, item, bitmap.Dc(), selected, bitmap.Rect());
   bitmap.PutOn(dc, POINT{rect.left, rect.top});
 }
 
-void DrawSeparator(const TSkinData& skin, HDC dc, const RECT& rect) {
+void DrawSeparator(const TSkinSet& skin, HDC dc, const RECT& rect) {
   if (!HasItemImage(skin)) return;
   TDataSkinObject& object = *skin.MenuItem;
   ui::TBitmap& image = object.Bitmap;
@@ -234,7 +234,7 @@ void DrawSeparator(const TSkinData& skin, HDC dc, const RECT& rect) {
   DrawTransparent(dc, RECT{rect.left, rect.top, rect.left + w, rect.top + h}, piece, kKeyColour);
 }
 
-void DrawItemContent(const TSkinData& skin, const TMenuItemLook& item, HDC dc, bool selected, const RECT& rect) {
+void DrawItemContent(const TSkinSet& skin, const TMenuItemLook& item, HDC dc, bool selected, const RECT& rect) {
   // A right-to-left menu reads from the right whatever its alignment.
   const UINT alignment = item.RightToLeft ? UINT(DT_RIGHT) : item.Alignment;
   RECT glyph{rect.left + 1, rect.top + 1, rect.left + 1 + kGlyph, rect.top + 1 + kGlyph};
@@ -277,7 +277,7 @@ void DrawItemContent(const TSkinData& skin, const TMenuItemLook& item, HDC dc, b
   }
 }
 
-void DrawMenuText(const TSkinData& skin, const TMenuItemLook& item, HDC dc, UINT format, bool selected, RECT& box,
+void DrawMenuText(const TSkinSet& skin, const TMenuItemLook& item, HDC dc, UINT format, bool selected, RECT& box,
                   std::wstring text) {
   if (item.RightToLeft) format |= DT_RIGHT | DT_RTLREADING;
   const bool measuring = (format & DT_CALCRECT) != 0;
@@ -290,7 +290,7 @@ void DrawMenuText(const TSkinData& skin, const TMenuItemLook& item, HDC dc, UINT
     }
     return;
   }
-  const ui::FontHandle bold = item.Default ? CreateMenuFont(true) : ui::FontHandle();
+  const ui::FontHandle bold = item.Default ? CreateMenuFont(skin.Dpi, true) : ui::FontHandle();
   std::optional<ui::SelectGuard> selectBold;
   if (bold) selectBold.emplace(dc, bold.Get());
   const int oldMode = SetBkMode(dc, TRANSPARENT);

@@ -19,7 +19,7 @@ class TImageList;
 
 namespace skin {
 
-class TSkinData;
+class TSkinSet;
 
 // What the painters need to know of one item.
 struct TMenuItemLook {
@@ -43,30 +43,30 @@ struct TMenuItemLook {
 TMenuItemLook LookOfMenuCommand(HMENU menu, UINT command);
 
 // The screen's menu font, plain or bold (owned by the caller).
-ui::FontHandle CreateMenuFont(bool bold = false);
+ui::FontHandle CreateMenuFont(int dpi, bool bold = false);
 
 // A framework item of a skinned form's popup menu: over the cached background
 // of the popup window showing `menu` (the item's parent menu), the skin's item
 // image (frame 4 selected, 1 normal); separators get the item image's frame 2.
 // Without the skin's item image the plain look is drawn.
-void DrawItemSkinned(const TSkinData& skin, HMENU menu, const TMenuItemLook& item, HDC dc, const RECT& rect,
+void DrawItemSkinned(const TSkinSet& skin, HMENU menu, const TMenuItemLook& item, HDC dc, const RECT& rect,
                      bool selected);
 // An item of a menu of other code (or of the menu bar's popups): as above,
 // but a separator is a normal item with an etched line.
-void DrawItemForeign(const TSkinData& skin, HMENU menu, const TMenuItemLook& item, bool selected, const RECT& rect,
+void DrawItemForeign(const TSkinSet& skin, HMENU menu, const TMenuItemLook& item, bool selected, const RECT& rect,
                      HDC dc);
 // Without a skin item image: the highlight colour when selected, else the
 // face colour, under the glyph and texts.
-void DrawItemPlain(const TSkinData& skin, const TMenuItemLook& item, HDC dc, bool selected, const RECT& rect);
+void DrawItemPlain(const TSkinSet& skin, const TMenuItemLook& item, HDC dc, bool selected, const RECT& rect);
 // The separator image: the bottom rows of the item image's frame 2 in three
 // stretched pieces, drawn leaving out the key colour.
-void DrawSeparator(const TSkinData& skin, HDC dc, const RECT& rect);
+void DrawSeparator(const TSkinSet& skin, HDC dc, const RECT& rect);
 // The glyph (image or check mark), the caption and the shortcut of an item
 // in `rect` of `dc`.
-void DrawItemContent(const TSkinData& skin, const TMenuItemLook& item, HDC dc, bool selected, const RECT& rect);
+void DrawItemContent(const TSkinSet& skin, const TMenuItemLook& item, HDC dc, bool selected, const RECT& rect);
 // One text of an item in `box` with DrawText's `format`; with DT_CALCRECT
 // only measured (box receives the size). "-" draws an etched line instead.
-void DrawMenuText(const TSkinData& skin, const TMenuItemLook& item, HDC dc, UINT format, bool selected, RECT& box,
+void DrawMenuText(const TSkinSet& skin, const TMenuItemLook& item, HDC dc, UINT format, bool selected, RECT& box,
                   std::wstring text);
 
 }  // namespace skin

@@ -58,12 +58,12 @@ void SetItemOwnerDraw(ui::TMenuItem& item, ui::TForm& form, bool on) {
 }
 
 // The skin of the form's window, or null when it is not skinned (any more).
-const TSkinData* SkinOf(ui::TForm* form) {
+const TSkinSet* SkinOf(ui::TForm* form) {
   const TSkinManage* manager = SkinManage();
   if (!form || !manager || !form->HandleAllocated()) return nullptr;
   const TWinSkinForm* companion = manager->FindForm(form->Handle());
   if (!companion || !companion->SkinData || companion->SkinData->Empty) return nullptr;
-  return companion->SkinData;
+  return companion->Skin();
 }
 
 // The framework item of the form's menu bar with this command, or null.
@@ -153,7 +153,7 @@ void MeasureItemEvent(ui::TObject* sender, ui::TCanvas& /*canvas*/, int& width, 
 void DrawItemSkinnedEvent(ui::TForm* form, ui::TObject* sender, ui::TCanvas& canvas, RECT rect, bool selected) {
   auto* item = dynamic_cast<ui::TMenuItem*>(sender);
   if (!item) return;
-  const TSkinData* skin = SkinOf(form);
+  const TSkinSet* skin = SkinOf(form);
   if (!skin) {
     item->DefaultDrawItem(canvas, rect, selected);
     return;
@@ -177,7 +177,7 @@ bool MeasureMenuItem(TWinSkinForm& form, MEASUREITEMSTRUCT& measure) {
     return false;  // not an item of the menu bar: the window's own
   }
   const ui::WindowDC dc(form.Handle, true);
-  const ui::FontHandle font = CreateMenuFont();
+  const ui::FontHandle font = CreateMenuFont(form.Dpi);
   int width = 0;
   {
     const ui::SelectGuard select(dc.Get(), font.Get());
@@ -202,11 +202,11 @@ bool DrawMenuItem(TWinSkinForm& form, const DRAWITEMSTRUCT& draw) {
   if (!item && !MenuHolds(form.OrigMenu, menu) && !MenuHolds(form.TrackedMenu, menu)) return false;
   BindPendingPopup(menu);
   const bool selected = (draw.itemState & ODS_SELECTED) != 0;
-  const ui::FontHandle font = CreateMenuFont();  // outlives the DC state that selects it
+  const ui::FontHandle font = CreateMenuFont(form.Dpi);  // outlives the DC state that selects it
   const ui::SavedDC saved(draw.hDC);
   SelectObject(draw.hDC, font.Get());
-  if (item) DrawItemSkinned(*form.SkinData, menu, LookOf(*item), draw.hDC, draw.rcItem, selected);
-  else DrawItemForeign(*form.SkinData, menu, LookOfMenuCommand(menu, draw.itemID), selected, draw.rcItem, draw.hDC);
+  if (item) DrawItemSkinned(*form.Skin(), menu, LookOf(*item), draw.hDC, draw.rcItem, selected);
+  else DrawItemForeign(*form.Skin(), menu, LookOfMenuCommand(menu, draw.itemID), selected, draw.rcItem, draw.hDC);
   return true;
 }
 

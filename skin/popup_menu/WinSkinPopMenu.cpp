@@ -1,6 +1,7 @@
 #include "skin/popup_menu/WinSkinPopMenu.h"
 
 #include "skin/WinSkinData/SkinData.h"
+#include "skin/WinSkinForm/WindowDpi.h"
 #include "skin/draw/Slicing.h"
 #include "skin/manager/SkinManage.h"
 #include "ui/GdiHandles.h"
@@ -34,7 +35,7 @@ TWinSkinPopMenu::~TWinSkinPopMenu() { Detach(); }
 
 void TWinSkinPopMenu::Attach(HWND wnd, TSkinData* skinData, HMENU menu) {
   Handle = wnd;
-  SkinData = skinData;
+  SkinData = skinData ? &skinData->AtDpi(WindowDpi(wnd)) : nullptr;
   MenuHandle = menu;
   WndProcStub.Attach(wnd, [this](UINT msg, WPARAM wParam, LPARAM lParam) {
     return PopupWndProc(msg, wParam, lParam);

@@ -20,6 +20,7 @@
 namespace skin {
 
 class TSkinData;
+class TSkinSet;
 
 class TWinSkinPopMenu {
  public:
@@ -31,7 +32,8 @@ class TWinSkinPopMenu {
   // Width of the popup's frame, in pixels.
   static constexpr int kFrame = 3;
 
-  // Remembers the three values and subclasses the window.
+  // Remembers the window, the skin at its DPI and the menu, and subclasses
+  // the window.
   void Attach(HWND wnd, TSkinData* skinData, HMENU menu);
   // Puts the window's procedure back and empties Background.
   void Detach();
@@ -43,7 +45,7 @@ class TWinSkinPopMenu {
 
   WindowSubclass WndProcStub;  // attached while the window is subclassed
   HWND Handle = nullptr;
-  TSkinData* SkinData = nullptr;  // not owned
+  TSkinSet* SkinData = nullptr;   // the skin at the popup's DPI; not owned
   ui::TBitmap Background;         // the popup's background at the window's size
   HMENU MenuHandle = nullptr;     // the menu shown in this window; 0 until known
 

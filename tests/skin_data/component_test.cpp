@@ -288,6 +288,27 @@ TEST_F(SkinDataTest, FaceBrushIsRemadeWithEachSkin) {
 }
 #endif
 
+TEST_F(SkinDataTest, TheSkinAtADpiIsKeptAndFollowsEveryNewSkin) {
+  auto* data = new TSkinData(&form_);
+  const auto load = [data](const char* definition, int topWidth) {
+    ui::TMemoryStream stored{Framed(Stored({{"top.bmp", BitmapFile(topWidth, 10)}}, definition))};
+    data->ReadSkinStream(stored);
+  };
+  load("[TitlebarSkin]\nSkinName=First\n[Personality]\nTop=top.bmp\nTopTopHeight=4\n", 40);
+  EXPECT_EQ(&data->AtDpi(96), data);
+  skin::TSkinSet& at144 = data->AtDpi(144);
+  ASSERT_NE(&at144, data);
+  EXPECT_EQ(&data->AtDpi(144), &at144);  // made once
+  EXPECT_EQ(at144.Borders[skin::bdTop]->Bitmap.Width(), 60);
+  EXPECT_EQ(at144.Borders[skin::bdTop]->LeftWidth, 6);
+  load("[TitlebarSkin]\nSkinName=Second\n[Personality]\nTop=top.bmp\nTopTopHeight=6\n", 20);
+  EXPECT_EQ(&data->AtDpi(144), &at144);  // the same set, holding the new skin
+  EXPECT_EQ(at144.SkinName, "Second");
+  EXPECT_EQ(at144.Borders[skin::bdTop]->Bitmap.Width(), 30);
+  EXPECT_EQ(at144.Borders[skin::bdTop]->LeftWidth, 9);
+  EXPECT_EQ(data->AtDpi(192).Borders[skin::bdTop]->Bitmap.Width(), 40);
+}
+
 TEST_F(SkinDataTest, UnknownFormValuesAreErrors) {
   EXPECT_THROW(ReadForm("SkinControls = [xcMainMenu, xcNothing]"), ui::EFormError);
   form_.DestroyComponents();

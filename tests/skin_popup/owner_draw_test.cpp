@@ -338,7 +338,7 @@ class MenuBarItemsTest : public PopupTest {
 
   int TextWidth(const wchar_t* text) {
     const ui::WindowDC dc(window_->Get(), true);
-    const ui::FontHandle font = skin::CreateMenuFont();
+    const ui::FontHandle font = skin::CreateMenuFont(96);
     const ui::SelectGuard select(dc.Get(), font.Get());
     RECT r{};
     DrawTextW(dc.Get(), text, -1, &r, DT_CALCRECT | DT_SINGLELINE);

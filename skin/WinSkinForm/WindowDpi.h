@@ -1,0 +1,23 @@
+// The DPI of a window and the system's measures at a DPI. The newer calls
+// (Windows 10) are looked up at run time, so the engine still runs on
+// Windows 7 and 8, where everything is at the system DPI and measures at
+// another DPI are the system's scaled.
+#pragma once
+
+#include <windows.h>
+
+namespace skin {
+
+// The system DPI (the screen's LOGPIXELSX).
+int SystemDpi();
+// GetDpiForWindow where it exists, the system DPI otherwise.
+int WindowDpi(HWND wnd);
+// GetSystemMetricsForDpi where it exists, else GetSystemMetrics scaled from
+// the system DPI to `dpi`.
+int SystemMetricForDpi(int index, int dpi);
+// The non-client metrics (caption and menu fonts) for `dpi`:
+// SystemParametersInfoForDpi where it exists, else the system's with their
+// font heights scaled to `dpi`.
+bool NonClientMetricsForDpi(NONCLIENTMETRICSW& metrics, int dpi);
+
+}  // namespace skin
