@@ -80,7 +80,7 @@ class Scale:
 
 
 ONE = Scale(1)
-SCALES = (ONE,)  # every image is drawn at each of these
+SCALES = (ONE, Scale('1.5'), Scale(2))  # every image is drawn at each of these
 
 # ---------------------------------------------------------------------------
 # Images
