@@ -64,9 +64,7 @@ class Scale:
     @property
     def suffix(self):
         """'' at 96 DPI, else '@1.5x' or '@2x'."""
-        if self.k == 1:
-            return ''
-        return '@' + (str(self.k.numerator) if self.k.denominator == 1 else str(float(self.k))) + 'x'
+        return '' if self.k == 1 else f'@{float(self.k):g}x'
 
     def file_name(self, name):
         """name.bmp of the 96-DPI image -> name@1.5x.bmp (and so on)."""
@@ -126,13 +124,6 @@ class Image:
                 c = src.get(x, y)
                 if c != KEY:
                     self.set(x0 + x, y0 + y, c)
-
-    def draw(self, art, x0, y0, colour):
-        """Sets the pixels marked 'X' in a list of text rows."""
-        for y, row in enumerate(art):
-            for x, ch in enumerate(row):
-                if ch == 'X':
-                    self.set(x0 + x, y0 + y, colour)
 
     def crop(self, x0, y0, w, h):
         out = Image(w, h)
