@@ -9,27 +9,26 @@
 Standard library only and deterministic: the same bytes on every run, so the
 committed files can be compared with a fresh generation.
 
-Every image is drawn pixel by pixel without smoothing: the painters stretch
-with nearest-pixel copies and cut window regions at the key colour, where
-blended edge pixels would only show as fringes.
+Every image is drawn at each display scale of drawing.SCALES: name.bmp at
+96 DPI and, for larger scales, name@1.5x.bmp and name@2x.bmp. Each is drawn
+at its scale from the same geometry (measures scaled, rounded half up, as the
+engine scales the values of skin.ini), never resampled from the 96-DPI
+picture. Pixels are drawn one by one without smoothing (see drawing.py).
 """
 
 import argparse
-import collections
 import functools
 import pathlib
-import struct
 import sys
+
+sys.dont_write_bytecode = True  # no __pycache__ beside the skin's files
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+from drawing import (  # noqa: E402
+    KEY, ONE, SCALES, UNBOUNDED, Image, bmp_bytes, chevron, corner_cut, depth_map, diagonals,
+    rgb, rounded_box, strip, tick, triangle_up)
 
 # ---------------------------------------------------------------------------
 # Colours (0xRRGGBB)
-
-
-def rgb(r, g, b):
-    return (r << 16) | (g << 8) | b
-
-
-KEY = rgb(255, 0, 255)  # transparent in every skin image
 
 WHITE = rgb(255, 255, 255)
 TEXT = rgb(32, 32, 34)
@@ -66,10 +65,13 @@ CHROME = {
 }
 
 # ---------------------------------------------------------------------------
-# Geometry shared by the definition and the images
+# Geometry shared by the definition and the images, in 96-DPI pixels. The
+# images of a larger scale take every measure through the scale (sc(m)), and
+# 1-px lines become sc.hair px.
 
 SIDE = 5  # left, right and bottom border thickness
 TITLE_H = 28  # title bar height; its last two rows are the accent line
+ACCENT_ROWS = 2
 CORNER = 8  # radius of the rounded outer top corners
 SIDE_H = 60  # side border frame height: title rows, stretched middle, bottom end
 TOP_W = 64  # top border frame width; only its two ends carry the corners
@@ -80,6 +82,7 @@ BOTTOM_W = 20
 # rows 0..25 above the accent line.
 CAP_W, CAP_H, CAP_Y = 30, 20, 3  # caption buttons
 CAP_GAP = 2
+CAP_GLYPH = 10  # caption glyphs: a 10 x 10 box centred on the button
 ICON_X, ICON_Y = 10, 5  # the window's 16 x 16 small icon
 PILL_TOP, PILL_BOTTOM = 4, 22  # caption text background, rows [top, bottom)
 PILL_LEFT_CAP, PILL_MIDDLE, PILL_RIGHT_CAP = 3, 4, 12
@@ -101,202 +104,49 @@ def caption_xcoord(slot):
 TEXT_RIGHT_CLIP = caption_xcoord(2) - SIDE + 4
 
 # ---------------------------------------------------------------------------
-# Images
-
-
-class Image:
-    """A width x height grid of 0xRRGGBB pixels, top row first."""
-
-    def __init__(self, width, height, fill=KEY):
-        self.width = width
-        self.height = height
-        self.pixels = [fill] * (width * height)
-
-    def get(self, x, y):
-        return self.pixels[y * self.width + x]
-
-    def set(self, x, y, colour):
-        if 0 <= x < self.width and 0 <= y < self.height:
-            self.pixels[y * self.width + x] = colour
-
-    def fill(self, x0, y0, x1, y1, colour):
-        """Fills the rectangle [x0, x1) x [y0, y1)."""
-        for y in range(max(y0, 0), min(y1, self.height)):
-            for x in range(max(x0, 0), min(x1, self.width)):
-                self.pixels[y * self.width + x] = colour
-
-    def outline(self, x0, y0, x1, y1, colour):
-        """A 1-px frame just inside the rectangle [x0, x1) x [y0, y1)."""
-        self.fill(x0, y0, x1, y0 + 1, colour)
-        self.fill(x0, y1 - 1, x1, y1, colour)
-        self.fill(x0, y0, x0 + 1, y1, colour)
-        self.fill(x1 - 1, y0, x1, y1, colour)
-
-    def paste(self, src, x0, y0):
-        for y in range(src.height):
-            for x in range(src.width):
-                self.set(x0 + x, y0 + y, src.get(x, y))
-
-    def overlay(self, src, x0, y0):
-        """Pastes src except its key-colour pixels."""
-        for y in range(src.height):
-            for x in range(src.width):
-                c = src.get(x, y)
-                if c != KEY:
-                    self.set(x0 + x, y0 + y, c)
-
-    def draw(self, art, x0, y0, colour):
-        """Sets the pixels marked 'X' in a list of text rows."""
-        for y, row in enumerate(art):
-            for x, ch in enumerate(row):
-                if ch == 'X':
-                    self.set(x0 + x, y0 + y, colour)
-
-    def crop(self, x0, y0, w, h):
-        out = Image(w, h)
-        for y in range(h):
-            for x in range(w):
-                out.set(x, y, self.get(x0 + x, y0 + y))
-        return out
-
-    def transposed(self):
-        out = Image(self.height, self.width)
-        for y in range(self.height):
-            for x in range(self.width):
-                out.set(y, x, self.get(x, y))
-        return out
-
-    def flipped(self):
-        """Mirrored top to bottom."""
-        out = Image(self.width, self.height)
-        for y in range(self.height):
-            for x in range(self.width):
-                out.set(x, self.height - 1 - y, self.get(x, y))
-        return out
-
-    def mirrored(self):
-        """Mirrored left to right."""
-        out = Image(self.width, self.height)
-        for y in range(self.height):
-            for x in range(self.width):
-                out.set(self.width - 1 - x, y, self.get(x, y))
-        return out
-
-
-def strip(frames, vertical=False):
-    """Frames of one size side by side (or stacked), frame 1 first."""
-    w, h = frames[0].width, frames[0].height
-    assert all(f.width == w and f.height == h for f in frames)
-    out = Image(w, h * len(frames)) if vertical else Image(w * len(frames), h)
-    for i, frame in enumerate(frames):
-        if vertical:
-            out.paste(frame, 0, i * h)
-        else:
-            out.paste(frame, i * w, 0)
-    return out
-
-
-# ---------------------------------------------------------------------------
-# Rounded shapes
-
-
-def corner_cut(x, y, w, h, radius):
-    """True when pixel (x, y) of a w x h box lies outside its rounded corners.
-    A pixel belongs to the shape when its centre lies inside the arc."""
-    if radius <= 0:
-        return False
-    cx = radius if x < radius else (w - radius if x >= w - radius else None)
-    cy = radius if y < radius else (h - radius if y >= h - radius else None)
-    if cx is None or cy is None:
-        return False
-    dx, dy = x + 0.5 - cx, y + 0.5 - cy
-    return dx * dx + dy * dy > radius * radius
-
-
-UNBOUNDED = 1 << 20  # a shape height whose bottom corners are never reached
-
-
-def depth_map(inside, w, h):
-    """4-connected distance of every inside pixel to the nearest outside one,
-    less one: 0 on the outer ring, 1 on the ring within it, and so on."""
-    depth = [[-1] * w for _ in range(h)]
-    queue = collections.deque()
-    for y in range(h):
-        for x in range(w):
-            if not inside(x, y):
-                continue
-            if any(not (0 <= nx < w and 0 <= ny < h) or not inside(nx, ny)
-                   for nx, ny in ((x - 1, y), (x + 1, y), (x, y - 1), (x, y + 1))):
-                depth[y][x] = 0
-                queue.append((x, y))
-    while queue:
-        x, y = queue.popleft()
-        for nx, ny in ((x - 1, y), (x + 1, y), (x, y - 1), (x, y + 1)):
-            if 0 <= nx < w and 0 <= ny < h and depth[ny][nx] < 0 and inside(nx, ny):
-                depth[ny][nx] = depth[y][x] + 1
-                queue.append((nx, ny))
-    return depth
-
-
-def rounded_box(w, h, radius, fill, line=None, top_only=False):
-    """A w x h box with rounded corners on the key colour (only the top two
-    with top_only), and an optional 1-px outline following the corners."""
-    shape_h = UNBOUNDED if top_only else h
-
-    def inside(x, y):
-        return not corner_cut(x, y, w, shape_h, radius)
-    depth = depth_map(inside, w, h)
-    box = Image(w, h)
-    for y in range(h):
-        for x in range(w):
-            if depth[y][x] >= 0:
-                box.set(x, y, line if line is not None and depth[y][x] == 0 else fill)
-    return box
-
-
-# ---------------------------------------------------------------------------
 # Window chrome: borders, title strip, caption buttons
 #
 # One imaginary window is painted and the four border images are cut out of
 # it, so their joins, corners and the title rows agree to the pixel.
 
-CHROME_W = SIDE + TOP_W + SIDE
-CHROME_H = SIDE_H
-
 
 @functools.lru_cache(maxsize=None)
-def chrome(active):
+def chrome(active, sc=ONE):
     c = CHROME[active]
+    w, h = 2 * sc(SIDE) + sc(TOP_W), sc(SIDE_H)
+    radius = sc.radius(CORNER)
 
     def inside(x, y):
-        return not corner_cut(x, y, CHROME_W, UNBOUNDED, CORNER)
+        return not corner_cut(x, y, w, UNBOUNDED, radius)
 
-    depth = depth_map(inside, CHROME_W, CHROME_H)
-    win = Image(CHROME_W, CHROME_H)
-    for y in range(CHROME_H):
-        for x in range(CHROME_W):
-            win.set(x, y, chrome_pixel(c, depth[y][x], y))
+    depth = depth_map(inside, w, h)
+    win = Image(w, h)
+    for y in range(h):
+        for x in range(w):
+            win.set(x, y, chrome_pixel(c, depth[y][x], y, sc))
     return win
 
 
-def chrome_pixel(c, depth, y):
+def chrome_pixel(c, depth, y, sc):
+    hair = sc.hair
     if depth < 0:
         return KEY  # cut from the window region
-    if depth == 0:
+    if depth < hair:
         return c['outline']
-    if y < TITLE_H:
-        if y >= TITLE_H - 2:
+    title = sc(TITLE_H)
+    if y < title:
+        if y >= title - sc(ACCENT_ROWS):
             return c['accent']
-        return c['hilite'] if depth == 1 else title_gradient(c, y)
-    if depth <= SIDE - 2:
+        return c['hilite'] if depth < 2 * hair else title_gradient(c, y, sc)
+    if depth < sc(SIDE) - hair:
         return c['band']
     return c['inner']  # the innermost ring, next to the client area
 
 
-def title_gradient(c, y):
+def title_gradient(c, y, sc):
     """Vertical gradient over the title rows between the highlight ring and the
     accent line."""
-    first, last = 2, TITLE_H - 3
+    first, last = 2 * sc.hair, sc(TITLE_H) - sc(ACCENT_ROWS) - 1
     t = min(max(y - first, 0), last - first)
     out = 0
     for shift in (16, 8, 0):
@@ -305,67 +155,72 @@ def title_gradient(c, y):
     return out
 
 
-def title_row(active, y):
+def title_row(active, y, sc=ONE):
     """The title bar colour of row y, away from the corners."""
-    return chrome(active).get(CHROME_W // 2, y)
+    win = chrome(active, sc)
+    return win.get(win.width // 2, y)
 
 
-def border_images():
-    active, inactive = chrome(True), chrome(False)
+def border_images(sc=ONE):
+    active, inactive = chrome(True, sc), chrome(False, sc)
+    side, h = sc(SIDE), sc(SIDE_H)
 
     def both(x, y, w, h, vertical):
         return strip([active.crop(x, y, w, h), inactive.crop(x, y, w, h)], vertical)
 
     return {
-        'left.bmp': both(0, 0, SIDE, SIDE_H, False),
-        'right.bmp': both(CHROME_W - SIDE, 0, SIDE, SIDE_H, False),
-        'top.bmp': both(SIDE, 0, TOP_W, TITLE_H, True),
-        'bottom.bmp': both(SIDE, CHROME_H - SIDE, BOTTOM_W, SIDE, True),
+        'left.bmp': both(0, 0, side, h, False),
+        'right.bmp': both(active.width - side, 0, side, h, False),
+        'top.bmp': both(side, 0, sc(TOP_W), sc(TITLE_H), True),
+        'bottom.bmp': both(side, h - side, sc(BOTTOM_W), side, True),
     }
 
 
-def title_strip():
+def title_strip(sc=ONE):
     """Caption text background: a rounded pill, active above inactive."""
-    width = PILL_LEFT_CAP + PILL_MIDDLE + PILL_RIGHT_CAP
+    width = sc(PILL_LEFT_CAP + PILL_MIDDLE + PILL_RIGHT_CAP)
+    right_cap, top = sc(PILL_RIGHT_CAP), sc(PILL_TOP)
     frames = []
     for active in (True, False):
-        frame = Image(width, TITLE_H)
+        frame = Image(width, sc(TITLE_H))
         # One pill longer than the strip gives the rounded left cap and
         # middle, and the right cap with its rounded end.
-        pill = rounded_box(width + 8, PILL_BOTTOM - PILL_TOP, 3, CHROME[active]['pill'])
-        frame.paste(pill.crop(0, 0, PILL_LEFT_CAP + PILL_MIDDLE, pill.height), 0, PILL_TOP)
-        frame.paste(pill.crop(pill.width - PILL_RIGHT_CAP, 0, PILL_RIGHT_CAP, pill.height),
-                    PILL_LEFT_CAP + PILL_MIDDLE, PILL_TOP)
+        pill = rounded_box(width + sc(8), sc(PILL_BOTTOM) - top, sc.radius(3),
+                           CHROME[active]['pill'])
+        frame.paste(pill.crop(0, 0, width - right_cap, pill.height), 0, top)
+        frame.paste(pill.crop(pill.width - right_cap, 0, right_cap, pill.height),
+                    width - right_cap, top)
         frames.append(frame)
     return strip(frames, vertical=True)
 
 
-# Caption glyphs, drawn in a 10 x 10 box centred on the button.
-GLYPH_BOX = ((CAP_W - 10) // 2, (CAP_H - 10) // 2)
+# Caption glyphs: size x size at (x0, y0), strokes as thick as a 1-px line
+# at the scale (the X's diagonals that thick across).
 
 
-def glyph_close(img, x0, y0, colour, size=10):
-    for i in range(size):
-        img.set(x0 + i, y0 + i, colour)
-        img.set(x0 + size - 1 - i, y0 + i, colour)
+def glyph_close(img, x0, y0, colour, size=10, sc=ONE):
+    diagonals(img, x0, y0, size, sc.hair, colour)
 
 
-def glyph_maximize(img, x0, y0, colour, size=10):
-    img.outline(x0, y0, x0 + size, y0 + size, colour)
+def glyph_maximize(img, x0, y0, colour, size=10, sc=ONE):
+    img.outline(x0, y0, x0 + size, y0 + size, colour, sc.hair)
 
 
-def glyph_minimize(img, x0, y0, colour, size=10):
-    img.fill(x0, y0 + size // 2, x0 + size, y0 + size // 2 + 1, colour)
+def glyph_minimize(img, x0, y0, colour, size=10, sc=ONE):
+    img.fill(x0, y0 + size // 2, x0 + size, y0 + size // 2 + sc.hair, colour)
 
 
-def glyph_restore(img, x0, y0, colour, size=10):
-    back = size - 2
+def glyph_restore(img, x0, y0, colour, size=10, sc=ONE):
+    line = sc.hair
+    back = size - sc(2)
     front_x0, front_y0 = x0, y0 + size - back
-    img.outline(front_x0, front_y0, front_x0 + back, front_y0 + back, colour)
+    img.outline(front_x0, front_y0, front_x0 + back, front_y0 + back, colour, line)
     # The back window shows only where the front one does not cover it.
+    back_x0 = x0 + size - back
     for y in range(y0, y0 + back):
-        for x in range(x0 + size - back, x0 + size):
-            on_edge = y in (y0, y0 + back - 1) or x in (x0 + size - back, x0 + size - 1)
+        for x in range(back_x0, x0 + size):
+            on_edge = not (y0 + line <= y < y0 + back - line
+                           and back_x0 + line <= x < x0 + size - line)
             covered = front_x0 <= x < front_x0 + back and front_y0 <= y < front_y0 + back
             if on_edge and not covered:
                 img.set(x, y, colour)
@@ -379,20 +234,22 @@ CAPTION_GLYPHS = {
 }
 
 
-def caption_frame(glyph, active, fill, glyph_colour):
+def caption_frame(glyph, active, fill, glyph_colour, sc):
     """One caption button state. Every frame is opaque over the whole button:
     a state change is painted straight over the previous state, so each frame
     repaints its own title-bar background."""
-    frame = Image(CAP_W, CAP_H)
-    for y in range(CAP_H):
-        frame.fill(0, y, CAP_W, y + 1, title_row(active, CAP_Y + y))
+    w, h, y0 = sc(CAP_W), sc(CAP_H), sc(CAP_Y)
+    frame = Image(w, h)
+    for y in range(h):
+        frame.fill(0, y, w, y + 1, title_row(active, y0 + y, sc))
     if fill is not None:
-        frame.overlay(rounded_box(CAP_W, CAP_H, 3, fill), 0, 0)
-    glyph(frame, GLYPH_BOX[0], GLYPH_BOX[1], glyph_colour)
+        frame.overlay(rounded_box(w, h, sc.radius(3), fill), 0, 0)
+    size = sc(CAP_GLYPH)
+    glyph(frame, (w - size) // 2, (h - size) // 2, glyph_colour, size, sc)
     return frame
 
 
-def caption_button(name):
+def caption_button(name, sc=ONE):
     """Frames: 1 normal, 2 pressed, 3 hot, 4 inactive window; 5 and 6 are not
     shown by the program (disabled, and hot on an inactive window)."""
     glyph = CAPTION_GLYPHS[name]
@@ -400,19 +257,20 @@ def caption_button(name):
     hot = ACCENT_HOT if close else rgb(82, 83, 90)
     pressed = ACCENT_DARK if close else rgb(24, 24, 27)
     return strip([
-        caption_frame(glyph, True, None, WHITE),
-        caption_frame(glyph, True, pressed, rgb(226, 226, 228)),
-        caption_frame(glyph, True, hot, WHITE),
-        caption_frame(glyph, False, None, rgb(218, 218, 222)),
-        caption_frame(glyph, True, None, rgb(104, 105, 111)),
-        caption_frame(glyph, False, ACCENT_HOT if close else rgb(150, 151, 157), WHITE),
+        caption_frame(glyph, True, None, WHITE, sc),
+        caption_frame(glyph, True, pressed, rgb(226, 226, 228), sc),
+        caption_frame(glyph, True, hot, WHITE, sc),
+        caption_frame(glyph, False, None, rgb(218, 218, 222), sc),
+        caption_frame(glyph, True, None, rgb(104, 105, 111), sc),
+        caption_frame(glyph, False, ACCENT_HOT if close else rgb(150, 151, 157), WHITE, sc),
     ])
 
 
-def mdi_controls():
+def mdi_controls(sc=ONE):
     """Twelve cells: minimise, restore, close of a maximised MDI child, four
     cells each (1 normal, 2 pressed, 3 and 4 hot: the program shows cell 4
     while the mouse is over the button). Drawn inside the menu bar."""
+    cell_size, glyph_size = sc(MDI_CELL), sc(8)
     cells = []
     for glyph, close in ((glyph_minimize, False), (glyph_restore, False), (glyph_close, True)):
         states = [
@@ -421,20 +279,22 @@ def mdi_controls():
             (ACCENT if close else rgb(229, 225, 219), WHITE if close else TEXT),
         ]
         for fill, colour in states + [states[2]]:
-            cell = Image(MDI_CELL, MDI_CELL, MENUBAR_ACTIVE)
+            cell = Image(cell_size, cell_size, MENUBAR_ACTIVE)
             if fill is not None:
-                cell.overlay(rounded_box(MDI_CELL, MDI_CELL, 2, fill), 0, 0)
-            glyph(cell, 4, 4, colour, size=8)
+                cell.overlay(rounded_box(cell_size, cell_size, sc.radius(2), fill), 0, 0)
+            at = (cell_size - glyph_size) // 2
+            glyph(cell, at, at, colour, glyph_size, sc)
             cells.append(cell)
     return strip(cells)
 
 
-def menu_bar():
+def menu_bar(sc=ONE):
     """Menu bar background: active above inactive, a quiet line at the bottom."""
+    w, h = sc(16), sc(MENUBAR_H)
     frames = []
     for colour in (MENUBAR_ACTIVE, FACE):
-        frame = Image(16, MENUBAR_H, colour)
-        frame.fill(0, MENUBAR_H - 1, 16, MENUBAR_H, LINE_LIGHT)
+        frame = Image(w, h, colour)
+        frame.fill(0, h - sc.hair, w, h, LINE_LIGHT)
         frames.append(frame)
     return strip(frames, vertical=True)
 
@@ -443,13 +303,16 @@ def menu_bar():
 # Controls
 
 
-def push_button():
+def push_button(sc=ONE):
     """Frames: 1 normal, 2 pressed, 3 disabled, 4 hot or focused, 5 default
     button (not shown by the program)."""
+    w, h, radius, hair = sc(20), sc(22), sc.radius(3), sc.hair
+
     def face(line, fill):
-        return rounded_box(20, 22, 3, fill, line)
-    default = rounded_box(20, 22, 3, ACCENT)  # a 2-px accent outline
-    default.overlay(rounded_box(18, 20, 2, PAPER, ACCENT), 1, 1)
+        return rounded_box(w, h, radius, fill, line, line_width=hair)
+    default = rounded_box(w, h, radius, ACCENT)  # an accent outline two lines thick
+    default.overlay(rounded_box(w - 2 * hair, h - 2 * hair, radius - hair, PAPER, ACCENT,
+                                line_width=hair), hair, hair)
     return strip([
         face(LINE, PAPER),
         face(rgb(128, 122, 115), PRESSED_FILL),
@@ -459,43 +322,45 @@ def push_button():
     ])
 
 
-CHECK_MARK = [
-    '........X',
-    '.......XX',
-    'X.....XX.',
-    'XX...XX..',
-    '.XX.XX...',
-    '..XXX....',
-    '...X.....',
-]
+def centred(outer, inner):
+    return (outer - inner) // 2
 
 
-def check_box():
+def check_box(sc=ONE):
     """Frames: 1 unchecked, 2 checked, 3 disabled, 4 indeterminate,
-    5 disabled and checked (not shown by the program)."""
-    def box(line, fill, mark=None, square=None):
-        frame = rounded_box(13, 13, 2, fill, line)
+    5 disabled and checked (not shown by the program). The check mark is
+    9 x 7 at 96 DPI with 2-px strokes."""
+    size = sc(13)
+    mark_w, mark_h, square = sc(9), sc(7), sc(5)
+
+    def box(line, fill, mark=None, square_colour=None):
+        frame = rounded_box(size, size, sc.radius(2), fill, line, line_width=sc.hair)
         if mark is not None:
-            frame.draw(CHECK_MARK, 2, 3, mark)
-        if square is not None:
-            frame.fill(4, 4, 9, 9, square)
+            frame.overlay(tick(mark_w, mark_h, sc(2), mark),
+                          centred(size, mark_w), centred(size, mark_h))
+        if square_colour is not None:
+            at = centred(size, square)
+            frame.fill(at, at, at + square, at + square, square_colour)
         return frame
     return strip([
         box(LINE, FIELD),
         box(ACCENT_DARK, ACCENT, mark=WHITE),
         box(DISABLED_LINE, DISABLED_FILL),
-        box(LINE, FIELD, square=rgb(120, 115, 108)),
+        box(LINE, FIELD, square_colour=rgb(120, 115, 108)),
         box(DISABLED_LINE, DISABLED_GLYPH, mark=WHITE),
     ])
 
 
-def radio_button():
+def radio_button(sc=ONE):
     """Frames: 1 unchecked, 2 checked, 3 disabled, 4 disabled and checked,
     5 hot (not shown by the program)."""
+    size, dot_size = sc(13), sc(5)
+
     def dot_frame(line, fill, dot=None):
-        frame = rounded_box(13, 13, 6.5, fill, line)
+        frame = rounded_box(size, size, size / 2, fill, line, line_width=sc.hair)
         if dot is not None:
-            frame.overlay(rounded_box(5, 5, 2, dot), 4, 4)
+            at = centred(size, dot_size)
+            frame.overlay(rounded_box(dot_size, dot_size, dot_size / 2, dot), at, at)
         return frame
     return strip([
         dot_frame(LINE, FIELD),
@@ -506,36 +371,46 @@ def radio_button():
     ])
 
 
-def progress():
+def progress(sc=ONE):
     """Frames: 1 the empty bar, 2 the filled part. The filled part keeps a
-    key-colour ring so the bar's outline shows around it."""
-    empty = rounded_box(12, 12, 2, PAPER, LINE)
-    filled = Image(12, 12)
-    filled.fill(1, 1, 11, 11, ACCENT)
-    filled.fill(1, 1, 11, 2, rgb(196, 70, 77))  # a lit top row
+    key-colour ring, as thick as the bar's outline, so the outline shows
+    around it."""
+    size, radius, hair = sc(12), sc.radius(2), sc.hair
+    empty = rounded_box(size, size, radius, PAPER, LINE, line_width=hair)
+    inner = rounded_box(size - 2 * hair, size - 2 * hair, radius - hair, ACCENT)
+    for y in range(hair):  # a lit top edge
+        for x in range(inner.width):
+            if inner.get(x, y) != KEY:
+                inner.set(x, y, rgb(196, 70, 77))
+    filled = Image(size, size)
+    filled.paste(inner, hair, hair)
     return strip([empty, filled])
 
 
-def group_box():
+def group_box(sc=ONE):
     """Frames: 1 enabled, 2 disabled; a rounded 1-px frame around a clear
     middle. The program does not draw it yet."""
-    return strip([rounded_box(16, 16, 3, KEY, LINE_LIGHT),
-                  rounded_box(16, 16, 3, KEY, LINE_FAINT)])
+    size, radius = sc(16), sc.radius(3)
+    return strip([rounded_box(size, size, radius, KEY, LINE_LIGHT, line_width=sc.hair),
+                  rounded_box(size, size, radius, KEY, LINE_FAINT, line_width=sc.hair)])
 
 
-def tabs():
+def tabs(sc=ONE):
     """Frames: 1 tab, 2 the current tab (red top edge, open towards the page),
     3 hot, 4 disabled, 5 current tab of an unfocused control; the program
     shows 1 and 2."""
+    w, h, radius, hair = sc(20), sc(22), sc.radius(3), sc.hair
+
     def tab(fill, line, top=None, open_bottom=False):
-        frame = rounded_box(20, 22, 3, fill, line, top_only=True)
-        frame.fill(0, 21, 20, 22, fill if open_bottom else line)
+        frame = rounded_box(w, h, radius, fill, line, top_only=True, line_width=hair)
+        frame.fill(0, h - hair, w, h, fill if open_bottom else line)
         if open_bottom:
-            for x in (0, 19):
-                frame.set(x, 21, line)
+            frame.fill(0, h - hair, hair, h, line)
+            frame.fill(w - hair, h - hair, w, h, line)
         if top is not None:
-            frame.fill(2, 0, 18, 1, top)
-            frame.fill(1, 1, 19, 2, top)
+            # The edge follows the rounded top inside the side outlines.
+            edge = rounded_box(w - 2 * hair, sc(2), radius, top, top_only=True)
+            frame.overlay(edge, hair, 0)
         return frame
     return strip([
         tab(rgb(230, 226, 220), LINE_LIGHT),
@@ -546,82 +421,79 @@ def tabs():
     ])
 
 
-def tab_border():
+def tab_border(sc=ONE):
     """The page frame around a tab control's display area: only the band
     inside the fixed margins 4, 5, 4, 4 is ever drawn."""
-    frame = Image(16, 16, FACE)
-    frame.outline(0, 0, 16, 16, LINE_LIGHT)
+    size = sc(16)
+    frame = Image(size, size, FACE)
+    frame.outline(0, 0, size, size, LINE_LIGHT, sc.hair)
     return frame
 
 
-def status_bar():
+def status_bar(sc=ONE):
     """Frames: 1 lowered panel, 2 raised panel, 3 no bevel."""
+    n, hair = sc(12), sc.hair
+
     def panel(top_left, bottom_right):
-        frame = Image(12, 12, FACE)
+        frame = Image(n, n, FACE)
         if top_left is not None:
-            frame.fill(0, 0, 12, 1, top_left)
-            frame.fill(0, 0, 1, 12, top_left)
-            frame.fill(0, 11, 12, 12, bottom_right)
-            frame.fill(11, 0, 12, 12, bottom_right)
-            frame.set(11, 0, FACE), frame.set(0, 11, FACE)
+            frame.fill(0, 0, n, hair, top_left)
+            frame.fill(0, 0, hair, n, top_left)
+            frame.fill(0, n - hair, n, n, bottom_right)
+            frame.fill(n - hair, 0, n, n, bottom_right)
+            frame.fill(n - hair, 0, n, hair, FACE)
+            frame.fill(0, n - hair, hair, n, FACE)
         return frame
     return strip([panel(rgb(190, 184, 176), WHITE), panel(WHITE, rgb(190, 184, 176)),
                   panel(None, None)])
 
 
-def combo_button():
+def combo_button(sc=ONE):
     """Frames: 1 normal, 2 pressed, 3 disabled, 4 hot or focused. Stretched
     whole over the right end of the combo box: its top, right and bottom rows
     continue the box's outline, a light line separates it from the text."""
+    w, h, hair = sc(19), sc(21), sc.hair
+
     def frame(fill):
-        f = Image(19, 21, fill)
-        f.fill(0, 0, 19, 1, LINE)
-        f.fill(0, 20, 19, 21, LINE)
-        f.fill(18, 0, 19, 21, LINE)
-        f.fill(0, 4, 1, 17, LINE_LIGHT)
+        f = Image(w, h, fill)
+        f.fill(0, 0, w, hair, LINE)
+        f.fill(0, h - hair, w, h, LINE)
+        f.fill(w - hair, 0, w, h, LINE)
+        f.fill(0, sc(4), hair, h - sc(4), LINE_LIGHT)
         return f
     return strip([frame(FIELD), frame(PRESSED_FILL), frame(DISABLED_FILL), frame(HOT_FILL)])
 
 
-CHEVRON = [
-    'XX.....XX',
-    '.XX...XX.',
-    '..XX.XX..',
-    '...XXX...',
-    '....X....',
-]
+def combo_glyph(sc=ONE):
+    """The drop-down chevron (9 x 5 at 96 DPI, 2-px arms), same frame order as
+    the combo button, and a fifth frame that the program does not show."""
+    return strip([chevron(sc(9), sc(5), sc(2), colour)
+                  for colour in (GLYPH, TEXT, DISABLED_GLYPH, ACCENT, rgb(140, 135, 128))])
 
 
-def combo_glyph():
-    """The drop-down chevron, same frame order as the combo button, and a
-    fifth frame that the program does not show."""
-    frames = []
-    for colour in (GLYPH, TEXT, DISABLED_GLYPH, ACCENT, rgb(140, 135, 128)):
-        f = Image(9, 5)
-        f.draw(CHEVRON, 0, 0, colour)
-        frames.append(f)
-    return strip(frames)
-
-
-def sunk_edge():
+def sunk_edge(sc=ONE):
     """Field outline of combo boxes (frame 1; 1-px margins so the painter
     takes one-pixel edges). Frames 2 to 4, hot, disabled and focused, are not
     shown by the program."""
+    size = sc(8)
+
     def frame(line, fill):
-        f = Image(8, 8, fill)
-        f.outline(0, 0, 8, 8, line)
+        f = Image(size, size, fill)
+        f.outline(0, 0, size, size, line, sc.hair)
         return f
     return strip([frame(LINE, FIELD), frame(ACCENT, FIELD), frame(DISABLED_LINE, DISABLED_FILL),
                   frame(ACCENT_DARK, HOT_FILL)])
 
 
-def header():
+def header(sc=ONE):
     """Column header: frames 1 normal (the one the program draws), 2 hot,
     3 pressed, 4 disabled, 5 sorted column."""
+    w, h, hair = sc(16), sc(20), sc.hair
+
     def frame(fill, bottom=LINE_LIGHT, text_line=LINE_LIGHT):
-        f = Image(16, 20, fill)
-        f.fill(15, 3, 16, 17, text_line)  # column separator, inset top and bottom
-        f.fill(0, 19, 16, 20, bottom)
+        f = Image(w, h, fill)
+        f.fill(w - hair, sc(3), w, h - sc(3), text_line)  # column separator, inset top and bottom
+        f.fill(0, h - hair, w, h, bottom)
         return f
     return strip([frame(PAPER), frame(rgb(242, 239, 235)), frame(PRESSED_FILL),
                   frame(FACE, LINE_FAINT, LINE_FAINT), frame(PAPER, bottom=ACCENT)])
@@ -631,108 +503,123 @@ MENU_ITEM_W, MENU_ITEM_H = 32, 20
 MENU_INDENT = 4  # separator line ends, inside the item
 
 
-def menu_item():
+def menu_item(sc=ONE):
     """Frames: 1 normal item (clear: the popup background shows), 2 separator
     (its bottom 8 rows: an indented line), 3 selected and disabled,
     4 selected, 5 hot without keyboard focus; the program shows 1, 2 and 4."""
+    w, h, gap, indent = sc(MENU_ITEM_W), sc(MENU_ITEM_H), sc(1), sc(MENU_INDENT)
+
     def highlight(fill):
-        f = Image(MENU_ITEM_W, MENU_ITEM_H)
-        f.overlay(rounded_box(MENU_ITEM_W - 2, MENU_ITEM_H - 2, 2, fill), 1, 1)
+        f = Image(w, h)
+        f.overlay(rounded_box(w - 2 * gap, h - 2 * gap, sc.radius(2), fill), gap, gap)
         return f
-    separator = Image(MENU_ITEM_W, MENU_ITEM_H)
-    separator.fill(MENU_INDENT, MENU_ITEM_H - 4, MENU_ITEM_W - MENU_INDENT, MENU_ITEM_H - 3,
-                   LINE_LIGHT)
-    return strip([Image(MENU_ITEM_W, MENU_ITEM_H), separator, highlight(rgb(214, 209, 202)),
+    separator = Image(w, h)
+    separator.fill(indent, h - sc(4), w - indent, h - sc(4) + sc.hair, LINE_LIGHT)
+    return strip([Image(w, h), separator, highlight(rgb(214, 209, 202)),
                   highlight(ACCENT), highlight(rgb(246, 226, 227))])
 
 
-def menu_background():
+def menu_background(sc=ONE):
     """Popup menu: paper inside a 1-px outline."""
-    f = Image(16, 16, PAPER)
-    f.outline(0, 0, 16, 16, rgb(176, 170, 162))
+    size = sc(16)
+    f = Image(size, size, PAPER)
+    f.outline(0, 0, size, size, rgb(176, 170, 162), sc.hair)
     return f
 
 
-def tool_button():
+def tool_button(sc=ONE):
     """Frames: 1 normal (flat, clear), 2 pressed, 3 disabled, 4 hot, 5 checked.
     The program does not draw tool bars from it yet."""
+    size, radius, hair = sc(22), sc.radius(3), sc.hair
+
+    def box(fill, line):
+        return rounded_box(size, size, radius, fill, line, line_width=hair)
     return strip([
-        Image(22, 22),
-        rounded_box(22, 22, 3, PRESSED_FILL, rgb(176, 170, 162)),
-        rounded_box(22, 22, 3, KEY, LINE_FAINT),
-        rounded_box(22, 22, 3, rgb(236, 233, 228), rgb(196, 190, 182)),
-        rounded_box(22, 22, 3, HOT_FILL, ACCENT),
+        Image(size, size),
+        box(PRESSED_FILL, rgb(176, 170, 162)),
+        box(KEY, LINE_FAINT),
+        box(rgb(236, 233, 228), rgb(196, 190, 182)),
+        box(HOT_FILL, ACCENT),
     ])
 
 
 # Scroll-bar arrows, 23 frames of 17 x 17. Per direction four frames:
 # normal, pressed, hot, disabled (left 1-4, right 5-8, up 9-12, down 13-16);
 # frame 17 is a size grip and 18-23 are blank. The program shows the normal
-# and pressed frames.
+# and pressed frames. The arrows are 45-degree triangles, 7 x 4 at 96 DPI.
 ARROW = 17
-TRIANGLE_UP = [
-    '...X...',
-    '..XXX..',
-    '.XXXXX.',
-    'XXXXXXX',
-]
-SIZE_GRIP = [
-    '........XX',
-    '........XX',
-    '..........',
-    '.....XX.XX',
-    '.....XX.XX',
-    '..........',
-    '..XX.XX.XX',
-    '..XX.XX.XX',
-]
+TRIANGLE_W, TRIANGLE_H = 7, 4
 
 
-def arrow_frame(direction, fill, colour):
-    f = Image(ARROW, ARROW)
+def arrow_triangle(direction, colour, sc):
+    tri = triangle_up(sc(TRIANGLE_W), sc(TRIANGLE_H), colour)
+    return {'up': tri, 'down': tri.flipped(), 'left': tri.transposed(),
+            'right': tri.transposed().mirrored()}[direction]
+
+
+def arrow_frame(direction, fill, colour, sc):
+    size, gap = sc(ARROW), sc(1)
+    f = Image(size, size)
     if fill is not None:
-        f.overlay(rounded_box(ARROW - 2, ARROW - 2, 2, fill), 1, 1)
-    tri = Image(7, 4)
-    tri.draw(TRIANGLE_UP, 0, 0, colour)
-    tri = {'up': tri, 'down': tri.flipped(), 'left': tri.transposed(),
-           'right': tri.transposed().mirrored()}[direction]
-    f.overlay(tri, (ARROW - tri.width) // 2, (ARROW - tri.height) // 2)
+        f.overlay(rounded_box(size - 2 * gap, size - 2 * gap, sc.radius(2), fill), gap, gap)
+    tri = arrow_triangle(direction, colour, sc)
+    f.overlay(tri, centred(size, tri.width), centred(size, tri.height))
     return f
 
 
-def scroll_arrows():
+def size_grip(sc):
+    """Six 2 x 2 dots, 3 px apart, in a staircase towards the bottom right
+    corner; at 96 DPI the last dot ends 2 px from the right, 3 from the
+    bottom."""
+    size, dot, pitch = sc(ARROW), sc(2), sc(3)
+    f = Image(size, size)
+    right, bottom = size - sc(2), size - sc(3)
+    for i in range(3):
+        for j in range(3):
+            if i + j >= 2:
+                x, y = right - dot - (2 - i) * pitch, bottom - dot - (2 - j) * pitch
+                f.fill(x, y, x + dot, y + dot, rgb(176, 170, 162))
+    return f
+
+
+def scroll_arrows(sc=ONE):
     frames = []
     for direction in ('left', 'right', 'up', 'down'):
-        frames += [arrow_frame(direction, None, rgb(120, 115, 108)),
-                   arrow_frame(direction, rgb(200, 195, 188), TEXT),
-                   arrow_frame(direction, rgb(222, 218, 212), rgb(70, 66, 62)),
-                   arrow_frame(direction, None, DISABLED_GLYPH)]
-    grip = Image(ARROW, ARROW)
-    grip.draw(SIZE_GRIP, 5, 6, rgb(176, 170, 162))
-    frames.append(grip)
-    frames += [Image(ARROW, ARROW) for _ in range(6)]
+        frames += [arrow_frame(direction, None, rgb(120, 115, 108), sc),
+                   arrow_frame(direction, rgb(200, 195, 188), TEXT, sc),
+                   arrow_frame(direction, rgb(222, 218, 212), rgb(70, 66, 62), sc),
+                   arrow_frame(direction, None, DISABLED_GLYPH, sc)]
+    frames.append(size_grip(sc))
+    frames += [Image(sc(ARROW), sc(ARROW)) for _ in range(6)]
     return strip(frames)
 
 
-def scroll_track(vertical):
+def scroll_track(vertical, sc=ONE):
     """Track between the arrows: frames 1 normal (the one the program draws),
     2 hot, 3 pressed, 4 disabled. Flat, so it stretches cleanly."""
     del vertical  # flat: the same frames serve both directions
-    return strip([Image(16, 16, c) for c in (TRACK, rgb(230, 227, 222), rgb(222, 218, 212), FACE)])
+    size = sc(16)
+    return strip([Image(size, size, c)
+                  for c in (TRACK, rgb(230, 227, 222), rgb(222, 218, 212), FACE)])
 
 
 THUMB_COLOURS = (rgb(185, 179, 171), rgb(128, 122, 115), rgb(160, 154, 146))
 
 
-def scroll_thumb(vertical):
+def thumb_frame(colour, vertical, sc=ONE):
+    """An 8-px pill along a 16-px frame, 1 px from either end: its rounded
+    ends lie inside the thumb's 5-px fixed ends."""
+    size, gap, thickness = sc(16), sc(1), sc(8)
+    f = Image(size, size)
+    f.overlay(rounded_box(size - 2 * gap, thickness, thickness / 2, colour),
+              gap, centred(size, thickness))
+    return f.transposed() if vertical else f
+
+
+def scroll_thumb(vertical, sc=ONE):
     """Frames: 1 normal, 2 pressed or dragged, 3 hot (not shown by the
-    program). An 8-px pill on the track, rounded ends inside the margins."""
-    frames = []
-    for colour in THUMB_COLOURS:
-        f = Image(16, 16)
-        f.overlay(rounded_box(14, 8, 4, colour), 1, 4)
-        frames.append(f.transposed() if vertical else f)
-    return strip(frames)
+    program)."""
+    return strip([thumb_frame(colour, vertical, sc) for colour in THUMB_COLOURS])
 
 
 # Spin buttons: frames 1-4 the first button (up or left) normal, pressed,
@@ -742,18 +629,17 @@ UPDOWN_FILLS = (TRACK, rgb(214, 209, 202), FACE, HOT_FILL)
 UPDOWN_GLYPHS = (GLYPH, TEXT, DISABLED_GLYPH, ACCENT)
 
 
-def updown(horizontal):
-    w, h = (11, 16) if horizontal else (16, 11)
+def updown(horizontal, sc=ONE):
+    w, h = (sc(11), sc(16)) if horizontal else (sc(16), sc(11))
     frames = [Image(w, h, fill) for _ in range(2) for fill in UPDOWN_FILLS]
     return strip(frames)
 
 
-def updown_glyphs(horizontal):
+def updown_glyphs(horizontal, sc=ONE):
     frames = []
     for flip in (False, True):
         for colour in UPDOWN_GLYPHS:
-            tri = Image(7, 4)
-            tri.draw(TRIANGLE_UP, 0, 0, colour)
+            tri = triangle_up(sc(TRIANGLE_W), sc(TRIANGLE_H), colour)
             if flip:
                 tri = tri.flipped()
             frames.append(tri.transposed() if horizontal else tri)
@@ -762,44 +648,45 @@ def updown_glyphs(horizontal):
 
 # ---------------------------------------------------------------------------
 # The skin set: file name -> (image, bits per pixel). The borders keep full
-# colour, the caption buttons 24 bits, every control image a palette.
+# colour, the caption buttons 24 bits, every control image a palette. The
+# names are those of the 96-DPI files; the larger scales add their suffix.
 
 
-def skin_images():
+def skin_images(sc=ONE):
     images = {}
-    for name, image in border_images().items():
+    for name, image in border_images(sc).items():
         images[name] = (image, 32)
     for name in CAPTION_GLYPHS:
-        images[name] = (caption_button(name), 24)
-    for name, image in (
-            ('titlestrip.bmp', title_strip()),
-            ('menubar.bmp', menu_bar()),
-            ('mdicontrols.bmp', mdi_controls()),
-            ('button.bmp', push_button()),
-            ('checkbox.bmp', check_box()),
-            ('radio.bmp', radio_button()),
-            ('progress.bmp', progress()),
-            ('groupbox.bmp', group_box()),
-            ('tabs.bmp', tabs()),
-            ('tabborder.bmp', tab_border()),
-            ('statusbar.bmp', status_bar()),
-            ('combobutton.bmp', combo_button()),
-            ('comboglyph.bmp', combo_glyph()),
-            ('sunkedge.bmp', sunk_edge()),
-            ('header.bmp', header()),
-            ('menuitem.bmp', menu_item()),
-            ('menuback.bmp', menu_background()),
-            ('toolbar.bmp', tool_button()),
-            ('scrollarrows.bmp', scroll_arrows()),
-            ('hscroll.bmp', scroll_track(False)),
-            ('vscroll.bmp', scroll_track(True)),
-            ('hthumb.bmp', scroll_thumb(False)),
-            ('vthumb.bmp', scroll_thumb(True)),
-            ('updownh.bmp', updown(True)),
-            ('updownv.bmp', updown(False)),
-            ('updownhglyph.bmp', updown_glyphs(True)),
-            ('updownvglyph.bmp', updown_glyphs(False))):
-        images[name] = (image, 8)
+        images[name] = (caption_button(name, sc), 24)
+    for name, draw in (
+            ('titlestrip.bmp', title_strip),
+            ('menubar.bmp', menu_bar),
+            ('mdicontrols.bmp', mdi_controls),
+            ('button.bmp', push_button),
+            ('checkbox.bmp', check_box),
+            ('radio.bmp', radio_button),
+            ('progress.bmp', progress),
+            ('groupbox.bmp', group_box),
+            ('tabs.bmp', tabs),
+            ('tabborder.bmp', tab_border),
+            ('statusbar.bmp', status_bar),
+            ('combobutton.bmp', combo_button),
+            ('comboglyph.bmp', combo_glyph),
+            ('sunkedge.bmp', sunk_edge),
+            ('header.bmp', header),
+            ('menuitem.bmp', menu_item),
+            ('menuback.bmp', menu_background),
+            ('toolbar.bmp', tool_button),
+            ('scrollarrows.bmp', scroll_arrows),
+            ('hscroll.bmp', functools.partial(scroll_track, False)),
+            ('vscroll.bmp', functools.partial(scroll_track, True)),
+            ('hthumb.bmp', functools.partial(scroll_thumb, False)),
+            ('vthumb.bmp', functools.partial(scroll_thumb, True)),
+            ('updownh.bmp', functools.partial(updown, True)),
+            ('updownv.bmp', functools.partial(updown, False)),
+            ('updownhglyph.bmp', functools.partial(updown_glyphs, True)),
+            ('updownvglyph.bmp', functools.partial(updown_glyphs, False))):
+        images[name] = (draw(sc=sc), 8)
     return images
 
 
@@ -953,42 +840,22 @@ def ini_text(sections):
 
 
 # ---------------------------------------------------------------------------
-# Bitmap files: BITMAPFILEHEADER + BITMAPINFOHEADER, rows bottom-up, BI_RGB.
-
-PELS_PER_METRE = 3780  # 96 dpi
+# Files
 
 
-def bmp_bytes(image, bits):
-    if bits == 8:
-        palette = sorted(set(image.pixels))
-        assert len(palette) <= 256, 'too many colours for a palette image'
-        index = {c: i for i, c in enumerate(palette)}
-        table = b''.join(struct.pack('<BBBB', c & 255, (c >> 8) & 255, c >> 16, 0)
-                         for c in palette)
-        pixel = lambda c: bytes((index[c],))
-    elif bits in (24, 32):
-        palette, table = [], b''
-        tail = b'\xff' if bits == 32 else b''  # opaque, for readers that honour it
-        pixel = lambda c: bytes((c & 255, (c >> 8) & 255, c >> 16)) + tail
-    else:
-        raise ValueError(bits)
-    stride = (image.width * bits + 31) // 32 * 4
-    rows = []
-    for y in reversed(range(image.height)):
-        row = b''.join(pixel(image.get(x, y)) for x in range(image.width))
-        rows.append(row + b'\0' * (stride - len(row)))
-    data = b''.join(rows)
-    offset = 14 + 40 + len(table)
-    file_header = struct.pack('<2sIHHI', b'BM', offset + len(data), 0, 0, offset)
-    info_header = struct.pack('<IiiHHIIiiII', 40, image.width, image.height, 1, bits, 0,
-                              len(data), PELS_PER_METRE, PELS_PER_METRE, len(palette),
-                              len(palette))
-    return file_header + info_header + table + data
+def scaled_files(images_of):
+    """name -> bytes of every image at every scale; images_of(sc) gives the
+    images of one scale as name -> (image, bits)."""
+    files = {}
+    for sc in SCALES:
+        for name, (image, bits) in images_of(sc).items():
+            files[sc.file_name(name)] = bmp_bytes(image, bits, sc.pels_per_metre)
+    return files
 
 
 def skin_files():
     """Every file of the skin: name -> bytes."""
-    files = {name: bmp_bytes(image, bits) for name, (image, bits) in skin_images().items()}
+    files = scaled_files(skin_images)
     files['skin.ini'] = ini_text(definition())
     return files
 

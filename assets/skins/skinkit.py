@@ -6,7 +6,10 @@ scroll bars, tabs and so on) are the ones of our first skin
 (assets/skin/make_skin.py) recoloured by the skin's colour map, so every
 control keeps the first skin's tested shapes and frame order.
 
-Standard library only and deterministic: the same bytes on every run.
+Every image is drawn at each display scale of the first skin (drawing.SCALES):
+the skin's geometry is given in 96-DPI pixels and scaled measure by measure
+(sc(m), lines sc.hair px). Standard library only and deterministic: the same
+bytes on every run.
 """
 
 import argparse
@@ -22,6 +25,7 @@ _spec.loader.exec_module(base)
 
 Image, strip, rgb, KEY = base.Image, base.strip, base.rgb, base.KEY
 rounded_box, corner_cut, depth_map = base.rounded_box, base.corner_cut, base.depth_map
+ONE = base.ONE
 
 # ---------------------------------------------------------------------------
 # Colour maps
@@ -88,30 +92,45 @@ def parse_colour(text):
 
 
 class Chrome:
-    """The geometry of a skinned window frame.
+    """The geometry of a skinned window frame, in 96-DPI pixels.
 
     side: left and right border width; title: title-bar height (the top
     border); bottom: bottom border height; top_radius, bottom_radius: the
     cut outer corners; side_period, top_period, bottom_period: lengths of the
     tiled middles; bottom_fixed: the fixed bottom end of the side borders and
     end_width: the fixed ends of the top and bottom borders (both cover the
-    corner arcs). pixel(active, part, x, y, depth) gives the colour of a
+    corner arcs). pixel(active, part, x, y, depth, sc) gives the colour of a
     pixel inside the window: part is 'side', 'title' or 'bottom', (x, y) the
     position in the imaginary window, depth its ring (0 = the outline), and
-    notch(x) tells whether bottom column x of the middle is cut out."""
+    notch(column, row, sc) tells whether that pixel of one period of the
+    bottom middle (row 0 at the bottom edge) is cut out. at(sc) gives the
+    same frame drawn at another scale."""
 
     def __init__(self, side, title, bottom, top_radius, bottom_radius, side_period,
-                 top_period, bottom_period, bottom_fixed, end_width, pixel, notch=None):
-        self.side, self.title, self.bottom = side, title, bottom
-        self.top_radius, self.bottom_radius = top_radius, bottom_radius
-        self.side_period, self.top_period = side_period, top_period
-        self.bottom_period = bottom_period
-        self.bottom_fixed, self.end_width = bottom_fixed, end_width
+                 top_period, bottom_period, bottom_fixed, end_width, pixel, notch=None, sc=ONE):
+        self.measures = dict(side=side, title=title, bottom=bottom, top_radius=top_radius,
+                             bottom_radius=bottom_radius, side_period=side_period,
+                             top_period=top_period, bottom_period=bottom_period,
+                             bottom_fixed=bottom_fixed, end_width=end_width)
+        self.sc = sc
+        self.side, self.title, self.bottom = sc(side), sc(title), sc(bottom)
+        self.top_radius, self.bottom_radius = sc.radius(top_radius), sc.radius(bottom_radius)
+        self.side_period, self.top_period = sc(side_period), sc(top_period)
+        self.bottom_period = sc(bottom_period)
+        self.bottom_fixed, self.end_width = sc(bottom_fixed), sc(end_width)
         self.pixel, self.notch = pixel, notch
-        self.middle_w = 3 * max(top_period, bottom_period)
-        self.width = side + end_width + self.middle_w + end_width + side
-        self.height = title + 3 * side_period + bottom_fixed
+        self.middle_w = 3 * max(self.top_period, self.bottom_period)
+        self.width = 2 * (self.side + self.end_width) + self.middle_w
+        self.height = self.title + 3 * self.side_period + self.bottom_fixed
         self._cache = {}
+        self._scaled = {}
+
+    def at(self, sc):
+        if sc == self.sc:
+            return self
+        if sc not in self._scaled:
+            self._scaled[sc] = Chrome(**self.measures, pixel=self.pixel, notch=self.notch, sc=sc)
+        return self._scaled[sc]
 
     def inside(self, x, y):
         w, h = self.width, self.height
@@ -123,7 +142,7 @@ class Chrome:
         if self.notch and y >= h - self.bottom:
             x0 = self.side + self.end_width
             if x0 <= x < w - self.side - self.end_width:
-                return not self.notch((x - x0) % self.bottom_period, h - 1 - y)
+                return not self.notch((x - x0) % self.bottom_period, h - 1 - y, self.sc)
         return True
 
     def window(self, active):
@@ -137,7 +156,7 @@ class Chrome:
                         continue
                     bottom = y >= h - self.bottom and self.side <= x < w - self.side
                     part = 'title' if y < self.title else ('bottom' if bottom else 'side')
-                    win.set(x, y, self.pixel(active, part, x, y, depth[y][x]))
+                    win.set(x, y, self.pixel(active, part, x, y, depth[y][x], self.sc))
             self._cache[active] = win
         return self._cache[active]
 
@@ -183,14 +202,16 @@ class Chrome:
         return self.window(active).get(self.width // 2, y)
 
     def personality_keys(self):
+        m = self.measures
+
         def border(name, first, second):
             return [(name, name.lower() + '.bmp'), (name + 'TopHeight', first),
                     (name + 'BotHeight', second), (name + 'Frame', 2), (name + 'Stretch', 0),
                     (name + 'Trans', 1)]
-        return (border('Left', self.title, self.bottom_fixed)
-                + border('Right', self.title, self.bottom_fixed)
-                + border('Top', self.end_width, self.end_width)
-                + border('Bottom', self.end_width, self.end_width))
+        return (border('Left', m['title'], m['bottom_fixed'])
+                + border('Right', m['title'], m['bottom_fixed'])
+                + border('Top', m['end_width'], m['end_width'])
+                + border('Bottom', m['end_width'], m['end_width']))
 
 
 # ---------------------------------------------------------------------------
@@ -205,19 +226,22 @@ GLYPHS = {
 }
 
 
-def caption_button(chrome, name, size, y0, looks, glyph_size=8, radius=3):
+def caption_button(chrome, name, size, y0, looks, glyph_size=8, radius=3, sc=ONE):
     """Six frames (1 normal, 2 pressed, 3 hot, 4 inactive window, 5 disabled,
     6 hot on an inactive window), each opaque over the title-bar rows behind
-    it. looks: six (active, fill or None, glyph colour)."""
-    w, h = size
+    it. looks: six (active, fill or None, glyph colour). Measures in 96-DPI
+    pixels, drawn at the scale sc."""
+    w, h, y0, glyph_size = sc(size[0]), sc(size[1]), sc(y0), sc(glyph_size)
+    chrome = chrome.at(sc)
     frames = []
     for active, fill, colour in looks:
         frame = Image(w, h)
         for y in range(h):
             frame.fill(0, y, w, y + 1, chrome.title_row(active, y0 + y))
         if fill is not None:
-            frame.overlay(rounded_box(w, h, radius, fill), 0, 0)
-        GLYPHS[name](frame, (w - glyph_size) // 2, (h - glyph_size) // 2, colour, size=glyph_size)
+            frame.overlay(rounded_box(w, h, sc.radius(radius), fill), 0, 0)
+        GLYPHS[name](frame, (w - glyph_size) // 2, (h - glyph_size) // 2, colour,
+                     size=glyph_size, sc=sc)
         frames.append(frame)
     return strip(frames)
 
@@ -230,36 +254,33 @@ def caption_keys(action, align, xcoord, ycoord, visibility, visibility1, image=N
 # Controls: the first skin's, recoloured
 
 
-def control_images(convert):
+def control_images(convert, sc=ONE):
     """Every control image of the first skin, recoloured: name -> image."""
     names = ('button.bmp', 'checkbox.bmp', 'radio.bmp', 'progress.bmp', 'groupbox.bmp',
              'tabs.bmp', 'tabborder.bmp', 'statusbar.bmp', 'combobutton.bmp', 'comboglyph.bmp',
              'sunkedge.bmp', 'header.bmp', 'menuitem.bmp', 'menuback.bmp', 'toolbar.bmp',
              'scrollarrows.bmp', 'hscroll.bmp', 'vscroll.bmp', 'updownh.bmp', 'updownv.bmp',
              'updownhglyph.bmp', 'updownvglyph.bmp')
-    first = base.skin_images()
+    first = base.skin_images(sc)
     return {name: recoloured(first[name][0], convert) for name in names}
 
 
-def thumbs(convert, order, extra=None):
+def thumbs(convert, order, extra=None, sc=ONE):
     """Scroll-bar thumbs with a frame count of their own: the first skin's
     frames (1 normal, 2 pressed, 3 hot) in `order`, then `extra` frames of
     the same pill in other colours."""
     out = {}
     for name, vertical in (('hthumb.bmp', False), ('vthumb.bmp', True)):
-        frames = frames_of(base.scroll_thumb(vertical), 3)
+        frames = frames_of(base.scroll_thumb(vertical, sc), 3)
         chosen = [recoloured(frames[i - 1], convert) for i in order]
-        for colour in extra or ():
-            f = Image(16, 16)
-            f.overlay(rounded_box(14, 8, 4, colour), 1, 4)
-            chosen.append(f.transposed() if vertical else f)
+        chosen += [base.thumb_frame(colour, vertical, sc) for colour in extra or ()]
         out[name] = strip(chosen)
     return out
 
 
-def mdi_controls(convert, bar_colour):
+def mdi_controls(convert, bar_colour, sc=ONE):
     """The first skin's MDI cells recoloured, on the skin's menu-bar colour."""
-    cells = recoloured(base.mdi_controls(), convert)
+    cells = recoloured(base.mdi_controls(sc), convert)
     old = convert(base.MENUBAR_ACTIVE)
     cells.pixels = [bar_colour if c == old else c for c in cells.pixels]
     return cells
@@ -292,9 +313,10 @@ def control_sections(convert, thumb_frames):
 # Files
 
 
-def skin_files(images, sections):
-    """name -> bytes. images: name -> (image, bits)."""
-    files = {name: base.bmp_bytes(image, bits) for name, (image, bits) in images.items()}
+def skin_files(images_of, sections):
+    """name -> bytes. images_of(sc): the images at one scale, name -> (image,
+    bits)."""
+    files = base.scaled_files(images_of)
     files['skin.ini'] = ini_text(sections)
     return files
 

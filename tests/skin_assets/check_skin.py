@@ -7,17 +7,30 @@ read it, and the design rules our own skin keeps so that it paints cleanly.
 Loader rules: image keys name lower-case .bmp files that exist; every image is
 a valid uncompressed bitmap of the bit depth we chose; frame counts divide the
 images; margins leave a middle inside a frame; caption-button codes mean
-something. Design rules: frames that show different states differ; caption
-buttons are opaque and repaint the title bar behind them; images that are
-drawn opaquely hold no key colour; the rounded window corners are cut the same
-way in the active and the inactive frames.
+something; the larger images beside an image (name@1.5x.bmp, name@2x.bmp)
+keep its bit depth and have the size the engine takes: each frame's sides
+scaled and rounded half up. Design rules, at every scale: frames that show
+different states differ; caption buttons are opaque and repaint the title bar
+behind them; images that are drawn opaquely hold no key colour; the rounded
+window corners are cut the same way in the active and the inactive frames.
 """
 
+import math
 import pathlib
 import struct
 import sys
+from fractions import Fraction
 
 KEY = (255, 0, 255)
+
+# The larger images a skin may carry beside name.bmp: name@1.5x.bmp, name@2x.bmp.
+SCALES = {'@1.5x': Fraction(3, 2), '@2x': Fraction(2)}
+
+
+def scaled(measure, k):
+    """A 96-DPI measure at scale k: rounded half up, the sign kept."""
+    n = math.floor(abs(measure) * k + Fraction(1, 2))
+    return -n if measure < 0 else n
 
 # ---------------------------------------------------------------------------
 # Reading
@@ -150,12 +163,17 @@ def parse_int(text, default):
 class Image:
     """One image key of the definition and what the program makes of it."""
 
-    def __init__(self, where, bitmap, frames, vertical=False, margins=(0, 0, 0, 0)):
-        self.where = where  # "[Section] Key"
+    def __init__(self, where, bitmap, frames, vertical=False, margins=(0, 0, 0, 0), k=1):
+        self.where = where  # "[Section] Key", and the file of a larger scale
         self.bitmap = bitmap
         self.frames = frames
         self.vertical = vertical
         self.margins = margins  # left, top, right, bottom
+        self.k = k
+        self.larger = []  # the same image at the larger scales the skin carries
+
+    def versions(self):
+        return [self] + self.larger
 
     def frame_size(self):
         if self.vertical:
@@ -210,6 +228,7 @@ class Skin:
         except ValueError as error:
             self.problem(f'{where}: {name}: {error}')
             return None
+        bitmap.name = name
         if bitmap.bits != bits:
             self.problem(f'{where}: {name} has {bitmap.bits} bits per pixel, expected {bits}')
         return bitmap
@@ -219,13 +238,52 @@ class Skin:
         if bitmap is None:
             return None
         image = Image(f'[{section}] {key}', bitmap, frames, vertical, margins)
-        return image if self.check_frames(image) else None
+        return self.accept(image)
 
     def margins(self, section):
         return tuple(self.integer(section, k) for k in
                      ('LeftWidth', 'TopHeight', 'RightWidth', 'BottomHeight'))
 
     # -- loader rules --------------------------------------------------------
+
+    def accept(self, image):
+        """The image, with its larger versions, if its frames divide it."""
+        if not self.check_frames(image):
+            return None
+        self.load_larger(image)
+        return image
+
+    def load_larger(self, image):
+        """The larger versions of an image keep its bit depth, and each of
+        their frames is the 96-DPI frame scaled, so that the engine slices
+        them in the same places; it drops one of any other size."""
+        name = image.bitmap.name
+        for suffix, k in SCALES.items():
+            larger = name[:-len('.bmp')] + suffix + '.bmp'
+            path = self.folder / larger
+            if not path.exists():
+                continue
+            self.named.add(larger)
+            where = f'{image.where}: {larger}'
+            try:
+                bitmap = read_bmp(path.read_bytes())
+            except ValueError as error:
+                self.problem(f'{where}: {error}')
+                continue
+            if bitmap.bits != image.bitmap.bits:
+                self.problem(f'{where} has {bitmap.bits} bits per pixel, '
+                             f'expected {image.bitmap.bits} as {name}')
+                continue
+            across, down = (1, image.frames) if image.vertical else (image.frames, 1)
+            expected = (across * scaled(Fraction(image.bitmap.width, across), k),
+                        down * scaled(Fraction(image.bitmap.height, down), k))
+            if (bitmap.width, bitmap.height) != expected:
+                self.problem(f'{where} is {bitmap.width} x {bitmap.height}, expected '
+                             f'{expected[0]} x {expected[1]} ({image.frames} frames of '
+                             f'{name} at {float(k):g}x)')
+                continue
+            image.larger.append(Image(where, bitmap, image.frames, image.vertical,
+                                      tuple(scaled(m, k) for m in image.margins), k))
 
     def check_frames(self, image):
         """Frames divide the image; the margins leave a middle in a frame."""
@@ -266,9 +324,7 @@ class Skin:
                 if bitmap is not None:
                     if not frames:
                         frames = 6 if action < 0 or bitmap.width / bitmap.height > 3.8 else 3
-                    image = Image(f'[{name}] ButtonImage', bitmap, frames)
-                    if not self.check_frames(image):
-                        image = None
+                    image = self.accept(Image(f'[{name}] ButtonImage', bitmap, frames))
             self.check_codes(name, action)
             out.append((name, image))
         return out
@@ -299,8 +355,7 @@ class Skin:
             frames = self.integer('Buttons', frame_key)
             if not frames:
                 frames = max(bitmap.width // (13 if bitmap.height < 16 else 16), 4)
-            image = Image(f'[Buttons] {key}', bitmap, frames)
-            out[key] = image if self.check_frames(image) else None
+            out[key] = self.accept(Image(f'[Buttons] {key}', bitmap, frames))
         out['Progress'] = self.image('Progress', 'Bitmap', CONTROL_BITS, 2,
                                      margins=self.margins('Progress'))
         # A skin may leave out the caption text's background strip.
@@ -315,8 +370,7 @@ class Skin:
                                              self.integer('Personality', 'TileRightMenu', 1), 0))
         mdi = self.load('MDICONTROLS', 'Image', CONTROL_BITS)
         if mdi is not None:
-            image = Image('[MDICONTROLS] Image', mdi, 12)
-            out['MDICONTROLS'] = image if self.check_frames(image) else None
+            out['MDICONTROLS'] = self.accept(Image('[MDICONTROLS] Image', mdi, 12))
         for name in IMAGE_OBJECTS:
             frames = FIXED_FRAMES.get(name) or self.integer(name, 'FrameCount', 3)
             out[name] = self.image(name, 'Image', CONTROL_BITS, frames, margins=self.margins(name))
@@ -328,7 +382,13 @@ class Skin:
 
     def unnamed_files(self):
         for path in sorted(self.folder.glob('*.bmp')):
-            if path.name not in self.named:
+            if path.name in self.named:
+                continue
+            base = next((path.name[:-len(s + '.bmp')] + '.bmp' for s in SCALES
+                         if path.name.endswith(s + '.bmp')), None)
+            if base is not None and base not in self.named:
+                self.problem(f'{path.name}: a larger image of {base}, which skin.ini does not name')
+            elif base is None:
                 self.problem(f'{path.name}: not named by skin.ini')
 
 
@@ -366,55 +426,73 @@ def has_key(pixels):
     return any(KEY in row for row in pixels)
 
 
+def versions(image):
+    return image.versions() if image is not None else []
+
+
+def at_scale(image, k):
+    return next((v for v in versions(image) if v.k == k), None)
+
+
 def check_borders(skin, borders):
     for name, image in borders.items():
-        if image is None:
-            continue
-        if image.frames != 2:
+        if image is not None and image.frames != 2:
             skin.problem(f'{image.where}: expected an active and an inactive frame')
             continue
-        distinct(skin, image, (1, 2))
-        keys = [tuple(tuple(p == KEY for p in row) for row in image.frame(i)) for i in (1, 2)]
-        trans = skin.integer('Personality', name + 'Trans', 1)
-        if keys[0] != keys[1]:
-            skin.problem(f'{image.where}: the key colour differs between active and inactive '
-                         'frames (the window outline would depend on the state)')
-        if not trans and has_key(image.frame(1)):
-            skin.problem(f'{image.where}: key colour in a border without Trans')
+        for version in versions(image):
+            check_border(skin, name, version)
     for name, corner in (('Left', 0), ('Right', -1)):
-        image = borders.get(name)
-        if image is not None and image.frame(1)[0][corner] != KEY:
-            skin.problem(f'{image.where}: the outer top corner is not cut (key colour)')
+        for image in versions(borders.get(name)):
+            if image.frame(1)[0][corner] != KEY:
+                skin.problem(f'{image.where}: the outer top corner is not cut (key colour)')
+
+
+def check_border(skin, name, image):
+    distinct(skin, image, (1, 2))
+    keys = [tuple(tuple(p == KEY for p in row) for row in image.frame(i)) for i in (1, 2)]
+    trans = skin.integer('Personality', name + 'Trans', 1)
+    if keys[0] != keys[1]:
+        skin.problem(f'{image.where}: the key colour differs between active and inactive '
+                     'frames (the window outline would depend on the state)')
+    if not trans and has_key(image.frame(1)):
+        skin.problem(f'{image.where}: key colour in a border without Trans')
 
 
 def check_caption_buttons(skin, buttons, top):
     title_h = top.frame_size()[1] if top else 0
     for name, image in buttons:
-        if image is None:
-            continue
-        y0 = skin.integer(name, 'Ycoord')
-        fw, fh = image.frame_size()
-        if y0 < 0 or y0 + fh > title_h:
-            skin.problem(f'[{name}] Ycoord {y0}: the button leaves the {title_h}-px title bar')
-            continue
-        if image.frames < 4:
-            skin.problem(f'{image.where}: needs the normal, pressed, hot and inactive frames')
-            continue
-        distinct(skin, image, CAPTION_STATES)
-        if any(has_key(image.frame(index)) for index in CAPTION_STATES):
-            skin.problem(f'{image.where}: key colour in a state frame (state changes are '
-                         'painted over the previous state)')
-        if top is None:
-            continue
-        # The normal and inactive frames carry the title bar behind them.
-        for index, title_frame in ((1, 1), (4, 2)):
-            title = top.frame(title_frame)
-            middle = len(title[0]) // 2
-            frame = image.frame(index)
-            if any(frame[y][0] != title[y0 + y][middle] for y in range(fh)):
-                skin.problem(f'{image.where}: frame {index} does not match the title bar '
-                             f'rows {y0} to {y0 + fh - 1}')
+        for version in versions(image):
+            # Without a top border of its own a larger scale stretches the 96-DPI one.
+            top_k = at_scale(top, version.k)
+            check_caption_button(skin, name, version, top_k, scaled(title_h, version.k))
 
+
+def check_caption_button(skin, name, image, top, title_h):
+    """One caption button at one scale, on the title bar of that scale."""
+    y0 = scaled(skin.integer(name, 'Ycoord'), image.k)
+    fw, fh = image.frame_size()
+    if y0 < 0 or y0 + fh > title_h:
+        scale = '' if image.k == 1 else f' at {float(image.k):g}x'
+        skin.problem(f'[{name}] Ycoord {y0}{scale}: the button leaves the {title_h}-px '
+                     'title bar')
+        return
+    if image.frames < 4:
+        skin.problem(f'{image.where}: needs the normal, pressed, hot and inactive frames')
+        return
+    distinct(skin, image, CAPTION_STATES)
+    if any(has_key(image.frame(index)) for index in CAPTION_STATES):
+        skin.problem(f'{image.where}: key colour in a state frame (state changes are '
+                     'painted over the previous state)')
+    if top is None:
+        return
+    # The normal and inactive frames carry the title bar behind them.
+    for index, title_frame in ((1, 1), (4, 2)):
+        title = top.frame(title_frame)
+        middle = len(title[0]) // 2
+        frame = image.frame(index)
+        if any(frame[y][0] != title[y0 + y][middle] for y in range(fh)):
+            skin.problem(f'{image.where}: frame {index} does not match the title bar '
+                         f'rows {y0} to {y0 + fh - 1}')
 
 
 def exclusive(skin, a, b):
@@ -461,11 +539,12 @@ def check_mdi(skin, controls):
     mdi, bar = controls.get('MDICONTROLS'), controls.get('menuBar')
     if mdi is None:
         return
-    for states in MDI_STATES:
-        distinct(skin, mdi, states)
-    if KEY in mdi.bitmap.pixels:
-        skin.problem(f'{mdi.where}: key colour in a cell (state changes are painted over '
-                     'the previous state)')
+    for version in versions(mdi):
+        for states in MDI_STATES:
+            distinct(skin, version, states)
+        if KEY in version.bitmap.pixels:
+            skin.problem(f'{version.where}: key colour in a cell (state changes are painted '
+                         'over the previous state)')
     if bar is not None:
         background = bar.frame(1)[1][len(bar.frame(1)[0]) // 2]
         if mdi.frame(1)[0][0] != background:
@@ -478,13 +557,12 @@ def check_design(skin, borders, buttons, controls):
     check_caption_layout(skin, buttons, borders)
     check_mdi(skin, controls)
     for name, frames in STATE_FRAMES.items():
-        image = controls.get(name)
-        if image is not None:
+        for image in versions(controls.get(name)):
             distinct(skin, image, frames)
     for name in OPAQUE:
-        image = controls.get(name)
-        if image is not None and KEY in image.bitmap.pixels:
-            skin.problem(f'{image.where}: key colour in an image drawn opaquely')
+        for image in versions(controls.get(name)):
+            if KEY in image.bitmap.pixels:
+                skin.problem(f'{image.where}: key colour in an image drawn opaquely')
 
 
 def check(folder):

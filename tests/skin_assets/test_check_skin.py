@@ -167,7 +167,8 @@ class DesignRules(DamagedSkin):
 
     def test_no_text_background_strip(self):
         self.edit_ini('TextBack=titlestrip.bmp\r\nTextbackground=1\r\n', '')
-        (self.folder / 'titlestrip.bmp').unlink()
+        for path in self.folder.glob('titlestrip*.bmp'):
+            path.unlink()
         self.assertEqual(check_skin.check(self.folder), [])
 
     def test_corner_cut_only_in_the_active_frame(self):
@@ -182,6 +183,57 @@ class DesignRules(DamagedSkin):
         b.pixels[0] = check_skin.KEY
         write_bmp(self.folder / 'header.bmp', b, 8)
         self.assertProblem('[Headerbar] Image: key colour in an image drawn opaquely')
+
+
+def cropped(bitmap, width, height):
+    return check_skin.Bitmap(width, height, bitmap.bits,
+                             [bitmap.get(x, y) for y in range(height) for x in range(width)])
+
+
+class LargerImages(DamagedSkin):
+    """The images drawn for larger scales beside the 96-DPI ones: the engine
+    drops one that does not slice like its 96-DPI image."""
+
+    def test_faults(self):
+        def strip_scaled_whole():  # 4 frames of 19 x 21: 4 x 29 wide, not 76 x 1.5
+            b = self.bitmap('combobutton@1.5x.bmp')
+            write_bmp(self.folder / 'combobutton@1.5x.bmp', cropped(b, 114, b.height), 8)
+
+        def stacked_frames_one_row_short():  # 2 frames of 64 x 28, stacked
+            b = self.bitmap('top@2x.bmp')
+            write_bmp(self.folder / 'top@2x.bmp', cropped(b, b.width, b.height - 1), 32)
+
+        def palette_for_a_border():
+            write_bmp(self.folder / 'left@1.5x.bmp', self.bitmap('left@1.5x.bmp'), 8)
+
+        def larger_image_of_nothing():
+            shutil.copy(self.folder / 'progress@2x.bmp', self.folder / 'spare@2x.bmp')
+
+        def key_colour_in_an_opaque_image():
+            b = self.bitmap('header@2x.bmp')
+            b.pixels[0] = check_skin.KEY
+            write_bmp(self.folder / 'header@2x.bmp', b, 8)
+
+        def caption_button_off_its_title_rows():  # Ycoord 3 is row 5 at 1.5x
+            self.edit_ini('Xcoord=37\r\nYcoord=3', 'Xcoord=37\r\nYcoord=4')
+
+        cases = [
+            (strip_scaled_whole, '[ComboButton] Image: combobutton@1.5x.bmp is 114 x 32, '
+                                 'expected 116 x 32 (4 frames of combobutton.bmp at 1.5x)'),
+            (stacked_frames_one_row_short, 'top@2x.bmp is 128 x 111, expected 128 x 112'),
+            (palette_for_a_border, 'left@1.5x.bmp has 8 bits per pixel, expected 32'),
+            (larger_image_of_nothing, 'spare@2x.bmp: a larger image of spare.bmp, which '
+                                      'skin.ini does not name'),
+            (key_colour_in_an_opaque_image, 'header@2x.bmp: key colour in an image drawn'),
+            (caption_button_off_its_title_rows, 'close@1.5x.bmp: frame 1 does not match the '
+                                                'title bar rows 6 to 35'),
+        ]
+        for damage, fragment in cases:
+            with self.subTest(damage.__name__):
+                self.tearDown()
+                self.setUp()
+                damage()
+                self.assertProblem(fragment)
 
 
 if __name__ == '__main__':

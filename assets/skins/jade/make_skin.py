@@ -12,12 +12,14 @@ and borders tiled with a lattice pattern. Standard library only and
 deterministic (see ../skinkit.py).
 """
 
+import math
 import pathlib
 import sys
+from fractions import Fraction
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent))
 import skinkit  # noqa: E402
-from skinkit import blend, Image, rgb, strip  # noqa: E402
+from skinkit import blend, Image, ONE, rgb, strip  # noqa: E402
 
 NAME = '青玉 Jade'
 
@@ -25,8 +27,10 @@ SIDE, TITLE, BOTTOM = 6, 34, 10
 TOP_RADIUS, BOTTOM_RADIUS = 14, 12
 LATTICE = 8  # period of the side, top and menu-bar patterns
 SCALLOP = 12  # period of the bottom edge
-# Depth of the cut into the bottom edge over one scallop period, by column.
-SCALLOP_DEPTH = (0, 0, 0, 0, 2, 3, 4, 4, 3, 2, 0, 0)
+# Each period of the bottom edge has one notch: a V of 6 columns around
+# column 7, 4.5 px deep at its middle less 1 px per column out (at 96 DPI the
+# columns cut 0 0 0 0 2 3 4 4 3 2 0 0 px deep).
+NOTCH_MIDDLE, NOTCH_HALF_WIDTH, NOTCH_DEPTH = 7, 3, Fraction(9, 2)
 ACCENT_ROWS = 2  # the jade line under the title
 DOT_ROW = 4  # the title bar's row of lattice dots
 
@@ -41,31 +45,41 @@ CHROME = {
 TITLE_TEXT = {True: rgb(20, 70, 56), False: rgb(110, 122, 117)}
 
 
-def pixel(active, part, x, y, depth):
+def pixel(active, part, x, y, depth, sc):
     c = CHROME[active]
-    if depth == 0:
+    hair = sc.hair
+    if depth < hair:
         return c['outline']
     if part == 'title':
-        if y >= TITLE - ACCENT_ROWS:
+        title = sc(TITLE)
+        if y >= title - sc(ACCENT_ROWS):
             return c['accent']
-        if depth == 1:
+        if depth < 2 * hair:
             return c['hilite']
-        if y == DOT_ROW and (x - SIDE) % LATTICE in (3, 4):
+        if (sc(DOT_ROW) <= y < sc(DOT_ROW + 1)
+                and sc(3) <= (x - sc(SIDE)) % sc(LATTICE) < sc(5)):
             return c['dot']
-        return blend(c['top'], c['bottom'], min(max(y - 2, 0), TITLE - 5), TITLE - 5)
+        first, last = 2 * hair, title - sc(ACCENT_ROWS) - 1
+        return blend(c['top'], c['bottom'], min(max(y - first, 0), last - first), last - first)
     if part == 'bottom':
-        return c['mark'] if depth == 1 else (c['inner'] if depth == BOTTOM - 1 else c['band'])
-    if depth >= SIDE - 1:
+        if depth < 2 * hair:
+            return c['mark']
+        return c['inner'] if depth >= sc(BOTTOM) - hair else c['band']
+    if depth >= sc(SIDE) - hair:
         return c['inner']
     # The lattice: a bar across the band every LATTICE rows, a dot between.
-    t = (y - TITLE) % LATTICE
-    if t == 0 or (t == LATTICE // 2 and depth in (2, 3)):
+    t = (y - sc(TITLE)) % sc(LATTICE)
+    if t < hair or (sc(LATTICE // 2) <= t < sc(LATTICE // 2) + hair
+                    and sc(2) <= depth < sc(4)):
         return c['mark']
     return c['band']
 
 
-def notch(column, row):
-    return row < SCALLOP_DEPTH[column]
+def notch(column, row, sc):
+    off_middle = abs(Fraction(2 * column + 1, 2) - NOTCH_MIDDLE * sc.k)
+    if off_middle >= NOTCH_HALF_WIDTH * sc.k:
+        return False
+    return row < math.floor(NOTCH_DEPTH * sc.k - off_middle)
 
 
 CHROME_SHAPE = skinkit.Chrome(
@@ -84,7 +98,7 @@ def cap_x(slot):
     return CAP_X0 + slot * (CAP_W + CAP_GAP)
 
 
-def caption_image(name):
+def caption_image(name, sc):
     close = name == 'close.bmp'
     glyph = TITLE_TEXT[True]
     hot = rgb(200, 62, 62) if close else rgb(150, 204, 182)
@@ -96,7 +110,7 @@ def caption_image(name):
         (False, None, TITLE_TEXT[False]),
         (True, None, rgb(170, 196, 186)),
         (False, rgb(176, 184, 181), rgb(255, 255, 255)),
-    ])
+    ], sc=sc)
 
 
 def caption_sections():
@@ -118,13 +132,14 @@ MENUBAR = {True: (rgb(236, 246, 241), rgb(150, 200, 178)),
            False: (rgb(240, 242, 241), rgb(200, 206, 204))}
 
 
-def menu_bar():
+def menu_bar(sc=ONE):
+    w, h, end = sc(2 * MENU_END + LATTICE), sc(MENU_H), sc(MENU_END)
     frames = []
     for active in (True, False):
         back, line = MENUBAR[active]
-        frame = Image(2 * MENU_END + LATTICE, MENU_H, back)
-        frame.fill(0, MENU_H - 1, frame.width, MENU_H, line)
-        frame.fill(MENU_END + 3, MENU_H - 4, MENU_END + 5, MENU_H - 2, line)
+        frame = Image(w, h, back)
+        frame.fill(0, h - sc.hair, w, h, line)
+        frame.fill(end + sc(3), h - sc(4), end + sc(5), h - sc(2), line)
         frames.append(frame)
     return strip(frames, vertical=True)
 
@@ -134,14 +149,14 @@ CONVERT = skinkit.hls_map(hue_shift=0.44)
 THUMB_ORDER = (1, 2)  # FrameCount 2: normal, pressed
 
 
-def skin_images():
-    images = {name: (image, 32) for name, image in CHROME_SHAPE.images().items()}
+def skin_images(sc=ONE):
+    images = {name: (image, 32) for name, image in CHROME_SHAPE.at(sc).images().items()}
     for name in skinkit.GLYPHS:
-        images[name] = (caption_image(name), 24)
-    controls = skinkit.control_images(CONVERT)
-    controls.update(skinkit.thumbs(CONVERT, THUMB_ORDER))
-    controls['menubar.bmp'] = menu_bar()
-    controls['mdicontrols.bmp'] = skinkit.mdi_controls(CONVERT, MENUBAR[True][0])
+        images[name] = (caption_image(name, sc), 24)
+    controls = skinkit.control_images(CONVERT, sc)
+    controls.update(skinkit.thumbs(CONVERT, THUMB_ORDER, sc=sc))
+    controls['menubar.bmp'] = menu_bar(sc)
+    controls['mdicontrols.bmp'] = skinkit.mdi_controls(CONVERT, MENUBAR[True][0], sc)
     images.update({name: (image, 8) for name, image in controls.items()})
     return images
 
@@ -171,7 +186,7 @@ def definition():
 
 
 def skin_files():
-    return skinkit.skin_files(skin_images(), definition())
+    return skinkit.skin_files(skin_images, definition())
 
 
 if __name__ == '__main__':

@@ -18,7 +18,7 @@ import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent))
 import skinkit  # noqa: E402
-from skinkit import blend, Image, rgb, strip  # noqa: E402
+from skinkit import blend, Image, ONE, rgb, strip  # noqa: E402
 
 NAME = '夜墨 Night Ink'
 
@@ -37,20 +37,23 @@ CHROME = {
 TITLE_TEXT = {True: rgb(236, 238, 244), False: rgb(160, 162, 170)}
 
 
-def pixel(active, part, x, y, depth):
+def pixel(active, part, x, y, depth, sc):
     c = CHROME[active]
-    if depth == 0:
+    hair, period, lit = sc.hair, sc(DASH), sc(DASH // 2)
+    if depth < hair:
         return c['outline']
     if part == 'title':
-        if y == TITLE - 1:  # a dashed amber line under the title
-            return c['accent'] if (x - SIDE) % DASH < DASH // 2 else c['inner']
-        if depth == 1:
+        title = sc(TITLE)
+        if y >= title - hair:  # a dashed amber line under the title
+            return c['accent'] if (x - sc(SIDE)) % period < lit else c['inner']
+        if depth < 2 * hair:
             return c['hilite']
-        return blend(c['top'], c['bottom'], min(max(y - 1, 0), TITLE - 3), TITLE - 3)
-    if depth >= SIDE - 1:
+        first, last = hair, title - hair - 1
+        return blend(c['top'], c['bottom'], min(max(y - first, 0), last - first), last - first)
+    if depth >= sc(SIDE) - hair:
         return c['inner']
-    along = (x - SIDE) if part == 'bottom' else (y - TITLE)
-    return c['dash'] if along % DASH < DASH // 2 else c['band']
+    along = (x - sc(SIDE)) if part == 'bottom' else (y - sc(TITLE))
+    return c['dash'] if along % period < lit else c['band']
 
 
 CHROME_SHAPE = skinkit.Chrome(
@@ -66,7 +69,7 @@ LEFT_X0 = ICON_X + 16 + 4
 CLOSE_XCOORD = SIDE + 2 + CAP_W
 
 
-def caption_image(name):
+def caption_image(name, sc):
     close = name == 'close.bmp'
     glyph = TITLE_TEXT[True]
     hot = rgb(214, 80, 60) if close else rgb(84, 92, 120)
@@ -78,7 +81,7 @@ def caption_image(name):
         (False, None, TITLE_TEXT[False]),
         (True, None, rgb(96, 102, 120)),
         (False, rgb(110, 110, 118), rgb(255, 255, 255)),
-    ], glyph_size=8, radius=2)
+    ], glyph_size=8, radius=2, sc=sc)
 
 
 def caption_sections():
@@ -101,19 +104,22 @@ MENUBAR = {True: (rgb(46, 52, 72), rgb(20, 22, 30), rgb(66, 72, 96)),
            False: (rgb(52, 52, 58), rgb(34, 34, 38), rgb(70, 70, 76))}
 
 
-def menu_bar():
+def menu_bar(sc=ONE):
+    w, h, hair = sc(MENU_W), sc(MENU_H), sc.hair
     frames = []
     for active in (True, False):
         left, right, line = MENUBAR[active]
-        frame = Image(MENU_W, MENU_H)
-        for x in range(MENU_W):
-            frame.fill(x, 0, x + 1, MENU_H - 1, blend(left, right, x, MENU_W - 1))
-        frame.fill(0, MENU_H - 1, MENU_W, MENU_H, line)
+        frame = Image(w, h)
+        for x in range(w):
+            frame.fill(x, 0, x + 1, h - hair, blend(left, right, x, w - 1))
+        frame.fill(0, h - hair, w, h, line)
         frames.append(frame)
     return strip(frames, vertical=True)
 
 
 def menubar_middle():
+    """The menu bar's colour in the definition, and behind the MDI cells at
+    every scale."""
     return menu_bar().get(MENU_W // 2, 1)
 
 
@@ -124,14 +130,14 @@ THUMB_ORDER = (1, 2, 3)  # FrameCount 4: normal, pressed, hot, disabled
 THUMB_DISABLED = rgb(58, 56, 52)
 
 
-def skin_images():
-    images = {name: (image, 32) for name, image in CHROME_SHAPE.images().items()}
+def skin_images(sc=ONE):
+    images = {name: (image, 32) for name, image in CHROME_SHAPE.at(sc).images().items()}
     for name in skinkit.GLYPHS:
-        images[name] = (caption_image(name), 24)
-    controls = skinkit.control_images(CONVERT)
-    controls.update(skinkit.thumbs(CONVERT, THUMB_ORDER, extra=(THUMB_DISABLED,)))
-    controls['menubar.bmp'] = menu_bar()
-    controls['mdicontrols.bmp'] = skinkit.mdi_controls(CONVERT, menubar_middle())
+        images[name] = (caption_image(name, sc), 24)
+    controls = skinkit.control_images(CONVERT, sc)
+    controls.update(skinkit.thumbs(CONVERT, THUMB_ORDER, extra=(THUMB_DISABLED,), sc=sc))
+    controls['menubar.bmp'] = menu_bar(sc)
+    controls['mdicontrols.bmp'] = skinkit.mdi_controls(CONVERT, menubar_middle(), sc)
     images.update({name: (image, 8) for name, image in controls.items()})
     return images
 
@@ -165,7 +171,7 @@ def definition():
 
 
 def skin_files():
-    return skinkit.skin_files(skin_images(), definition())
+    return skinkit.skin_files(skin_images, definition())
 
 
 if __name__ == '__main__':
