@@ -1,6 +1,7 @@
 // TWinSkinForm: the window's small icon on the key colour, shown by the icon
 // caption buttons.
 #include "skin/WinSkinData/SkinData.h"
+#include "skin/WinSkinForm/WindowDpi.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/draw/Frames.h"
 #include "skin/manager/SkinManage.h"
@@ -29,8 +30,8 @@ const ui::TBitmap* LastMainformDefaultIcon() {
 
 void TWinSkinForm::BuildIconBitmap() {
   DropFrameCache();  // the icon buttons' kept looks show the old icon
-  const int width = GetSystemMetrics(SM_CXSMICON);
-  const int height = GetSystemMetrics(SM_CYSMICON);
+  const int width = SystemMetricForDpi(SM_CXSMICON, Dpi);
+  const int height = SystemMetricForDpi(SM_CYSMICON, Dpi);
   ui::TBitmap square;
   square.SetSize(width, height);
   square.Fill(kKeyColour);

@@ -232,23 +232,12 @@ void TWinSkinForm::ComputeFrameMetrics() {
   DropFrameCache();  // composed from the skin this object had until now
   TSkinSet* skin = Skin();
   if (!skin || skin->Empty) return;
-  if (BorderKind == bkNone) {
-    BorderLeft = BorderTop = BorderRight = BorderBottom = 0;
-    MenuBarHeight = 0;
-  } else {
-    const auto across = [&](TBorderIndex i) {
-      const auto& b = skin->Borders[i];
-      return b ? b->Bitmap.Width() / b->SafeFrameCount() : 0;
-    };
-    const auto down = [&](TBorderIndex i) {
-      const auto& b = skin->Borders[i];
-      return b ? b->Bitmap.Height() / b->SafeFrameCount() : 0;
-    };
-    BorderTop = down(bdTop);
-    BorderLeft = across(bdLeft);
-    BorderRight = across(bdRight);
-    BorderBottom = down(bdBottom);
-  }
+  if (BorderKind == bkNone) MenuBarHeight = 0;
+  const RECT borders = FrameBordersAt(Dpi);
+  BorderLeft = borders.left;
+  BorderTop = borders.top;
+  BorderRight = borders.right;
+  BorderBottom = borders.bottom;
   FreeSysButtons();
   for (const auto& entry : skin->SysButtons) {
     SysButtons.push_back(std::make_unique<TWinSysButton>(this, entry));
@@ -259,6 +248,21 @@ void TWinSkinForm::ComputeFrameMetrics() {
     entry->FrameCount = 1;
   }
   SysButtonCount = int(SysButtons.size());
+}
+
+RECT TWinSkinForm::FrameBordersAt(int dpi) const {
+  if (!SkinData || BorderKind == bkNone) return RECT{};
+  const TSkinSet& skin = SkinData->AtDpi(dpi);
+  // A side border's frames lie side by side, the top and bottom ones' stacked.
+  const auto across = [&](TBorderIndex i) {
+    const auto& b = skin.Borders[i];
+    return b ? b->Bitmap.Width() / b->SafeFrameCount() : 0;
+  };
+  const auto down = [&](TBorderIndex i) {
+    const auto& b = skin.Borders[i];
+    return b ? b->Bitmap.Height() / b->SafeFrameCount() : 0;
+  };
+  return RECT{across(bdLeft), down(bdTop), across(bdRight), down(bdBottom)};
 }
 
 void TWinSkinForm::SetButtonStyles(bool on) {

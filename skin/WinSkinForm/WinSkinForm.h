@@ -27,7 +27,8 @@
 //   MenuBarHooks.cpp   call points of the skinned menu bar (WinSkinMenu.h;
 //                      its popups are tracked in MenuFilter.cpp);
 //   PopupHooks.cpp     call points of popup-menu owner drawing;
-//   ControlHooks.cpp   call points of control discovery and the control companions.
+//   ControlHooks.cpp   call points of control discovery and the control companions;
+//   DpiChange.cpp      a new DPI: the skin, fonts and frame at it, the new size.
 #pragma once
 
 #include <windows.h>
@@ -237,6 +238,21 @@ class TWinSkinForm : public ui::TComponent {
   void Release();
   bool InWindowProcedure() const { return procedureDepth_ > 0; }
 
+  // --- A new DPI (DpiChange.cpp) ---------------------------------------------
+
+  // Takes `dpi` as the window's DPI: the skin, fonts, menu bar, icon, frame
+  // metrics and control companions at it (the frame is repainted by the
+  // caller). Does nothing for the DPI the window has.
+  void SetDpi(int dpi);
+  // WM_DPICHANGED: SetDpi, the framework form's own scaling, then the
+  // suggested rectangle, and the frame drawn anew.
+  void HandleDpiChanged(ui::TMessage& message);
+  // WM_GETDPISCALEDSIZE: the window's size at the new DPI with the skin's
+  // borders at that DPI around the scaled client area.
+  void HandleGetDpiScaledSize(ui::TMessage& message);
+  // WM_DPICHANGED_AFTERPARENT (MDI children): the top-level window's DPI.
+  void HandleDpiChangedAfterParent();
+
   // --- Message routing (WindowRouting.cpp) -----------------------------------
 
   void WindowProcedure(ui::TMessage& message);
@@ -402,6 +418,19 @@ class TWinSkinForm : public ui::TComponent {
   bool IsMdiChildNotNormal() const { return FormKind == fkMdiChild && WindowState != wsNormal; }
   // Runs a routed message with the depth count that Release relies on.
   LRESULT Dispatch(void (TWinSkinForm::*procedure)(ui::TMessage&), UINT msg, WPARAM wParam, LPARAM lParam);
+
+  // The client size a DPI change proposed, and that size at 96 DPI: while
+  // the window keeps it, the next change scales from the 96-DPI size, so
+  // that a round trip over several DPIs ends exactly where it began.
+  struct TDpiClient {
+    SIZE Base{};
+    SIZE Scaled{-1, -1};
+  };
+  TDpiClient dpiClient_;
+  // The skin frame's border thicknesses (left, top, right, bottom) at `dpi`.
+  RECT FrameBordersAt(int dpi) const;
+  // The frame drawn anew at the window's size after a DPI change.
+  void RedrawAtDpi();
 
   bool controlsOnly_ = false;    // attached without xcMainMenu: the frame stays the system's
   bool frameApplied_ = false;    // the skin frame has been in effect (WM_SKINSTART ran)

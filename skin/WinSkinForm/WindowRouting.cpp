@@ -101,9 +101,18 @@ bool TWinSkinForm::RouteStage3(ui::TMessage& message) {
       return true;
     case WM_SETTINGCHANGE:
     case WM_DISPLAYCHANGE:
-    case WM_DPICHANGED:
       ScreenMetrics.Forget();
       return false;
+    case WM_DPICHANGED:
+      HandleDpiChanged(message);
+      return true;
+    case WM_GETDPISCALEDSIZE:
+      HandleGetDpiScaledSize(message);
+      return true;
+    case WM_DPICHANGED_AFTERPARENT:
+      HandleDpiChangedAfterParent();
+      CallOld(message);
+      return true;
     case WM_WINDOWPOSCHANGING:
       CallOld(message);
       NoteSizeChange(message);
