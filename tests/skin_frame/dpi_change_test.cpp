@@ -2,13 +2,17 @@
 // as the system sends them when a window moves to a screen of another
 // scale; Wine never sends them, so the test does): borders, caption buttons
 // and fonts at the new DPI, the skin author's pictures for that scale shown
-// exactly, and a round trip over several DPIs ending where it began.
+// exactly, and a round trip over several DPIs ending where it began. Then
+// the same skins in processes started at 120, 144 and 192 DPI.
 #include <algorithm>
+#include <cstdlib>
+#include <string>
 
 #include "FrameTestSupport.h"
 #include "skin/WinSkinData/SkinAtDpi.h"
 #include "skin/WinSkinForm/WindowDpi.h"
 #include "support/OurSkin.h"
+#include "ui/KernelHandle.h"
 
 namespace {
 
@@ -148,6 +152,121 @@ TEST_F(DpiChangeTest, ARoundTripOverDpisEndsWhereItBegan) {
           box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x), std::max<LONG>(box.bottom, y)};
         }
     EXPECT_EQ(differ, 0) << "within " << box.left << "," << box.top << " - " << box.right << "," << box.bottom;
+  }
+}
+
+// --- Processes started at another DPI -----------------------------------------
+//
+// Wine reads the DPI (HKCU\Control Panel\Desktop LogPixels) once per process
+// when it starts: the test below sets it, starts a copy of this program that
+// runs the DISABLED_ test, puts the value back once the child is up and
+// waits for the child's verdict.
+
+constexpr wchar_t kChildDpi[] = L"TAVRIN_CHILD_DPI";
+constexpr wchar_t kChildStarted[] = L"TAVRIN_CHILD_STARTED";
+
+int ChildDpi() {
+  const char* value = std::getenv("TAVRIN_CHILD_DPI");
+  return value ? std::atoi(value) : 0;
+}
+
+TEST_F(DpiChangeTest, DISABLED_AtTheSystemDpi) {
+  const int dpi = ChildDpi();
+  if (HANDLE started = OpenEventW(EVENT_MODIFY_STATE, FALSE, kChildStarted)) {
+    SetEvent(started);
+    CloseHandle(started);
+  }
+  ASSERT_EQ(skin::SystemDpi(), dpi);
+  for (const TSkinAtDpi& s : kSkins) {
+    SCOPED_TRACE(testing::Message() << s.Resource << " at " << dpi);
+    HMENU menu = CreateMenu();
+    AppendMenuW(menu, MF_STRING, 1, L"File");
+    const HWND wnd = StartSkin(s, menu);
+    EXPECT_EQ(form_->Dpi, dpi);
+    EXPECT_EQ(form_->BorderTop, ScaleLength(s.Title, dpi));
+    EXPECT_EQ(form_->BorderLeft, ScaleLength(s.Side, dpi));
+    EXPECT_EQ(form_->MenuBarHeight, GetSystemMetrics(SM_CYMENU));
+    const auto& entry = *std::find_if(form_->Skin()->SysButtons.begin(), form_->Skin()->SysButtons.end(),
+                                      [](const auto& e) { return e->Name == "BUTTON.CLOSE"; });
+    const ui::TBitmap& shown = entry->Bitmap;
+    const ui::TBitmap& picture = ClosePicture(dpi);
+    if (dpi != 120) {
+      ASSERT_EQ(shown.Width(), picture.Width());
+      for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x) ASSERT_EQ(shown.Pixel(x, y), picture.Pixel(x, y));
+    } else {
+      EXPECT_EQ(shown.Width(), entry->FrameCount * ScaleLength(ClosePicture(96).Width() / entry->FrameCount, dpi));
+    }
+    const int fw = shown.Width() / entry->FrameCount, frame = form_->Active ? 1 : 4;
+    const int x0 = s.CloseFromRight ? Width() - ScaleLength(s.CloseFromRight, dpi) : entry->Xcoord;
+    const TPixels p = WindowPixels(wnd);
+    int mismatches = 0;
+    for (int y = 0; y < shown.Height(); ++y)
+      for (int x = 0; x < fw; ++x) {
+        const TColor image = shown.Pixel((frame - 1) * fw + x, y);
+        if (image != kKey) mismatches += p.At(x0 + x, entry->Ycoord + y) != image;
+      }
+    EXPECT_EQ(mismatches, 0);
+    // The caption's font fits its title bar: the text is not cut off.
+    ui::MemoryDC dc;
+    ui::SelectGuard font(dc.Get(), form_->CaptionFont.Get());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.Get(), &metrics);
+    EXPECT_LE(metrics.tmHeight, form_->BorderTop);
+    EXPECT_GT(metrics.tmHeight, MulDiv(11, dpi, 96));
+  }
+}
+
+// Sets LogPixels for the scope and puts the old value back.
+class TLogPixels {
+ public:
+  explicit TLogPixels(DWORD dpi) {
+    RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
+                    &key_, nullptr);
+    DWORD size = sizeof old_;
+    had_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&old_), &size) ==
+           ERROR_SUCCESS;
+    RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+  }
+  ~TLogPixels() {
+    if (had_) RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&old_), sizeof old_);
+    else RegDeleteValueW(key_, L"LogPixels");
+    RegCloseKey(key_);
+  }
+  TLogPixels(const TLogPixels&) = delete;
+  TLogPixels& operator=(const TLogPixels&) = delete;
+
+ private:
+  HKEY key_ = nullptr;
+  DWORD old_ = 96;
+  bool had_ = false;
+};
+
+TEST(DpiChild, BuiltinSkinsInProcessesStartedAtOtherDpis) {
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  for (const int dpi : {120, 144, 192}) {
+    SCOPED_TRACE(dpi);
+    const ui::KernelHandle started(CreateEventW(nullptr, TRUE, FALSE, kChildStarted));
+    SetEnvironmentVariableW(kChildDpi, std::to_wstring(dpi).c_str());
+    std::wstring cmd = L"\"" + std::wstring(self) +
+                       L"\" --gtest_filter=DpiChangeTest.DISABLED_AtTheSystemDpi --gtest_also_run_disabled_tests";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    BOOL created = FALSE;
+    {
+      const TLogPixels logPixels{DWORD(dpi)};
+      created = CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
+      if (created) WaitForSingleObject(started.Get(), 30000);  // the child has read the DPI
+    }
+    SetEnvironmentVariableW(kChildDpi, nullptr);
+    ASSERT_TRUE(created);
+    const ui::KernelHandle process(pi.hProcess), thread(pi.hThread);
+    ASSERT_EQ(WaitForSingleObject(process.Get(), 90000), WAIT_OBJECT_0);
+    DWORD code = 1;
+    GetExitCodeProcess(process.Get(), &code);
+    EXPECT_EQ(code, 0u) << "the child at " << dpi << " DPI failed (its output is above)";
   }
 }
 
