@@ -73,7 +73,7 @@ int TSkinComBox::StateFrame() const {
 void TSkinComBox::PaintSkin(HDC dc, const RECT& rect) {
   if (!SkinData || !Handle || !HasImage(SkinData->ComboButton) || !HasImage(SkinData->SunkEdge)) return;
   if (IsSimpleCombo(Handle)) return;
-  const int buttonWidth = GetSystemMetrics(SM_CXHSCROLL);
+  const int buttonWidth = SystemMetric(SM_CXHSCROLL);
   const HWND focus = GetFocus();
   // A drop-down combo box has the focus in its edit.
   Focused = focus && (focus == Handle || IsChild(Handle, focus));

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "skin/WinSkinData/SkinData.h"
+#include "skin/WinSkinForm/WindowDpi.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/draw/SkinDraw.h"
 
@@ -210,6 +211,10 @@ void TSkinControl::BecomeHot() {
 
 void TSkinControl::LeaveHot() {
   if (form_ && form_->HotControl == this) form_->HotControl = nullptr;
+}
+
+int TSkinControl::SystemMetric(int index) const {
+  return SystemMetricForDpi(index, SkinData ? SkinData->Dpi : SystemDpi());
 }
 
 void TSkinControl::Reskin() {

@@ -109,6 +109,9 @@ class TSkinControl : public ui::TComponent {
 
   TWinSkinForm* OwnerForm() const { return form_; }
   bool Attached() const { return OldWindowProc != nullptr || WndProcStub.Attached(); }
+  // A system metric (scroll-bar arrow and thumb sizes) at the DPI of the
+  // skin this control paints from.
+  int SystemMetric(int index) const;
 
   // --- Fields ----------------------------------------------------------------
 

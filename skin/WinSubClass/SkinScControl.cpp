@@ -101,7 +101,7 @@ bool TSkinScControl::ReadBar(const RECT& rect, bool& horizontal) {
     page = int(info.nPage);
     position = info.nPos;
   }
-  const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+  const int arrow = SystemMetric(SM_CXHSCROLL);
   TScrollMetrics m;
   m.ArrowSize = arrow;
   m.TrackLength = TrackLength;
@@ -110,7 +110,7 @@ bool TSkinScControl::ReadBar(const RECT& rect, bool& horizontal) {
   const int length = horizontal ? RectWidth(rect) : RectHeight(rect);
   // An unusable range keeps the thumb where it was.
   if (ThumbFromControl(min, max, page, position, length, arrow, MinThumbLength(WinVersion, arrow),
-                       GetSystemMetrics(SM_CXHTHUMB), m)) {
+                       SystemMetric(SM_CXHTHUMB), m)) {
     TrackLength = m.TrackLength;
     ThumbLength = m.ThumbLength;
     ThumbOffset = m.ThumbOffset;
@@ -123,7 +123,7 @@ void TSkinScControl::PaintSkin(HDC dc, const RECT& rect) {
   bool horizontal = true;
   if (!ReadBar(rect, horizontal)) return;
   TScrollMetrics m;
-  m.ArrowSize = GetSystemMetrics(SM_CXHSCROLL);
+  m.ArrowSize = SystemMetric(SM_CXHSCROLL);
   m.TrackLength = TrackLength;
   m.ThumbLength = ThumbLength;
   m.ThumbOffset = ThumbOffset;

@@ -123,7 +123,7 @@ void TSkinScrollBar::PostRedraw() {
 // --- Geometry --------------------------------------------------------------------
 
 void TSkinScrollBar::CalcBarRects(const RECT& window) {
-  const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+  const int arrow = SystemMetric(SM_CXHSCROLL);
   RECT client{};
   GetClientRect(Handle, &client);
   const TBarRects bars = BarRects(window, client, (Style & WS_HSCROLL) != 0, (Style & WS_VSCROLL) != 0, arrow);
@@ -135,14 +135,14 @@ void TSkinScrollBar::CalcBarRects(const RECT& window) {
 
 void TSkinScrollBar::CalcThumb(const RECT& bar, bool horizontal) {
   if (Dragging) return;
-  const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+  const int arrow = SystemMetric(SM_CXHSCROLL);
   SCROLLINFO info{};
   info.cbSize = sizeof(info);
   info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
   if (!GetScrollInfo(Handle, horizontal ? SB_HORZ : SB_VERT, &info)) return;
   TScrollMetrics& m = horizontal ? HorzMetrics : VertMetrics;
   const int length = horizontal ? RectWidth(bar) : RectHeight(bar);
-  if (!ThumbFromInfo(info, length, arrow, MinThumbLength(WinVersion, arrow), GetSystemMetrics(SM_CXHTHUMB), m))
+  if (!ThumbFromInfo(info, length, arrow, MinThumbLength(WinVersion, arrow), SystemMetric(SM_CXHTHUMB), m))
     return;
   SCROLLINFO& kept = horizontal ? HorzInfo : VertInfo;
   kept.nMin = info.nMin;
