@@ -73,14 +73,21 @@ void TFont::SetName(const std::wstring& name) {
 }
 
 void TFont::SetHeight(int height) {
+  points_ = 0;
   if (height == height_) return;
   height_ = height;
   Changed();
 }
 
-int TFont::Size() const { return -MulDiv(height_, 72, ScreenPixelsPerInch()); }
+int TFont::Size() const { return -MulDiv(height_, 72, pixelsPerInch_ > 0 ? pixelsPerInch_ : ScreenPixelsPerInch()); }
 
-void TFont::SetSize(int points) { SetHeight(-MulDiv(points, ScreenPixelsPerInch(), 72)); }
+void TFont::SetSize(int points) {
+  const int height = -MulDiv(points, pixelsPerInch_ > 0 ? pixelsPerInch_ : ScreenPixelsPerInch(), 72);
+  points_ = points;  // before OnChange: fonts that follow this one copy it
+  if (height == height_) return;
+  height_ = height;
+  Changed();
+}
 
 void TFont::SetColor(TColor color) {
   if (color == color_) return;
@@ -102,6 +109,8 @@ void TFont::SetStyle(unsigned style) {
 
 void TFont::Assign(const TFont& source) {
   if (&source == this) return;
+  points_ = source.points_;
+  pixelsPerInch_ = source.pixelsPerInch_;
   if (name_ == source.name_ && height_ == source.height_ && color_ == source.color_ &&
       charset_ == source.charset_ && style_ == source.style_)
     return;

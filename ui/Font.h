@@ -28,9 +28,17 @@ class TFont {
   // Height in pixels: negative = character height, positive = cell height.
   int Height() const { return height_; }
   void SetHeight(int height);
-  // Size in points at the screen's resolution.
+  // Size in points at PixelsPerInch.
   int Size() const;
   void SetSize(int points);
+  // The points last given by SetSize, 0 once a height in pixels has been set
+  // since: a form laid out at another DPI converts these again instead of
+  // scaling a height that was made from them.
+  int GivenPoints() const { return points_; }
+  // The resolution Size converts with; 0 (the start) means the screen's. A
+  // form sets its DPI on the fonts it lays out. Changes no height.
+  int PixelsPerInch() const { return pixelsPerInch_; }
+  void SetPixelsPerInch(int dpi) { pixelsPerInch_ = dpi; }
   TColor Color() const { return color_; }
   void SetColor(TColor color);
   int Charset() const { return charset_; }
@@ -38,7 +46,8 @@ class TFont {
   unsigned Style() const { return style_; }
   void SetStyle(unsigned style);
 
-  // Copies the description (not OnChange); raises OnChange when something differs.
+  // Copies the description (not OnChange) with its points and resolution;
+  // raises OnChange when what the font looks like differs.
   void Assign(const TFont& source);
 
   // The GDI font, made on first use and again after each change; owned by this object.
@@ -58,6 +67,8 @@ class TFont {
   TColor color_ = clWindowText;
   int charset_ = DEFAULT_CHARSET;
   unsigned style_ = 0;
+  int points_ = 0;
+  int pixelsPerInch_ = 0;
   mutable FontHandle handle_;
 };
 

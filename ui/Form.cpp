@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "ui/Application.h"
+#include "ui/Dpi.h"
+#include "ui/FormScale.h"
 #include "ui/Menus.h"
 #include "ui/Resources.h"
 #include "ui/Screen.h"
@@ -10,7 +12,7 @@
 
 namespace ui {
 
-TForm::TForm(TComponent* owner) : TWinControl(owner) {
+TForm::TForm(TComponent* owner) : TWinControl(owner), dpi_(SystemDpi()) {
   StoreVisible(false);
   StoreBounds(0, 0, 320, 240);
   if (Screen) Screen->AddForm(this);
@@ -48,6 +50,7 @@ void TForm::ApplyIcon() {
 void TForm::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
   if (operation == opRemove && component == menu_) menu_ = nullptr;  // ~TMainMenu took it off the window
+  if (operation == opRemove && scale_) scale_->Forget(component);
 }
 
 bool TForm::MenuMessage(TMessage& m) {
@@ -90,8 +93,72 @@ void TForm::InitializeForm() {
 
 void TForm::InitializeForm(std::string_view text, TResourceLoader resources) {
   RegisterStandardClasses();
-  ReadComponent(*this, text, bindings_, std::move(resources));
+  TReader reader(*this, bindings_, resources);
+  reader.BeforeLoaded = [&] { DescriptionRead(reader, resources); };
+  dpi_ = kDesignDpi;  // what is being read is in 96-DPI units
+  try {
+    reader.Read(text);
+  } catch (...) {
+    if (!scale_) dpi_ = SystemDpi();
+    throw;
+  }
   if (OnCreate) OnCreate(this);
+}
+
+void TForm::DescriptionRead(const TReader& reader, const TResourceLoader& resources) {
+  ApplyLoadedClientHeight();
+  scale_ = std::make_unique<TFormScale>(*this, reader.BinaryProperties(), resources);
+  ScaleToDpi(SystemDpi());
+}
+
+void TForm::ScaleToDpi(int dpi) {
+  if (dpi <= 0 || dpi == dpi_) return;
+  const int old = std::exchange(dpi_, dpi);
+  if (scale_) scale_->Apply(dpi, !HandleAllocated());
+  ScaleMdiChildren(old, dpi);
+}
+
+void TForm::ApplySuggestedRect(const RECT& r) {
+  if (HandleAllocated())
+    SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int TForm::CreatedWindowDpi() {
+  if (FormStyle == fsMDIChild) {
+    TForm* frame = Application ? Application->MainForm() : nullptr;
+    return frame && frame != this ? frame->Dpi() : dpi_;
+  }
+  if (Parent()) {  // inside another form: that form's
+    TWinControl* top = Parent();
+    while (top->Parent()) top = top->Parent();
+    auto* form = dynamic_cast<TForm*>(top);
+    return form ? form->Dpi() : dpi_;
+  }
+  return WindowDpi(Handle());
+}
+
+void TForm::TakeWindowDpi() {
+  const int dpi = CreatedWindowDpi();
+  if (dpi == dpi_) return;
+  const int old = std::exchange(dpi_, dpi);
+  // The window was made at the size of the DPI before: it takes the rule's.
+  if (scale_) scale_->Apply(dpi, true);
+  ScaleMdiChildren(old, dpi);
+}
+
+void TForm::ScaleMdiChildren(int fromDpi, int toDpi) {
+  for (int i = 0; TForm* child = MDIChildren(i); ++i) {
+    child->ScaleToDpi(toDpi);
+    if (IsZoomed(child->Handle()) || IsIconic(child->Handle())) continue;  // the client places those
+    // Where the user put it, as the system moves a top-level window.
+    RECT r;
+    GetWindowRect(child->Handle(), &r);
+    MapWindowPoints(nullptr, clientHandle_, reinterpret_cast<POINT*>(&r), 2);
+    const auto scale = [&](LONG v) { return MulDiv(v, toDpi, fromDpi); };
+    const int left = scale(r.left), top = scale(r.top);
+    SetWindowPos(child->Handle(), nullptr, left, top, scale(r.right) - left, scale(r.bottom) - top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 bool TForm::IsMainForm() const { return Application && Application->MainForm() == this; }
@@ -128,9 +195,8 @@ void TForm::FrameStyles(DWORD& style, DWORD& exStyle) const {
 SIZE TForm::FrameSize() const {
   DWORD style, exStyle;
   FrameStyles(style, exStyle);
-  RECT r{0, 0, 0, 0};
-  const BOOL withMenu = menu_ && FormStyle != fsMDIChild && !Parent();
-  AdjustWindowRectEx(&r, style, withMenu, exStyle);
+  const bool withMenu = menu_ && FormStyle != fsMDIChild && !Parent();
+  const RECT r = FrameForDpi(style, exStyle, withMenu, dpi_);
   return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
@@ -213,14 +279,18 @@ void TForm::SetVisible(bool visible) {
 
 void TForm::Loaded() {
   TWinControl::Loaded();
-  // The menu reference is resolved after the other properties: a client
-  // height read before it is laid out again below the menu bar.
-  if (loadedClientHeight_ >= 0 && menu_ && !HandleAllocated()) SetClientHeight(loadedClientHeight_);
-  loadedClientHeight_ = -1;
+  ApplyLoadedClientHeight();
   if (showWhenLoaded_) {
     showWhenLoaded_ = false;
     SetVisible(true);
   }
+}
+
+void TForm::ApplyLoadedClientHeight() {
+  // The menu reference is resolved after the other properties: a client
+  // height read before it is laid out again below the menu bar.
+  if (loadedClientHeight_ >= 0 && menu_ && !HandleAllocated()) SetClientHeight(loadedClientHeight_);
+  loadedClientHeight_ = -1;
 }
 
 bool TForm::CloseQuery() {
@@ -270,6 +340,11 @@ void TForm::WndProc(TMessage& m) {
       break;
     case CM_RELEASE:
       delete this;  // nothing of this form is touched after this
+      return;
+    case WM_DPICHANGED:
+      ScaleToDpi(LOWORD(m.WParam));
+      if (m.LParam) ApplySuggestedRect(*reinterpret_cast<const RECT*>(m.LParam));
+      m.Result = 0;
       return;
     case WM_CREATE:
       // Before an MDI child is activated (and skinned) inside its creation.

@@ -17,6 +17,7 @@
 // fsMDIChild are created by that client (WM_MDICREATE) inside it.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -27,6 +28,7 @@
 namespace ui {
 
 class TMainMenu;
+class TFormScale;
 
 enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter, poMainFormCenter };
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
@@ -76,6 +78,19 @@ class TForm : public TWinControl {
 
   void SetClientWidth(int width);
   void SetClientHeight(int height);
+
+  // The DPI the form is laid out at: the system DPI until its window exists,
+  // then the window's (an MDI child's is its frame's), then whatever
+  // WM_DPICHANGED last gave.
+  int Dpi() const { return dpi_; }
+  // Lays the form out at `dpi` from its description's 96-DPI values
+  // (FormScale.h): controls, fonts and pictures, and the form's own position
+  // and size while it has no window; an MDI frame's children follow. On
+  // WM_DPICHANGED the form does this, then ApplySuggestedRect; a hook that
+  // handles the message first (the skin engine) may call both itself.
+  void ScaleToDpi(int dpi);
+  // Puts the window on the rectangle WM_DPICHANGED suggests (screen coordinates).
+  void ApplySuggestedRect(const RECT& rect);
   RECT ClientRect() const override;
   void SetVisible(bool visible) override;
 
@@ -136,6 +151,17 @@ class TForm : public TWinControl {
   HWND clientHandle_ = nullptr;  // fsMDIForm: the MDI client, destroyed with the window
   TMainMenu* menu_ = nullptr;
   int loadedClientHeight_ = -1;  // ClientHeight as read from the description, until Loaded
+  int dpi_;
+  std::unique_ptr<TFormScale> scale_;  // the description's values, once read
+  // The description has been read (before any Loaded): the form records it
+  // and takes its DPI.
+  void DescriptionRead(const TReader& reader, const TResourceLoader& resources);
+  // The DPI of the window just made; the form takes it (CreateWnd).
+  int CreatedWindowDpi();
+  void TakeWindowDpi();
+  void ScaleMdiChildren(int fromDpi, int toDpi);
+  // The menu bar's client height, which the description gave before its menu.
+  void ApplyLoadedClientHeight();
   // The menu on the window (an MDI child shows none: its frame has the bar).
   void ApplyMenu();
   bool MenuMessage(TMessage& message);

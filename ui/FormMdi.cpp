@@ -35,6 +35,7 @@ void TForm::MdiCreateParams(TCreateParams& params) const {
 
 void TForm::CreateWnd() {
   TWinControl::CreateWnd();
+  TakeWindowDpi();
   if (FormStyle == fsMDIForm) CreateClientWindow();
   ApplyMenu();
 }

@@ -59,6 +59,7 @@ void TReader::Read(std::string_view text) {
   loaded_.clear();
   assignedFields_.clear();
   fixups_.clear();
+  binaries_.clear();
   try {
     root_.SetStateFlag(csLoading, true);
     loaded_.push_back(&root_);
@@ -67,6 +68,7 @@ void TReader::Read(std::string_view text) {
     for (const TFormNode& child : node.Children) ReadChild(child, root_);
     CheckFields();
     ResolveFixups();
+    if (BeforeLoaded) BeforeLoaded();
   } catch (...) {
     for (TComponent* c : loaded_) c->SetStateFlag(csLoading, false);
     throw;
@@ -88,6 +90,7 @@ void TReader::ReadProperty(const TFormProperty& prop, TComponent& component) {
       if (!bytes) throw EFormError(where + ": resource '" + prop.Value.text + "' not found");
       TMemoryStream stream(std::move(*bytes));
       known = component.ReadBinaryProperty(prop.Name, stream);
+      if (known) binaries_.push_back(TBinaryProperty{&component, prop.Name, prop.Value.text});
     } else {
       known = component.SetProperty(prop.Name, prop.Value, *this);
     }

@@ -111,6 +111,13 @@ struct TFormBindings {
 // The bytes of a named resource, or nothing when there is no such resource.
 using TResourceLoader = std::function<std::optional<std::vector<std::uint8_t>>(const std::string& name)>;
 
+// A binary property as read: which component took which resource for it.
+struct TBinaryProperty {
+  TComponent* Component = nullptr;
+  std::string Name;      // "Picture.Data"
+  std::string Resource;  // as the description names it
+};
+
 class TReader {
  public:
   TReader(TComponent& root, const TFormBindings& bindings, TResourceLoader resources);
@@ -137,6 +144,13 @@ class TReader {
   }
   TComponent& Root() const { return root_; }
 
+  // Runs once everything has been read and every reference resolved, before
+  // the first Loaded: the last moment to change what was read while every
+  // component is still csLoading.
+  std::function<void()> BeforeLoaded;
+  // The binary properties read so far, in reading order.
+  const std::vector<TBinaryProperty>& BinaryProperties() const { return binaries_; }
+
  private:
   void ReadProperties(const TFormNode& node, TComponent& component);
   void ReadProperty(const TFormProperty& prop, TComponent& component);
@@ -158,6 +172,7 @@ class TReader {
   std::vector<TComponent*> loaded_;
   std::vector<std::string> assignedFields_;
   std::vector<TFixup> fixups_;
+  std::vector<TBinaryProperty> binaries_;
   std::string where_;  // the property being read, for the fix-ups it adds
 };
 

@@ -24,7 +24,9 @@ void TImageList::SetSize(int width, int height) {
   if (width == width_ && height == height_) return;
   width_ = width;
   height_ = height;
-  Recreate();
+  // In place: a tab control or menu holding the old handle would otherwise
+  // draw from a destroyed list.
+  if (!handle_ || !ImageList_SetIconSize(handle_, width_, height_)) Recreate();
 }
 
 int TImageList::Count() const { return handle_ ? ImageList_GetImageCount(handle_) : 0; }

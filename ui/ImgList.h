@@ -18,11 +18,13 @@ class TImageList : public TComponent {
 
   int Width() const { return width_; }
   int Height() const { return height_; }
-  // A new size empties the list.
+  // A new size empties the list; its Handle stays (controls showing the list keep it).
   void SetSize(int width, int height);
   void SetWidth(int width) { SetSize(width, height_); }
   void SetHeight(int height) { SetSize(width_, height); }
   int Count() const;
+  // The colour the pictures of Bitmap leave transparent (clNone: none).
+  TColor MaskColor() const { return maskColor_; }
 
   // Cuts `bitmap` into pictures of Width() from the left (a narrower rest is
   // left out); the pixels of `maskColor` become transparent (clNone: none).

@@ -7,7 +7,6 @@
 #include "ui/FormParser.h"
 #include "ui/FormReader.h"
 #include "ui/TextConv.h"
-#include "ui/TextConv.h"
 
 namespace ui {
 
@@ -114,6 +113,11 @@ void TListView::SetColumns(const std::vector<TListColumn>& columns) {
 void TListView::AddColumn(const TListColumn& column) {
   columns_.push_back(column);
   if (HandleAllocated()) ShowColumn(int(columns_.size()) - 1);
+}
+
+void TListView::SetColumnWidth(int index, int width) {
+  columns_.at(std::size_t(index)).Width = width;
+  if (HandleAllocated()) SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, WPARAM(index), MAKELPARAM(width, 0));
 }
 
 void TListView::SetItems(const std::vector<TListItem>& items) {

@@ -41,6 +41,8 @@ class TListView : public TWinControl {
   const std::vector<TListColumn>& Columns() const { return columns_; }
   void SetColumns(const std::vector<TListColumn>& columns);
   void AddColumn(const TListColumn& column);
+  // One column's width (index < Columns().size()), items and columns kept.
+  void SetColumnWidth(int index, int width);
   const std::vector<TListItem>& Items() const { return items_; }
   void SetItems(const std::vector<TListItem>& items);
   void AddItem(const TListItem& item);
