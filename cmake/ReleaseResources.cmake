@@ -6,7 +6,7 @@
 # "Tavrin集中力训练", the file description, file and product version from
 # project(VERSION), the copyright line; string tables in simplified Chinese
 # and English) and our manifest (cmake/resources/tavrin.manifest: supported
-# systems, asInvoker, DPI unaware, common controls 5). One line per program.
+# systems, asInvoker, per-monitor DPI aware, common controls 5). One line per program.
 #
 #   tavrin_add_manifest(<target>)
 #

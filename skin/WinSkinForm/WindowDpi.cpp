@@ -1,6 +1,6 @@
 #include "skin/WinSkinForm/WindowDpi.h"
 
-#include "ui/GdiHandles.h"
+#include <initializer_list>
 
 namespace skin {
 
@@ -12,26 +12,10 @@ F User32Function(const char* name) {
   return user32 ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(user32, name))) : nullptr;
 }
 
-using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
 using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
 
 }  // namespace
-
-int SystemDpi() {
-  static const int dpi = [] {
-    const ui::WindowDC screen(nullptr);
-    const int value = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSX) : 96;
-    return value > 0 ? value : 96;
-  }();
-  return dpi;
-}
-
-int WindowDpi(HWND wnd) {
-  static const auto forWindow = User32Function<GetDpiForWindowFn>("GetDpiForWindow");
-  const int dpi = forWindow && wnd ? int(forWindow(wnd)) : 0;
-  return dpi > 0 ? dpi : SystemDpi();
-}
 
 int SystemMetricForDpi(int index, int dpi) {
   static const auto forDpi = User32Function<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");

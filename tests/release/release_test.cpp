@@ -241,7 +241,7 @@ std::string ElementText(const std::string& xml, const std::string& name) {
   return end == std::string::npos ? "(missing)" : xml.substr(start + 1, end - start - 1);
 }
 
-TEST(ShippedPrograms, OneManifestAsInvokerOnEverySupportedSystemDpiUnaware) {
+TEST(ShippedPrograms, OneManifestAsInvokerOnEverySupportedSystemPerMonitorDpiAware) {
   const LPCWSTR manifestType = MAKEINTRESOURCEW(24);  // RT_MANIFEST
   for (const TShipped& program : kShipped) {
     SCOPED_TRACE(testing::Message() << program.Path);
@@ -254,8 +254,8 @@ TEST(ShippedPrograms, OneManifestAsInvokerOnEverySupportedSystemDpiUnaware) {
     for (const char* os : {"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
                            "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"})
       EXPECT_NE(xml.find(std::string("<supportedOS Id=\"") + os + "\"/>"), std::string::npos) << os;
-    EXPECT_EQ(ElementText(xml, "dpiAware"), "false");
-    EXPECT_EQ(ElementText(xml, "dpiAwareness"), "unaware");
+    EXPECT_EQ(ElementText(xml, "dpiAware"), "true/pm");
+    EXPECT_EQ(ElementText(xml, "dpiAwareness"), "PerMonitorV2, PerMonitor");
     EXPECT_EQ(xml.find("<dependency"), std::string::npos) << "common controls 5: no side-by-side assembly";
   }
 }
