@@ -10,6 +10,7 @@
 #include "gallery/GallerySkins.h"
 #include "gallery/UnskinnedForm.h"
 #include "ui/Dialogs.h"
+#include "ui/FormScale.h"
 #include "ui/StdCtrls.h"
 #include "ui/TextConv.h"
 
@@ -46,15 +47,17 @@ TGalleryMain::~TGalleryMain() {
 // One button per command, stacked down the tool column: a new command
 // needs no layout work.
 void TGalleryMain::AddToolButtons() {
-  int top = kButtonGap;
+  // Made here, not by the description: laid out at the form's DPI here too.
+  const int gap = ui::ScaleValue(kButtonGap, Dpi()), height = ui::ScaleValue(kButtonHeight, Dpi());
+  int top = gap;
   for (const TGalleryCommand& command : GalleryCommands()) {
     if (!command.Caption) continue;
     auto* button = new ui::TButton(this);
     button->SetParent(ToolPanel);
     button->SetCaption(ui::Utf8ToWide(command.Caption));
-    button->SetBounds(kButtonGap, top, ToolPanel->Width() - 2 * kButtonGap, kButtonHeight);
+    button->SetBounds(gap, top, ToolPanel->Width() - 2 * gap, height);
     button->OnClick = [this, run = command.Run](ui::TObject*) { (this->*run)(); };
-    top += kButtonHeight + kButtonGap;
+    top += height + gap;
   }
 }
 
