@@ -11,8 +11,8 @@
 #include "FrameTestSupport.h"
 #include "skin/WinSkinData/SkinAtDpi.h"
 #include "skin/WinSkinForm/WindowDpi.h"
+#include "support/DpiChild.h"
 #include "support/OurSkin.h"
-#include "ui/KernelHandle.h"
 
 namespace {
 
@@ -61,6 +61,34 @@ class DpiChangeTest : public FrameTest {
       if (larger->Dpi == dpi) return larger->Bitmap;
     return entry->Bitmap;
   }
+
+  // The close button as the window shows it, every pixel against the image
+  // the skin at the window's DPI gives it; returns that image's entry.
+  const skin::TDataSkinSysButton& ExpectCloseButtonShown(HWND wnd, const TSkinAtDpi& s, int dpi) {
+    const auto& entry = **std::find_if(form_->Skin()->SysButtons.begin(), form_->Skin()->SysButtons.end(),
+                                       [](const auto& e) { return e->Name == "BUTTON.CLOSE"; });
+    const ui::TBitmap& shown = entry.Bitmap;
+    const int fw = shown.Width() / entry.FrameCount, frame = form_->Active ? 1 : 4;
+    const int x0 = s.CloseFromRight ? Width() - ScaleLength(s.CloseFromRight, dpi) : entry.Xcoord;
+    const TPixels p = WindowPixels(wnd);
+    int mismatches = 0;
+    for (int y = 0; y < shown.Height(); ++y)
+      for (int x = 0; x < fw; ++x) {
+        const TColor image = shown.Pixel((frame - 1) * fw + x, y);
+        if (image != kKey) mismatches += p.At(x0 + x, entry.Ycoord + y) != image;
+      }
+    EXPECT_EQ(mismatches, 0) << "close button at " << x0 << "," << entry.Ycoord;
+    return entry;
+  }
+
+  // The picture for 144 and 192 DPI is the author's, pixel for pixel.
+  void ExpectAuthorsPicture(const ui::TBitmap& shown, int dpi) const {
+    const ui::TBitmap& picture = ClosePicture(dpi);
+    ASSERT_EQ(shown.Width(), picture.Width());
+    ASSERT_EQ(shown.Height(), picture.Height());
+    for (int y = 0; y < picture.Height(); ++y)
+      for (int x = 0; x < picture.Width(); ++x) ASSERT_EQ(shown.Pixel(x, y), picture.Pixel(x, y));
+  }
 };
 
 TEST_F(DpiChangeTest, EachSkinAtEachDpiShowsItsPicturesForThatScale) {
@@ -82,26 +110,8 @@ TEST_F(DpiChangeTest, EachSkinAtEachDpiShowsItsPicturesForThatScale) {
 
       // The close button, every pixel: the author's picture at 144 and 192,
       // the 1.5x one scaled down at 120 (the engine's own scaling).
-      const auto& entry = *std::find_if(form_->Skin()->SysButtons.begin(), form_->Skin()->SysButtons.end(),
-                                        [](const auto& e) { return e->Name == "BUTTON.CLOSE"; });
-      const ui::TBitmap& shown = entry->Bitmap;
-      if (dpi != 120) {
-        const ui::TBitmap& picture = ClosePicture(dpi);
-        ASSERT_EQ(shown.Width(), picture.Width());
-        ASSERT_EQ(shown.Height(), picture.Height());
-        for (int y = 0; y < picture.Height(); ++y)
-          for (int x = 0; x < picture.Width(); ++x) ASSERT_EQ(shown.Pixel(x, y), picture.Pixel(x, y));
-      }
-      const int fw = shown.Width() / entry->FrameCount, frame = form_->Active ? 1 : 4;
-      const int x0 = s.CloseFromRight ? Width() - ScaleLength(s.CloseFromRight, dpi) : entry->Xcoord;
-      const TPixels p = WindowPixels(wnd);
-      int mismatches = 0;
-      for (int y = 0; y < shown.Height(); ++y)
-        for (int x = 0; x < fw; ++x) {
-          const TColor image = shown.Pixel((frame - 1) * fw + x, y);
-          if (image != kKey) mismatches += p.At(x0 + x, entry->Ycoord + y) != image;
-        }
-      EXPECT_EQ(mismatches, 0) << "close button at " << x0 << "," << entry->Ycoord;
+      const skin::TDataSkinSysButton& close = ExpectCloseButtonShown(wnd, s, dpi);
+      if (dpi != 120) ExpectAuthorsPicture(close.Bitmap, dpi);
       // The caption font is the system's for that DPI.
       LOGFONTW font{};
       GetObjectW(form_->CaptionFont.Get(), sizeof font, &font);
@@ -157,13 +167,8 @@ TEST_F(DpiChangeTest, ARoundTripOverDpisEndsWhereItBegan) {
 
 // --- Processes started at another DPI -----------------------------------------
 //
-// Wine reads the DPI (HKCU\Control Panel\Desktop LogPixels) once per process
-// when it starts: the test below sets it, starts a copy of this program that
-// runs the DISABLED_ test, puts the value back once the child is up and
-// waits for the child's verdict.
-
-constexpr wchar_t kChildDpi[] = L"TAVRIN_CHILD_DPI";
-constexpr wchar_t kChildStarted[] = L"TAVRIN_CHILD_STARTED";
+// Wine reads the DPI once per process when it starts: the test below runs the
+// DISABLED_ test in copies of this program started at other DPIs.
 
 int ChildDpi() {
   const char* value = std::getenv("TAVRIN_CHILD_DPI");
@@ -172,11 +177,7 @@ int ChildDpi() {
 
 TEST_F(DpiChangeTest, DISABLED_AtTheSystemDpi) {
   const int dpi = ChildDpi();
-  if (HANDLE started = OpenEventW(EVENT_MODIFY_STATE, FALSE, kChildStarted)) {
-    SetEvent(started);
-    CloseHandle(started);
-  }
-  ASSERT_EQ(skin::SystemDpi(), dpi);
+  ASSERT_EQ(test_support::DpiChildStarted(), dpi);
   for (const TSkinAtDpi& s : kSkins) {
     SCOPED_TRACE(testing::Message() << s.Resource << " at " << dpi);
     HMENU menu = CreateMenu();
@@ -186,27 +187,9 @@ TEST_F(DpiChangeTest, DISABLED_AtTheSystemDpi) {
     EXPECT_EQ(form_->BorderTop, ScaleLength(s.Title, dpi));
     EXPECT_EQ(form_->BorderLeft, ScaleLength(s.Side, dpi));
     EXPECT_EQ(form_->MenuBarHeight, GetSystemMetrics(SM_CYMENU));
-    const auto& entry = *std::find_if(form_->Skin()->SysButtons.begin(), form_->Skin()->SysButtons.end(),
-                                      [](const auto& e) { return e->Name == "BUTTON.CLOSE"; });
-    const ui::TBitmap& shown = entry->Bitmap;
-    const ui::TBitmap& picture = ClosePicture(dpi);
-    if (dpi != 120) {
-      ASSERT_EQ(shown.Width(), picture.Width());
-      for (int y = 0; y < picture.Height(); ++y)
-        for (int x = 0; x < picture.Width(); ++x) ASSERT_EQ(shown.Pixel(x, y), picture.Pixel(x, y));
-    } else {
-      EXPECT_EQ(shown.Width(), entry->FrameCount * ScaleLength(ClosePicture(96).Width() / entry->FrameCount, dpi));
-    }
-    const int fw = shown.Width() / entry->FrameCount, frame = form_->Active ? 1 : 4;
-    const int x0 = s.CloseFromRight ? Width() - ScaleLength(s.CloseFromRight, dpi) : entry->Xcoord;
-    const TPixels p = WindowPixels(wnd);
-    int mismatches = 0;
-    for (int y = 0; y < shown.Height(); ++y)
-      for (int x = 0; x < fw; ++x) {
-        const TColor image = shown.Pixel((frame - 1) * fw + x, y);
-        if (image != kKey) mismatches += p.At(x0 + x, entry->Ycoord + y) != image;
-      }
-    EXPECT_EQ(mismatches, 0);
+    const skin::TDataSkinSysButton& close = ExpectCloseButtonShown(wnd, s, dpi);
+    if (dpi != 120) ExpectAuthorsPicture(close.Bitmap, dpi);
+    else EXPECT_EQ(close.Bitmap.Width(), close.FrameCount * ScaleLength(ClosePicture(96).Width() / close.FrameCount, dpi));
     // The caption's font fits its title bar: the text is not cut off.
     ui::MemoryDC dc;
     ui::SelectGuard font(dc.Get(), form_->CaptionFont.Get());
@@ -217,57 +200,13 @@ TEST_F(DpiChangeTest, DISABLED_AtTheSystemDpi) {
   }
 }
 
-// Sets LogPixels for the scope and puts the old value back.
-class TLogPixels {
- public:
-  explicit TLogPixels(DWORD dpi) {
-    RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
-                    &key_, nullptr);
-    DWORD size = sizeof old_;
-    had_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&old_), &size) ==
-           ERROR_SUCCESS;
-    RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
-  }
-  ~TLogPixels() {
-    if (had_) RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&old_), sizeof old_);
-    else RegDeleteValueW(key_, L"LogPixels");
-    RegCloseKey(key_);
-  }
-  TLogPixels(const TLogPixels&) = delete;
-  TLogPixels& operator=(const TLogPixels&) = delete;
-
- private:
-  HKEY key_ = nullptr;
-  DWORD old_ = 96;
-  bool had_ = false;
-};
-
 TEST(DpiChild, BuiltinSkinsInProcessesStartedAtOtherDpis) {
-  wchar_t self[MAX_PATH];
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
   for (const int dpi : {120, 144, 192}) {
-    SCOPED_TRACE(dpi);
-    const ui::KernelHandle started(CreateEventW(nullptr, TRUE, FALSE, kChildStarted));
-    SetEnvironmentVariableW(kChildDpi, std::to_wstring(dpi).c_str());
-    std::wstring cmd = L"\"" + std::wstring(self) +
-                       L"\" --gtest_filter=DpiChangeTest.DISABLED_AtTheSystemDpi --gtest_also_run_disabled_tests";
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    BOOL created = FALSE;
-    {
-      const TLogPixels logPixels{DWORD(dpi)};
-      created = CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
-      if (created) WaitForSingleObject(started.Get(), 30000);  // the child has read the DPI
-    }
-    SetEnvironmentVariableW(kChildDpi, nullptr);
-    ASSERT_TRUE(created);
-    const ui::KernelHandle process(pi.hProcess), thread(pi.hThread);
-    ASSERT_EQ(WaitForSingleObject(process.Get(), 90000), WAIT_OBJECT_0);
-    DWORD code = 1;
-    GetExitCodeProcess(process.Get(), &code);
-    EXPECT_EQ(code, 0u) << "the child at " << dpi << " DPI failed (its output is above)";
+    SetEnvironmentVariableW(L"TAVRIN_CHILD_DPI", std::to_wstring(dpi).c_str());
+    EXPECT_EQ(test_support::RunTestAtSystemDpi(L"DpiChangeTest.DISABLED_AtTheSystemDpi", DWORD(dpi)), 0u)
+        << "the child at " << dpi << " DPI failed (its output is above)";
   }
+  SetEnvironmentVariableW(L"TAVRIN_CHILD_DPI", nullptr);
 }
 
 }  // namespace
