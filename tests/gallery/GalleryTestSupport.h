@@ -24,11 +24,11 @@ namespace gallery_test {
 
 using test_support::PumpFor;
 
-// One column of a window's pixels, top row first, read through its window
-// DC into a 32-bpp DIB (the colours exactly as painted).
-inline std::vector<COLORREF> WindowColumn(HWND wnd, int x, int height) {
+// Columns x to x + width of a window's pixels, row by row from the top, read
+// through its window DC into a 32-bpp DIB (the colours exactly as painted).
+inline std::vector<COLORREF> WindowArea(HWND wnd, int x, int width, int height) {
   BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), 1, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
   ui::BitmapHandle dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!dib) return {};
@@ -36,20 +36,23 @@ inline std::vector<COLORREF> WindowColumn(HWND wnd, int x, int height) {
     ui::WindowDC source(wnd, true);
     ui::MemoryDC memory;
     ui::SelectGuard select(memory.Get(), dib.Get());
-    BitBlt(memory.Get(), 0, 0, 1, height, source.Get(), x, 0, SRCCOPY);
+    BitBlt(memory.Get(), 0, 0, width, height, source.Get(), x, 0, SRCCOPY);
   }
   GdiFlush();
-  std::vector<COLORREF> column(static_cast<std::size_t>(height));
+  std::vector<COLORREF> area(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
   const auto* pixels = static_cast<const std::uint32_t*>(bits);
-  for (std::size_t y = 0; y < column.size(); ++y)
-    column[y] = RGB((pixels[y] >> 16) & 0xFF, (pixels[y] >> 8) & 0xFF, pixels[y] & 0xFF);
-  return column;
+  for (std::size_t i = 0; i < area.size(); ++i)
+    area[i] = RGB((pixels[i] >> 16) & 0xFF, (pixels[i] >> 8) & 0xFF, pixels[i] & 0xFF);
+  return area;
 }
+
+// One column of a window's pixels, top row first.
+inline std::vector<COLORREF> WindowColumn(HWND wnd, int x, int height) { return WindowArea(wnd, x, 1, height); }
 
 // The window's title bar shows the skin's top border, active or inactive:
 // the rows above and below the caption strip, in the middle of the window,
 // have the colours of the middle column of one of the border's frames.
-inline bool ShowsSkinTitleBar(HWND wnd, const skin::TSkinData& skin) {
+inline bool ShowsSkinTitleBar(HWND wnd, const skin::TSkinSet& skin) {
   const skin::TDataSkinBorder& top = *skin.Borders[skin::bdTop];
   const int height = top.Bitmap.Height() / top.SafeFrameCount();
   RECT r{};
