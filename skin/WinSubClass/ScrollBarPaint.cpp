@@ -16,36 +16,42 @@ bool HasImage(const TDataSkinObject* object) { return object && !object->Bitmap.
 
 RECT Margins(const TDataSkinObject& o) { return RECT{o.LeftWidth, o.TopHeight, o.RightWidth, o.BottomHeight}; }
 
-// A stretch of the composed bar from `from` to `to` along it, across its
-// whole thickness.
-RECT Along(bool horizontal, int from, int to) {
-  return horizontal ? RECT{from, 0, to, kComposedBarThickness} : RECT{0, from, kComposedBarThickness, to};
-}
+// The composed bar: its direction and its thickness across.
+struct TBarShape {
+  bool Horizontal;
+  int Thickness;
+  // A stretch of the bar from `from` to `to` along it, across its whole thickness.
+  RECT Along(int from, int to) const {
+    return Horizontal ? RECT{from, 0, to, Thickness} : RECT{0, from, Thickness, to};
+  }
+};
 
-void DrawTrack(HDC dc, int length, int arrow, bool horizontal, TSkinSet& data) {
-  TDataSkinObject* track = horizontal ? data.HorzScroll.get() : data.VertScroll.get();
-  const RECT r = Along(horizontal, arrow, length - arrow);
+void DrawTrack(HDC dc, int length, int arrow, const TBarShape& bar, TSkinSet& data) {
+  TDataSkinObject* track = bar.Horizontal ? data.HorzScroll.get() : data.VertScroll.get();
+  const RECT r = bar.Along(arrow, length - arrow);
   if (!HasImage(track) || IsEmptyArea(r)) return;
   DrawSlicedImage(dc, r, track->Bitmap, Margins(*track), false, track->Tile != 0, track->Trans != 0, kTrackFrames, 1);
 }
 
-void DrawArrows(HDC dc, int length, int arrow, bool horizontal, int pressedPart, TSkinSet& data) {
+void DrawArrows(HDC dc, int length, int arrow, const TBarShape& bar, int pressedPart, TSkinSet& data) {
+  const bool horizontal = bar.Horizontal;
   const int first = horizontal ? 1 : 9;
   const int second = horizontal ? 5 : 13;
   const bool firstPressed = pressedPart == (horizontal ? spLeftArrow : spUpArrow);
   const bool secondPressed = pressedPart == (horizontal ? spRightArrow : spDownArrow);
   ui::TBitmap& image = data.Scrollbar->Bitmap;
-  DrawImageFrame(dc, Along(horizontal, 0, arrow), image, true, kScrollbarFrames, first + (firstPressed ? 1 : 0));
-  DrawImageFrame(dc, Along(horizontal, length - arrow, length), image, true, kScrollbarFrames,
+  DrawImageFrame(dc, bar.Along(0, arrow), image, true, kScrollbarFrames, first + (firstPressed ? 1 : 0));
+  DrawImageFrame(dc, bar.Along(length - arrow, length), image, true, kScrollbarFrames,
                  second + (secondPressed ? 1 : 0));
 }
 
-void DrawThumb(HDC dc, int arrow, bool horizontal, const TScrollMetrics& m, int pressedPart, TSkinSet& data) {
+void DrawThumb(HDC dc, int arrow, const TBarShape& bar, const TScrollMetrics& m, int pressedPart, TSkinSet& data) {
+  const bool horizontal = bar.Horizontal;
   TDataSkinObject* thumb = horizontal ? data.HorzScrollThumb.get() : data.VertScrollThumb.get();
   if (!HasImage(thumb) || m.ThumbLength <= 0 || m.TrackLength < m.ThumbLength) return;
   const int start = arrow + m.ThumbOffset;
   const bool pressed = pressedPart == (horizontal ? spHorzThumb : spVertThumb);
-  DrawSlicedImage(dc, Along(horizontal, start, start + m.ThumbLength), thumb->Bitmap, Margins(*thumb), false, false,
+  DrawSlicedImage(dc, bar.Along(start, start + m.ThumbLength), thumb->Bitmap, Margins(*thumb), false, false,
                   thumb->Trans != 0, thumb->SafeFrameCount(), pressed ? 2 : 1);
 }
 
@@ -63,8 +69,12 @@ void DrawScrollBarImage(HDC dc, const RECT& bar, bool horizontal, const TScrollM
   if (!HasScrollBarImage(data)) return;
   const int length = horizontal ? RectWidth(bar) : RectHeight(bar);
   if (length <= 0 || length > kMaxSide || IsEmptyArea(bar)) return;
-  const int width = horizontal ? length : kComposedBarThickness;
-  const int height = horizontal ? kComposedBarThickness : length;
+  // Composed at the bar's own size: the pictures (at the window's DPI) land
+  // pixel for pixel, nothing is resampled on the way to the screen.
+  const TBarShape shape{horizontal, horizontal ? RectHeight(bar) : RectWidth(bar)};
+  if (shape.Thickness > kMaxSide) return;
+  const int width = horizontal ? length : shape.Thickness;
+  const int height = horizontal ? shape.Thickness : length;
 
   ui::MemoryDC memory(dc);
   ui::BitmapHandle bitmap(CreateCompatibleBitmap(dc, width, height));
@@ -78,12 +88,11 @@ void DrawScrollBarImage(HDC dc, const RECT& bar, bool horizontal, const TScrollM
   }
   // A bar too short for two whole arrows has two half-length ones.
   const int arrow = length < 2 * m.ArrowSize ? length / 2 : m.ArrowSize;
-  DrawTrack(memory.Get(), length, m.ArrowSize, horizontal, data);
-  DrawArrows(memory.Get(), length, arrow, horizontal, pressedPart, data);
-  DrawThumb(memory.Get(), arrow, horizontal, m, pressedPart, data);
+  DrawTrack(memory.Get(), length, m.ArrowSize, shape, data);
+  DrawArrows(memory.Get(), length, arrow, shape, pressedPart, data);
+  DrawThumb(memory.Get(), arrow, shape, m, pressedPart, data);
 
-  UseColorOnColor(dc);
-  StretchBlt(dc, bar.left, bar.top, RectWidth(bar), RectHeight(bar), memory.Get(), 0, 0, width, height, SRCCOPY);
+  BitBlt(dc, bar.left, bar.top, width, height, memory.Get(), 0, 0, SRCCOPY);
 }
 
 }  // namespace skin

@@ -2,8 +2,8 @@
 // direction's track object, the two arrows from the Scrollbar image (23
 // frames; left 1, right 5, up 9, down 13, each followed by its pressed look)
 // and the thumb from the direction's thumb object (frame 2 while pressed),
-// on the skin's scroll-bar colour. The bar is composed 16 pixels thick off
-// screen and stretched onto the target in one blit, so it never flickers.
+// on the skin's scroll-bar colour. The bar is composed off screen at its own
+// size and put on the target in one blit, so it never flickers.
 #pragma once
 
 #include <windows.h>
@@ -13,9 +13,6 @@
 namespace skin {
 
 class TSkinSet;
-
-// The thickness every bar is composed at.
-inline constexpr int kComposedBarThickness = 16;
 
 // The message a scroll-bar companion posts to its own window to repaint the
 // skin once the system's scroll tracking has painted its own bar (a name no
