@@ -3,6 +3,8 @@
 #include <windowsx.h>
 
 #include "ui/ControlInternal.h"
+#include "ui/Dpi.h"
+#include "ui/Form.h"
 #include "ui/FormReader.h"
 #include "ui/Menus.h"
 
@@ -92,6 +94,12 @@ void TControl::SetParent(TWinControl* parent) {
   if (parent == this) throw EComponentError("a control cannot be its own parent");
   if (parent_) parent_->RemoveControl(this);
   if (parent) parent->InsertControl(this);
+}
+
+int TControl::Dpi() const {
+  for (const TControl* control = this; control; control = control->Parent())
+    if (const auto* form = dynamic_cast<const TForm*>(control)) return form->Dpi();
+  return SystemDpi();
 }
 
 void TControl::SetParentComponent(TComponent* parent) {

@@ -77,6 +77,9 @@ class TControl : public TComponent {
 
   TWinControl* Parent() const { return parent_; }
   virtual void SetParent(TWinControl* parent);
+  // The DPI the control is laid out at: its form's (TForm::Dpi), the system
+  // DPI while it is on no form.
+  int Dpi() const;
 
   // Position in the parent's client area (screen position for top-level windows).
   int Left() const { return left_; }

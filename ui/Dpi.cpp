@@ -1,5 +1,7 @@
 #include "ui/Dpi.h"
 
+#include <initializer_list>
+
 #include "ui/GdiHandles.h"
 
 namespace ui {
@@ -9,6 +11,8 @@ namespace {
 using GetDpiForSystemProc = UINT(WINAPI*)();
 using GetDpiForWindowProc = UINT(WINAPI*)(HWND);
 using AdjustForDpiProc = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+using GetSystemMetricsForDpiProc = int(WINAPI*)(int, UINT);
+using SystemParametersInfoForDpiProc = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
 
 // A user32 function that older systems lack (null there).
 template <typename Proc>
@@ -51,6 +55,24 @@ RECT FrameForDpi(DWORD style, DWORD exStyle, bool menu, int dpi) {
   r = RECT{0, 0, 0, 0};
   AdjustWindowRectEx(&r, style, menu, exStyle);
   return r;
+}
+
+int SystemMetricForDpi(int index, int dpi) {
+  static const auto forDpi = User32Function<GetSystemMetricsForDpiProc>("GetSystemMetricsForDpi");
+  if (forDpi) return forDpi(index, UINT(dpi));
+  return MulDiv(GetSystemMetrics(index), dpi, SystemDpi());
+}
+
+bool NonClientMetricsForDpi(NONCLIENTMETRICSW& metrics, int dpi) {
+  static const auto forDpi = User32Function<SystemParametersInfoForDpiProc>("SystemParametersInfoForDpi");
+  metrics = NONCLIENTMETRICSW{};
+  metrics.cbSize = sizeof(metrics);
+  if (forDpi) return forDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, UINT(dpi)) != FALSE;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) return false;
+  for (LOGFONTW* font : {&metrics.lfCaptionFont, &metrics.lfSmCaptionFont, &metrics.lfMenuFont,
+                         &metrics.lfStatusFont, &metrics.lfMessageFont})
+    font->lfHeight = MulDiv(font->lfHeight, dpi, SystemDpi());
+  return true;
 }
 
 }  // namespace ui

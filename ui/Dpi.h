@@ -19,5 +19,12 @@ int WindowDpi(HWND wnd);
 // at `dpi` (the system's own frame when `dpi` is the system DPI or the system
 // cannot tell another resolution's).
 RECT FrameForDpi(DWORD style, DWORD exStyle, bool menu, int dpi);
+// GetSystemMetricsForDpi where it exists, else GetSystemMetrics scaled from
+// the system DPI to `dpi`.
+int SystemMetricForDpi(int index, int dpi);
+// The non-client metrics (caption, menu and message fonts) for `dpi`:
+// SystemParametersInfoForDpi where it exists, else the system's with their
+// font heights scaled to `dpi`.
+bool NonClientMetricsForDpi(NONCLIENTMETRICSW& metrics, int dpi);
 
 }  // namespace ui

@@ -31,6 +31,10 @@
 //   to the size the scale gives the 96-DPI picture (the size of an AutoSize
 //   image comes out as its scaled edges, like any control's); a picture's
 //   transparent colour stays exact.
+// - Controls that lay out parts of their own (a group box's edges, a radio
+//   group's buttons, a spin edit's button, an owner-drawn menu item's glyph
+//   column and gaps) scale their fixed 96-DPI gaps by ScaleValue at their
+//   DPI (TControl::Dpi, TMenu::Dpi) each time they lay them out.
 // The class library has no anchors and no size constraints; components a
 // program makes at run time are its own to lay out.
 #pragma once

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "ui/Application.h"
+#include "ui/Dpi.h"
 #include "ui/Form.h"
 #include "ui/FormReader.h"
 #include "ui/ImgList.h"
@@ -71,14 +72,6 @@ TShiftState CurrentShift() {
   if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
   if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
   return shift;
-}
-
-HFONT MenuFont(bool bold) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof(metrics);
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-  if (bold) metrics.lfMenuFont.lfWeight = FW_BOLD;
-  return CreateFontIndirectW(&metrics.lfMenuFont);
 }
 
 std::wstring ItemText(const TMenuItem& item) {
@@ -309,88 +302,9 @@ void TMenuItem::Click() {
   if (enabled_ && OnClick) OnClick(this);
 }
 
-void TMenuItem::MeasureItem(TCanvas& canvas, int& width, int& height) {
-  if (IsLine()) {
-    width = 10;
-    height = 8;
-  } else {
-    HDC dc = canvas.Handle();
-    HFONT font = MenuFont(default_);
-    HGDIOBJ old = SelectObject(dc, font);
-    std::wstring text = StripHotkey(caption_.empty() ? L" " : caption_);
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
-    int shortcutWidth = 0;
-    if (const std::wstring shortcut = ShortCutToText(shortCut_); !shortcut.empty()) {
-      SIZE s{};
-      GetTextExtentPoint32W(dc, shortcut.c_str(), int(shortcut.size()), &s);
-      shortcutWidth = s.cx + 16;
-    }
-    SelectObject(dc, old);
-    DeleteObject(font);
-    // Glyph column (16 + margins) on the left, room for the sub-menu arrow on the right.
-    width = 20 + 3 + size.cx + shortcutWidth + 12;
-    height = std::max<int>(GetSystemMetrics(SM_CYMENU), size.cy + 4);
-  }
-  if (OnMeasureItem) OnMeasureItem(this, canvas, width, height);
-}
-
 void TMenuItem::DrawItem(TCanvas& canvas, RECT rect, bool selected) {
   if (OnDrawItem) OnDrawItem(this, canvas, rect, selected);
   else DefaultDrawItem(canvas, rect, selected);
-}
-
-void TMenuItem::DefaultDrawItem(TCanvas& canvas, RECT rect, bool selected) {
-  HDC dc = canvas.Handle();
-  const bool highlighted = selected && enabled_ && !IsLine();
-  FillRect(dc, &rect, GetSysColorBrush(highlighted ? COLOR_HIGHLIGHT : COLOR_MENU));
-  if (IsLine()) {
-    RECT line{rect.left + 2, rect.top + (rect.bottom - rect.top) / 2 - 1, rect.right - 2, rect.bottom};
-    DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
-    return;
-  }
-  const RECT glyph{rect.left + 2, rect.top + (rect.bottom - rect.top - 16) / 2, rect.left + 18,
-                   rect.top + (rect.bottom - rect.top - 16) / 2 + 16};
-  TImageList* images = GetParentMenu() ? GetParentMenu()->Images() : nullptr;
-  if (images && imageIndex_ >= 0 && imageIndex_ < images->Count()) {
-    images->Draw(dc, glyph.left, glyph.top, imageIndex_, enabled_);
-  } else if (checked_) {
-    const RECT mark{glyph.left, glyph.top, glyph.right, glyph.bottom};
-    HDC markDc = CreateCompatibleDC(dc);
-    HBITMAP bits = CreateBitmap(16, 16, 1, 1, nullptr);
-    HGDIOBJ oldBits = SelectObject(markDc, bits);
-    RECT all{0, 0, 16, 16};
-    DrawFrameControl(markDc, &all, DFC_MENU, DFCS_MENUCHECK);
-    SetTextColor(dc, RGB(0, 0, 0));
-    SetBkColor(dc, RGB(255, 255, 255));
-    // The mark is black on white: keep the black pixels in the text colour.
-    const COLORREF colour = GetSysColor(highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
-    HBRUSH brush = CreateSolidBrush(colour);
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
-    BitBlt(dc, mark.left, mark.top, 16, 16, markDc, 0, 0, 0x00B8074A);  // PSDPxax: brush where black
-    SelectObject(dc, oldBrush);
-    DeleteObject(brush);
-    SelectObject(markDc, oldBits);
-    DeleteObject(bits);
-    DeleteDC(markDc);
-  }
-  HFONT font = MenuFont(default_);
-  HGDIOBJ oldFont = SelectObject(dc, font);
-  const int oldMode = SetBkMode(dc, TRANSPARENT);
-  COLORREF colour = GetSysColor(highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
-  if (!enabled_) colour = GetSysColor(COLOR_GRAYTEXT);
-  const COLORREF oldColour = SetTextColor(dc, colour);
-  RECT text{rect.left + 23, rect.top, rect.right - 12, rect.bottom};
-  UINT format = DT_SINGLELINE | DT_VCENTER | DT_EXPANDTABS;
-  const TMenu* menu = GetParentMenu();
-  if (menu && menu->IsRightToLeft()) format |= DT_RTLREADING;
-  DrawTextW(dc, caption_.c_str(), int(caption_.size()), &text, format | DT_LEFT);
-  if (const std::wstring shortcut = ShortCutToText(shortCut_); !shortcut.empty())
-    DrawTextW(dc, shortcut.c_str(), int(shortcut.size()), &text, format | DT_RIGHT);
-  SetTextColor(dc, oldColour);
-  SetBkMode(dc, oldMode);
-  SelectObject(dc, oldFont);
-  DeleteObject(font);
 }
 
 bool TMenuItem::SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) {
@@ -497,6 +411,13 @@ bool TMenu::DispatchCommand(UINT command) {
   if (!item) return false;
   item->Click();
   return true;
+}
+
+int TMenu::Dpi() const {
+  if (const auto* bar = dynamic_cast<const TMainMenu*>(this); bar && bar->Form()) return bar->Form()->Dpi();
+  for (const TComponent* owner = Owner(); owner; owner = owner->Owner())
+    if (const auto* control = dynamic_cast<const TControl*>(owner)) return control->Dpi();
+  return SystemDpi();
 }
 
 bool TMenu::DispatchMeasureItem(MEASUREITEMSTRUCT& measure) {

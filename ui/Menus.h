@@ -170,6 +170,9 @@ class TMenu : public TComponent {
 
   // A menu bar (TMainMenu) rather than a popup menu.
   bool IsMenuBar() const { return bar_; }
+  // The DPI its items are measured and drawn at: that of the form showing
+  // the menu bar, of the control or form owning a popup menu, else the system's.
+  int Dpi() const;
 
   // The item with this command identifier, sub-menu handle or shortcut, or null.
   TMenuItem* FindItem(UINT_PTR value, TFindItemKind kind) const;

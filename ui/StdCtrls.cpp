@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/FormParser.h"
+#include "ui/FormScale.h"
 #include "ui/TextConv.h"
 
 namespace ui {
@@ -177,10 +178,11 @@ void TGroupBox::CreateParams(TCreateParams& params) {
 
 void TGroupBox::AdjustClientRect(RECT& rect) const {
   const int captionHeight = LineHeight(Font());
-  rect.left += 2;
+  const int edge = ScaleValue(2, Dpi());
+  rect.left += edge;
   rect.top += captionHeight;
-  rect.right -= 2;
-  rect.bottom -= 2;
+  rect.right -= edge;
+  rect.bottom -= edge;
 }
 
 void TGroupBox::WndProc(TMessage& m) {
@@ -258,13 +260,15 @@ void TRadioGroup::AlignControls(RECT& rect) {
   if (buttons_.empty()) return;
   const int count = int(buttons_.size());
   const int rows = (count + columns_ - 1) / columns_;
-  const int columnWidth = std::max<int>((rect.right - rect.left - 8) / columns_, 0);
+  const int dpi = Dpi();
+  const int columnWidth = std::max<int>((rect.right - rect.left - ScaleValue(8, dpi)) / columns_, 0);
   const int rowHeight = std::max<int>((rect.bottom - rect.top) / rows, 0);
-  const int buttonHeight = std::min(rowHeight, LineHeight(Font()) + 4);
+  const int buttonHeight = std::min(rowHeight, LineHeight(Font()) + ScaleValue(4, dpi));
+  const int left = rect.left + ScaleValue(6, dpi);
   for (int i = 0; i < count; ++i) {
     const int column = i / rows, row = i % rows;
     const int top = rect.top + row * rowHeight + (rowHeight - buttonHeight) / 2;
-    buttons_[std::size_t(i)]->SetBounds(rect.left + 6 + column * columnWidth, top, columnWidth, buttonHeight);
+    buttons_[std::size_t(i)]->SetBounds(left + column * columnWidth, top, columnWidth, buttonHeight);
   }
 }
 

@@ -6,12 +6,13 @@
 #include <string>
 
 #include "ui/FormParser.h"
+#include "ui/FormScale.h"
 
 namespace ui {
 
 namespace {
 
-constexpr int kSpinButtonWidth = 15;
+constexpr int kSpinButtonWidth = 15;  // at 96 DPI
 
 }  // namespace
 
@@ -171,7 +172,7 @@ void TSpinEdit::PlaceButton() {
   if (!button_ || !HandleAllocated()) return;
   RECT client{};
   GetClientRect(Handle(), &client);
-  const int width = std::min<int>(kSpinButtonWidth, client.right);
+  const int width = std::min<int>(ScaleValue(kSpinButtonWidth, Dpi()), client.right);
   SetWindowPos(button_, nullptr, client.right - width, 0, width, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
   // The text stops short of the button.
   SendMessageW(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, width));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 #include <limits>
 
 #include "skin/WinSkinData/ImageScale.h"
@@ -207,6 +208,15 @@ std::int32_t ScaleLength(std::int64_t length, int dpi) {
   return std::int32_t(std::min(scaled, limit) * (length < 0 ? -1 : 1));
 }
 
+TEngineMeasures EngineMeasuresAt(int dpi) {
+  TEngineMeasures m;
+  for (int* length : {&m.MarkCell, &m.GlyphBox, &m.GlyphInset, &m.GlyphTextGap, &m.ShortcutGap, &m.ArrowRoom,
+                      &m.SeparatorLine, &m.ItemExtraWidth, &m.BarItemExtraWidth, &m.ItemExtraHeight,
+                      &m.SeparatorHeight})
+    *length = ScaleLength(*length, dpi);
+  return m;
+}
+
 bool LargerImageFits(const ui::TBitmap& base, const ui::TBitmap& larger, int dpi, int framesAcross,
                      int framesDown) {
   return AxisFits(base.Width(), larger.Width(), Frames(framesAcross), dpi) &&
@@ -233,6 +243,7 @@ std::vector<TMisfitImage> DropMisfitLargerImages(TSkinSet& set) {
 void BuildSkinAtDpi(const TSkinSet& base, int dpi, TSkinSet& out) {
   out.SkinName = base.SkinName;
   out.Dpi = dpi;
+  out.Measures = EngineMeasuresAt(dpi);
   for (std::size_t i = 0; i < base.Borders.size(); ++i) CopyObject(*base.Borders[i], dpi, *out.Borders[i]);
   CopyTitle(*base.Title, dpi, *out.Title);
   CopyButtons(*base.Buttons, dpi, *out.Buttons);

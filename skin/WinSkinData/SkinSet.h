@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "skin/SkinRead/SkinReader.h"
+#include "skin/WinSkinData/EngineMeasures.h"
 #include "skin/WinSkinData/IniFile.h"
 #include "skin/WinSkinData/SkinObjects.h"
 #include "ui/Colors.h"
@@ -65,6 +66,8 @@ class TSkinSet {
   // The display DPI the objects are drawn for: 96 for a loaded skin, the
   // DPI of a set made for a window at another (SkinAtDpi.h).
   int Dpi = 96;
+  // The engine's own measures at that DPI.
+  TEngineMeasures Measures;
 
   // Always present (refilled by each load).
   std::array<std::unique_ptr<TDataSkinBorder>, 4> Borders;  // TBorderIndex order

@@ -10,8 +10,6 @@ namespace skin {
 
 namespace {
 
-constexpr int kMarkCell = 14;
-
 bool Disabled(HWND wnd) { return (GetWindowLongPtrW(wnd, GWL_STYLE) & WS_DISABLED) != 0; }
 
 // The messages after which the mark may have changed.
@@ -24,7 +22,7 @@ void PaintMark(const TSkinControl& control, HDC dc, const RECT& rect, ui::TBitma
   const TFrame source = SelectFrame(strip, false, frameCount, frame);
   if (source.Empty()) return;
   const bool leftText = (GetWindowLongPtrW(control.Handle, GWL_STYLE) & BS_LEFTTEXT) != 0;
-  const RECT mark = MarkRect(rect, SIZE{source.FW, source.FH}, leftText);
+  const RECT mark = MarkRect(rect, SIZE{source.FW, source.FH}, control.SkinData->Measures.MarkCell, leftText);
   control.FillFace(dc, mark);
   ui::TBitmap image;
   image.SetSize(source.FW, source.FH);
@@ -34,17 +32,17 @@ void PaintMark(const TSkinControl& control, HDC dc, const RECT& rect, ui::TBitma
 
 }  // namespace
 
-RECT MarkRect(const RECT& rect, SIZE markSize, bool leftText) {
+RECT MarkRect(const RECT& rect, SIZE markSize, int cell, bool leftText) {
   const int fw = markSize.cx, h = markSize.cy;
-  const int slot = (kMarkCell - fw) / 2;
+  const int slot = (cell - fw) / 2;
   RECT mark{};
   mark.top = rect.top + (RectHeight(rect) - h) / 2;
   mark.bottom = mark.top + h;
   if (leftText) {
-    mark.right = fw <= kMarkCell ? rect.right - slot : rect.right - 1;
+    mark.right = fw <= cell ? rect.right - slot : rect.right - 1;
     mark.left = mark.right - fw;
   } else {
-    mark.left = fw <= kMarkCell ? rect.left + slot : rect.left;
+    mark.left = fw <= cell ? rect.left + slot : rect.left;
     mark.right = mark.left + fw;
   }
   return mark;

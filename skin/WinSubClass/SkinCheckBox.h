@@ -36,9 +36,9 @@ class TSkinRadioButton : public TSkinControl {
 };
 
 // Where a mark `markSize` big goes in a control of `rect`: centred
-// vertically; horizontally in a 14-pixel cell at the left edge, or at the
-// right edge with BS_LEFTTEXT. A mark wider than the cell starts at the left
-// edge, or ends one pixel inside the right one.
-RECT MarkRect(const RECT& rect, SIZE markSize, bool leftText);
+// vertically; horizontally in a `cell` pixels wide cell at the left edge, or
+// at the right edge with BS_LEFTTEXT. A mark wider than the cell starts at
+// the left edge, or ends one pixel inside the right one.
+RECT MarkRect(const RECT& rect, SIZE markSize, int cell, bool leftText);
 
 }  // namespace skin

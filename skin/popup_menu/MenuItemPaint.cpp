@@ -20,7 +20,6 @@ namespace skin {
 
 namespace {
 
-constexpr int kGlyph = 16;  // the glyph box is 16 x 16 at (+1, +1)
 constexpr int kItemFrames = 5;
 constexpr int kNormalFrame = 1;
 constexpr int kSeparatorFrame = 2;
@@ -132,8 +131,8 @@ void PaintCheckMark(HDC dc, const RECT& box) {
     SetTextColor(target, oldText);
     SetBkColor(target, oldBack);
   }
-  const int x = box.left + (kGlyph - info.bmWidth) / 2 + 1;
-  const int y = box.top + (kGlyph - info.bmHeight) / 2 + 1;
+  const int x = box.left + (box.right - box.left - info.bmWidth) / 2 + 1;
+  const int y = box.top + (box.bottom - box.top - info.bmHeight) / 2 + 1;
   DrawTransparent(dc, RECT{x, y, x + info.bmWidth, y + info.bmHeight}, coloured, kKeyColour);
 }
 
@@ -237,11 +236,13 @@ void DrawSeparator(const TSkinSet& skin, HDC dc, const RECT& rect) {
 void DrawItemContent(const TSkinSet& skin, const TMenuItemLook& item, HDC dc, bool selected, const RECT& rect) {
   // A right-to-left menu reads from the right whatever its alignment.
   const UINT alignment = item.RightToLeft ? UINT(DT_RIGHT) : item.Alignment;
-  RECT glyph{rect.left + 1, rect.top + 1, rect.left + 1 + kGlyph, rect.top + 1 + kGlyph};
-  if (item.IsLine()) glyph = RECT{rect.left, rect.top + 1, rect.left, rect.top + 1 + kGlyph};  // no glyph room
+  const TEngineMeasures& m = skin.Measures;
+  const int glyphTop = rect.top + m.GlyphInset;
+  RECT glyph{rect.left + m.GlyphInset, glyphTop, rect.left + m.GlyphInset + m.GlyphBox, glyphTop + m.GlyphBox};
+  if (item.IsLine()) glyph = RECT{rect.left, glyphTop, rect.left, glyphTop + m.GlyphBox};  // no glyph room
   else PaintGlyph(item, dc, glyph);
 
-  RECT textBox{glyph.right + 3, rect.top, rect.right - 1, rect.bottom};
+  RECT textBox{glyph.right + m.GlyphTextGap, rect.top, rect.right - 1, rect.bottom};
   RECT measured = textBox;
   DrawMenuText(skin, item, dc, alignment | DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE, selected, measured,
                item.Caption);
@@ -255,13 +256,13 @@ void DrawItemContent(const TSkinSet& skin, const TMenuItemLook& item, HDC dc, bo
     // keeps a column of its own (on the left of a right-aligned caption).
     RECT size{0, 0, 0, 0};
     DrawMenuText(skin, item, dc, DT_CALCRECT | DT_SINGLELINE, selected, size, item.ShortCutText);
-    const int room = size.right - size.left + 8;
+    const int room = size.right - size.left + m.ShortcutGap;
     RECT box{};
     if (alignment & DT_RIGHT) {
       box = RECT{textBox.left, top, textBox.left + room, top + textHeight};
       textBox.left = box.right;
     } else {
-      box = RECT{rect.right - 11 - room, top, rect.right - 11, top + textHeight};
+      box = RECT{rect.right - m.ArrowRoom - room, top, rect.right - m.ArrowRoom, top + textHeight};
       textBox.right = box.left;
     }
     DrawMenuText(skin, item, dc, ((alignment & DT_RIGHT) ? DT_LEFT : DT_RIGHT) | DT_SINGLELINE, selected, box,
@@ -271,7 +272,7 @@ void DrawItemContent(const TSkinSet& skin, const TMenuItemLook& item, HDC dc, bo
   DrawMenuText(skin, item, dc, alignment | DT_EXPANDTABS | DT_SINGLELINE, selected, caption, item.Caption);
   if (shortcut && alignment == DT_LEFT) {
     const int captionRight = textBox.left + (measured.right - measured.left);
-    RECT box{captionRight, top, rect.right - 11, top + textHeight};
+    RECT box{captionRight, top, rect.right - m.ArrowRoom, top + textHeight};
     if (box.right > box.left)
       DrawMenuText(skin, item, dc, DT_RIGHT | DT_EXPANDTABS | DT_SINGLELINE, selected, box, item.ShortCutText);
   }
@@ -285,7 +286,7 @@ void DrawMenuText(const TSkinSet& skin, const TMenuItemLook& item, HDC dc, UINT 
   if (text == L"-") {
     if (!measuring) {
       RECT line = box;
-      line.top += 4;
+      line.top += skin.Measures.SeparatorLine;
       DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
     }
     return;

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "skin/WinSkinData/SkinAtDpi.h"
 #include "skin/WinSkinData/SkinData.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/manager/SkinManage.h"
@@ -24,8 +25,9 @@ struct TSkinnedDraw {
 };
 
 struct TSkinnedMeasure {
+  ui::TForm* Form;
   void operator()(ui::TObject* sender, ui::TCanvas& canvas, int& width, int& height) const {
-    MeasureItemEvent(sender, canvas, width, height);
+    MeasureItemEvent(Form, sender, canvas, width, height);
   }
 };
 
@@ -54,7 +56,7 @@ void SetItemOwnerDraw(ui::TMenuItem& item, ui::TForm& form, bool on) {
   }
   if (item.OnDrawItem && !IsOurDraw(item)) return;
   item.OnDrawItem = TSkinnedDraw{&form};
-  item.OnMeasureItem = TSkinnedMeasure{};
+  item.OnMeasureItem = TSkinnedMeasure{&form};
 }
 
 // The skin of the form's window, or null when it is not skinned (any more).
@@ -144,10 +146,12 @@ TMenuItemLook LookOf(ui::TMenuItem& item) {
   return look;
 }
 
-void MeasureItemEvent(ui::TObject* sender, ui::TCanvas& /*canvas*/, int& width, int& height) {
-  width += 28;
+void MeasureItemEvent(ui::TForm* form, ui::TObject* sender, ui::TCanvas& /*canvas*/, int& width, int& height) {
+  const TSkinSet* skin = SkinOf(form);
+  const TEngineMeasures measures = skin ? skin->Measures : EngineMeasuresAt(form ? form->Dpi() : kBaseDpi);
+  width += measures.ItemExtraWidth;
   const auto* item = dynamic_cast<const ui::TMenuItem*>(sender);
-  if (IsWin9x() && item && !item->IsLine()) height += 4;
+  if (IsWin9x() && item && !item->IsLine()) height += measures.ItemExtraHeight;
 }
 
 void DrawItemSkinnedEvent(ui::TForm* form, ui::TObject* sender, ui::TCanvas& canvas, RECT rect, bool selected) {
@@ -183,12 +187,13 @@ bool MeasureMenuItem(TWinSkinForm& form, MEASUREITEMSTRUCT& measure) {
     const ui::SelectGuard select(dc.Get(), font.Get());
     width = TextWidth(dc.Get(), text);
   }
-  measure.itemWidth = UINT(width + 26);
+  const TEngineMeasures measures = form.Skin() ? form.Skin()->Measures : EngineMeasuresAt(form.Dpi);
+  measure.itemWidth = UINT(width + measures.BarItemExtraWidth);
   if (line) {
-    measure.itemHeight = 8;
+    measure.itemHeight = UINT(measures.SeparatorHeight);
   } else {
-    measure.itemHeight += 4;
-    if (IsWin9x()) measure.itemHeight += 4;
+    measure.itemHeight += UINT(measures.ItemExtraHeight);
+    if (IsWin9x()) measure.itemHeight += UINT(measures.ItemExtraHeight);
   }
   return true;
 }

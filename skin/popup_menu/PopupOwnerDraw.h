@@ -35,10 +35,11 @@ void SetPopupOwnerDraw(ui::TForm& form, const TSkinData& skinData, bool on);
 // menus) and reading order.
 TMenuItemLook LookOf(ui::TMenuItem& item);
 
-// The framework item events: room for the glyph (28 pixels wider; 4 taller
-// on Windows 95/98/Me), and the item from the skin of the form that shows
-// the menu (the plain framework look without one).
-void MeasureItemEvent(ui::TObject* sender, ui::TCanvas& canvas, int& width, int& height);
+// The framework item events: room for the glyph (the engine's ItemExtraWidth
+// wider; ItemExtraHeight taller on Windows 95/98/Me, at the form's DPI), and
+// the item from the skin of the form that shows the menu (the plain
+// framework look without one).
+void MeasureItemEvent(ui::TForm* form, ui::TObject* sender, ui::TCanvas& canvas, int& width, int& height);
 void DrawItemSkinnedEvent(ui::TForm* form, ui::TObject* sender, ui::TCanvas& canvas, RECT rect, bool selected);
 
 // WM_MEASUREITEM / WM_DRAWITEM at a skinned window; false when the message

@@ -9,7 +9,7 @@ using namespace control_test;
 
 TEST(MarkPlace, CentredInTheCellOrAtTheEdge) {
   const RECT control{0, 0, 120, 20};
-  const auto place = [&](int width, bool leftText) { return skin::MarkRect(control, SIZE{width, 13}, leftText); };
+  const auto place = [&](int width, bool leftText) { return skin::MarkRect(control, SIZE{width, 13}, 14, leftText); };
   EXPECT_EQ(place(13, false).left, 0);  // (14 - 13) div 2
   EXPECT_EQ(place(12, false).left, 1);
   EXPECT_EQ(place(16, false).left, 0);  // wider than the cell: at the edge
