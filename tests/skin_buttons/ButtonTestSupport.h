@@ -65,25 +65,14 @@ inline ui::TColor MdiColour(int button, int frame) { return FrameColour(std::uin
 
 // A strip of `frames` solid frames of w x h.
 inline skin_test::Bytes StripFile(int w, int h, int frames, std::uint8_t tag) {
-  ui::TBitmap bitmap;
-  bitmap.SetSize(w * frames, h);
-  for (int f = 0; f < frames; ++f)
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) bitmap.SetPixel(f * w + x, y, FrameColour(tag, f + 1));
-  ui::TMemoryStream out;
-  bitmap.SaveToStream(out);
-  return skin_test::Bytes(out.Bytes().begin(), out.Bytes().end());
+  return skin_test::PaintedFile(w * frames, h, [=](int x, int) { return FrameColour(tag, x / w + 1); });
 }
 
 inline skin_test::Bytes MdiStripFile() {
-  ui::TBitmap bitmap;
-  bitmap.SetSize(12 * kMdiCell, kMdiCell);
-  for (int cell = 0; cell < 12; ++cell)
-    for (int y = 0; y < kMdiCell; ++y)
-      for (int x = 0; x < kMdiCell; ++x) bitmap.SetPixel(cell * kMdiCell + x, y, MdiColour(cell / 4, cell % 4 + 1));
-  ui::TMemoryStream out;
-  bitmap.SaveToStream(out);
-  return skin_test::Bytes(out.Bytes().begin(), out.Bytes().end());
+  return skin_test::PaintedFile(12 * kMdiCell, kMdiCell, [](int x, int) {
+    const int cell = x / kMdiCell;
+    return MdiColour(cell / 4, cell % 4 + 1);
+  });
 }
 
 inline std::string Section(const std::string& name, int action, int align, int x, int y, int visibility,

@@ -51,16 +51,10 @@ constexpr TColor kRadioFrame[5] = {0, RGBColor(120, 0, 0), RGBColor(0, 120, 0), 
 
 inline skin_test::Bytes SolidStrip(int frameWidth, int height, const TColor* colours, int frames,
                                    bool keyCorner = false) {
-  ui::TBitmap bitmap;
-  bitmap.SetSize(frameWidth * frames, height);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < bitmap.Width(); ++x) {
-      const bool corner = keyCorner && x % frameWidth == 0 && y == 0;
-      bitmap.SetPixel(x, y, corner ? kKey : colours[1 + x / frameWidth]);
-    }
-  ui::TMemoryStream out;
-  bitmap.SaveToStream(out);
-  return skin_test::Bytes(out.Bytes().begin(), out.Bytes().end());
+  return skin_test::PaintedFile(frameWidth * frames, height, [=](int x, int y) {
+    const bool corner = keyCorner && x % frameWidth == 0 && y == 0;
+    return corner ? kKey : colours[1 + x / frameWidth];
+  });
 }
 
 // The test skin: the window borders of the window tests, and the buttons.

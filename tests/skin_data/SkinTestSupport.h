@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,15 +18,25 @@ namespace skin_test {
 using package_test::Bytes;
 using package_test::BytesOf;
 
-// A bitmap file of w x h whose pixel (x, y) has red = x, green = y, blue = `tag`.
-inline Bytes BitmapFile(int w, int h, std::uint8_t tag = 0) {
-  ui::TBitmap bitmap;
-  bitmap.SetSize(w, h);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) bitmap.SetPixel(x, y, ui::RGBColor(std::uint8_t(x), std::uint8_t(y), tag));
+// The bytes of `bitmap` saved as a bitmap file.
+inline Bytes BitmapBytes(const ui::TBitmap& bitmap) {
   ui::TMemoryStream out;
   bitmap.SaveToStream(out);
   return Bytes(out.Bytes().begin(), out.Bytes().end());
+}
+
+// A bitmap file of w x h whose pixel (x, y) is pixel(x, y).
+inline Bytes PaintedFile(int w, int h, const std::function<ui::TColor(int, int)>& pixel) {
+  ui::TBitmap bitmap;
+  bitmap.SetSize(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) bitmap.SetPixel(x, y, pixel(x, y));
+  return BitmapBytes(bitmap);
+}
+
+// A bitmap file of w x h whose pixel (x, y) has red = x, green = y, blue = `tag`.
+inline Bytes BitmapFile(int w, int h, std::uint8_t tag = 0) {
+  return PaintedFile(w, h, [tag](int x, int y) { return ui::RGBColor(std::uint8_t(x), std::uint8_t(y), tag); });
 }
 
 using TFiles = std::vector<skin::TPackageFile>;

@@ -13,18 +13,8 @@ using namespace skin_test;
 using skin::ScaleLength;
 
 // A bitmap file whose pixel colours come from `colour(x, y)`.
-Bytes Painted(int w, int h, const std::function<ui::TColor(int, int)>& colour) {
-  ui::TBitmap bitmap;
-  bitmap.SetSize(w, h);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) bitmap.SetPixel(x, y, colour(x, y));
-  ui::TMemoryStream out;
-  bitmap.SaveToStream(out);
-  return Bytes(out.Bytes().begin(), out.Bytes().end());
-}
-
 Bytes Solid(int w, int h, ui::TColor c) {
-  return Painted(w, h, [c](int, int) { return c; });
+  return skin_test::PaintedFile(w, h, [c](int, int) { return c; });
 }
 
 TEST(SkinAtDpi, LengthsRoundHalfAwayFromZero) {
@@ -59,7 +49,7 @@ TFiles SkinFiles() {
   return {{"top.bmp", tagged(40, 52, 0)},        {"top@1.5x.bmp", tagged(60, 78, 150)},
           {"top@2x.bmp", tagged(80, 104, 200)},  {"close.bmp", tagged(60, 19, 0)},
           {"close@1.5x.bmp", tagged(90, 29, 150)}, {"close@2x.bmp", tagged(120, 38, 200)},
-          {"button.bmp", Painted(5 * 12, 12, [](int x, int y) {
+          {"button.bmp", skin_test::PaintedFile(5 * 12, 12, [](int x, int y) {
              // Each frame's fixed corners red, the rest a frame-numbered grey.
              const int fx = x % 12;
              const bool corner = (fx < 4 || fx >= 8) && (y < 4 || y >= 8);
@@ -84,6 +74,9 @@ TEST(SkinAtDpi, MeasuresAndImagesAtEachDpi) {
     EXPECT_EQ(set.Title->LeftWidth, ScaleLength(25, c.dpi));
     EXPECT_EQ(set.Title->TopHeight, ScaleLength(-2, c.dpi));
     EXPECT_EQ(set.Title->FontHeight, ScaleLength(14, c.dpi));
+    // The engine's own measures come with the set.
+    EXPECT_EQ(set.Measures.MarkCell, ScaleLength(14, c.dpi));
+    EXPECT_EQ(set.Measures.ItemExtraWidth, ScaleLength(28, c.dpi));
     const auto& close = *set.SysButtons[0];
     EXPECT_EQ(close.Xcoord, ScaleLength(37, c.dpi));
     EXPECT_EQ(close.Ycoord, ScaleLength(3, c.dpi));
@@ -116,7 +109,7 @@ TEST(SkinAtDpi, KeyColourStaysExactWhenScaled) {
   const ui::TColor key = ui::RGBColor(255, 0, 255), colour = ui::RGBColor(90, 120, 30);
   skin::TSkinSet base;
   LoadDefinition(base, "[Progress]\nBitmap=p.bmp\nTrans=1\n",
-                 {{"p.bmp", Painted(26, 13, [&](int x, int y) { return x % 13 < y ? key : colour; })}});
+                 {{"p.bmp", skin_test::PaintedFile(26, 13, [&](int x, int y) { return x % 13 < y ? key : colour; })}});
   for (const int dpi : {72, 120, 144, 192, 240}) {
     skin::TSkinSet set;
     skin::BuildSkinAtDpi(base, dpi, set);

@@ -86,13 +86,7 @@ struct TFrameSkin {
   }
 
   static skin_test::Bytes File(int w, int h, const std::function<TColor(int, int)>& pixel) {
-    ui::TBitmap bitmap;
-    bitmap.SetSize(w, h);
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) bitmap.SetPixel(x, y, pixel(x, y));
-    ui::TMemoryStream out;
-    bitmap.SaveToStream(out);
-    return skin_test::Bytes(out.Bytes().begin(), out.Bytes().end());
+    return skin_test::PaintedFile(w, h, pixel);
   }
 };
 

@@ -1,7 +1,7 @@
 // A skinned window at another DPI (WM_GETDPISCALEDSIZE, then WM_DPICHANGED,
 // as the system sends them when a window moves to a screen of another
 // scale; Wine never sends them, so the test does): borders, caption buttons
-// and fonts at the new DPI, the skin author's pictures for that scale shown
+// (their pictures and clicks) and fonts at the new DPI, the skin author's pictures for that scale shown
 // exactly, and a round trip over several DPIs ending where it began. Then
 // the same skins in processes started at 120, 144 and 192 DPI.
 #include <algorithm>
@@ -12,6 +12,7 @@
 #include "skin/WinSkinData/SkinAtDpi.h"
 #include "skin/WinSkinForm/WindowDpi.h"
 #include "support/DpiChild.h"
+#include "support/MessagePump.h"
 #include "support/OurSkin.h"
 
 namespace {
@@ -81,6 +82,25 @@ class DpiChangeTest : public FrameTest {
     return entry;
   }
 
+  // The minimise button, as big as its picture at the window's DPI, answers
+  // a click at its middle; the window is then restored.
+  void ExpectMinimiseClick(HWND wnd) {
+    const auto button = std::find_if(form_->SysButtons.begin(), form_->SysButtons.end(),
+                                     [](const auto& b) { return b->Visible && b->SkinButton->Action == 2; });
+    ASSERT_NE(button, form_->SysButtons.end());
+    const skin::TDataSkinSysButton& entry = *(*button)->SkinButton;
+    const RECT r = (*button)->Rect;
+    EXPECT_EQ(r.right - r.left, entry.Bitmap.Width() / entry.FrameCount);
+    EXPECT_EQ(r.bottom - r.top, entry.Bitmap.Height());
+    RECT window{};
+    GetWindowRect(wnd, &window);
+    const LPARAM at = MAKELPARAM(window.left + (r.left + r.right) / 2, window.top + (r.top + r.bottom) / 2);
+    for (const UINT msg : {WM_NCMOUSEMOVE, WM_NCLBUTTONDOWN, WM_NCLBUTTONUP}) SendMessageW(wnd, msg, HTCAPTION, at);
+    EXPECT_TRUE(test_support::PumpUntil([wnd] { return IsIconic(wnd) != FALSE; }));
+    ShowWindow(wnd, SW_RESTORE);
+    Pump();
+  }
+
   // The picture for 144 and 192 DPI is the author's, pixel for pixel.
   void ExpectAuthorsPicture(const ui::TBitmap& shown, int dpi) const {
     const ui::TBitmap& picture = ClosePicture(dpi);
@@ -112,6 +132,7 @@ TEST_F(DpiChangeTest, EachSkinAtEachDpiShowsItsPicturesForThatScale) {
       // the 1.5x one scaled down at 120 (the engine's own scaling).
       const skin::TDataSkinSysButton& close = ExpectCloseButtonShown(wnd, s, dpi);
       if (dpi != 120) ExpectAuthorsPicture(close.Bitmap, dpi);
+      ExpectMinimiseClick(wnd);
       // The caption font is the system's for that DPI.
       LOGFONTW font{};
       GetObjectW(form_->CaptionFont.Get(), sizeof font, &font);
@@ -190,6 +211,7 @@ TEST_F(DpiChangeTest, DISABLED_AtTheSystemDpi) {
     const skin::TDataSkinSysButton& close = ExpectCloseButtonShown(wnd, s, dpi);
     if (dpi != 120) ExpectAuthorsPicture(close.Bitmap, dpi);
     else EXPECT_EQ(close.Bitmap.Width(), close.FrameCount * ScaleLength(ClosePicture(96).Width() / close.FrameCount, dpi));
+    ExpectMinimiseClick(wnd);
     // The caption's font fits its title bar: the text is not cut off.
     ui::MemoryDC dc;
     ui::SelectGuard font(dc.Get(), form_->CaptionFont.Get());

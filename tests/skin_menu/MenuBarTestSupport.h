@@ -52,13 +52,7 @@ inline std::string MenuSkinDefinition(bool withBar = true, int leftWidth = kBarL
 
 inline skin_test::TFiles MenuSkinFiles() {
   skin_test::TFiles files = button_test::ButtonFiles();
-  ui::TBitmap bar;
-  bar.SetSize(40, 40);
-  for (int y = 0; y < 40; ++y)
-    for (int x = 0; x < 40; ++x) bar.SetPixel(x, y, y < 20 ? kBarActive : kBarInactive);
-  ui::TMemoryStream out;
-  bar.SaveToStream(out);
-  files.push_back({"menubar.bmp", skin_test::Bytes(out.Bytes().begin(), out.Bytes().end())});
+  files.push_back({"menubar.bmp", skin_test::PaintedFile(40, 40, [](int, int y) { return y < 20 ? kBarActive : kBarInactive; })});
   return files;
 }
 

@@ -44,13 +44,7 @@ constexpr TColor kHeader[6] = {0, RGBColor(40, 150, 40), RGBColor(150, 40, 40), 
 constexpr TColor kFace = control_test::kFace;
 
 inline skin_test::Bytes Strip(int frameWidth, int height, int frames, const std::function<TColor(int)>& colour) {
-  ui::TBitmap bitmap;
-  bitmap.SetSize(frameWidth * frames, height);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < bitmap.Width(); ++x) bitmap.SetPixel(x, y, colour(1 + x / frameWidth));
-  ui::TMemoryStream out;
-  bitmap.SaveToStream(out);
-  return skin_test::Bytes(out.Bytes().begin(), out.Bytes().end());
+  return skin_test::PaintedFile(frameWidth * frames, height, [&](int x, int) { return colour(1 + x / frameWidth); });
 }
 
 // `header` false leaves the Headerbar out.

@@ -43,11 +43,7 @@ constexpr TColor kBorderLeft = RGBColor(230, 230, 0);    // left edge
 constexpr TColor kBorderRight = RGBColor(230, 0, 160);   // right edge
 constexpr TColor kBorderCentre = RGBColor(60, 60, 60);   // never drawn
 
-inline skin_test::Bytes Save(const ui::TBitmap& bitmap) {
-  ui::TMemoryStream out;
-  bitmap.SaveToStream(out);
-  return skin_test::Bytes(out.Bytes().begin(), out.Bytes().end());
-}
+inline skin_test::Bytes Save(const ui::TBitmap& bitmap) { return skin_test::BitmapBytes(bitmap); }
 
 // The Tabs image; `shift` moves every frame's colours to a later frame (a
 // second skin for the re-skin test).
