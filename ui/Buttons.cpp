@@ -1,6 +1,7 @@
 #include "ui/Buttons.h"
 
 #include "ui/FormParser.h"
+#include "ui/KeyboardCues.h"
 
 namespace ui {
 
@@ -9,7 +10,7 @@ namespace {
 // Glyph image `imageIndex` and the caption on `face`, placed by the glyph
 // settings; `pushed` moves both one pixel down and right.
 void DrawGlyphAndCaption(HDC dc, const RECT& face, TGlyphSettings& glyph, int imageIndex, const std::wstring& caption,
-                         const TFont& font, bool enabled, bool pushed, int centredExtra) {
+                         const TFont& font, bool enabled, bool pushed, int centredExtra, bool hideAccessKeys = false) {
   SelectGuard selectFont(dc, font.Handle());
   SIZE text{0, 0};
   if (!caption.empty()) {
@@ -27,7 +28,8 @@ void DrawGlyphAndCaption(HDC dc, const RECT& face, TGlyphSettings& glyph, int im
   OffsetRect(&r, dx, dy);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, enabled ? ColorToRGB(font.Color()) : GetSysColor(COLOR_GRAYTEXT));
-  DrawTextW(dc, caption.c_str(), int(caption.size()), &r, place.Format);
+  const TCueText shown = WithCues(hideAccessKeys, caption, place.Format);
+  DrawTextW(dc, shown.Text.c_str(), int(shown.Text.size()), &r, shown.Format);
 }
 
 }  // namespace
@@ -57,8 +59,10 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
   buffer.Canvas().FillRect(r, Color());
   DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
   const int image = !enabled ? 2 : pushed ? 3 : 1;
-  DrawGlyphAndCaption(dc, r, glyph_, glyph_.NumGlyphs >= image ? image : 1, Caption(), Font(), enabled, pushed, 0);
-  if (item.itemState & ODS_FOCUS) {
+  const bool hideAccessKeys = (item.itemState & ODS_NOACCEL) || HidesAccessKeys(item.hwndItem);
+  DrawGlyphAndCaption(dc, r, glyph_, glyph_.NumGlyphs >= image ? image : 1, Caption(), Font(), enabled, pushed, 0, hideAccessKeys);
+  const bool focusShown = !(item.itemState & ODS_NOFOCUSRECT) && !HidesFocusRects(item.hwndItem);
+  if ((item.itemState & ODS_FOCUS) && focusShown) {
     RECT focus = r;
     InflateRect(&focus, -4, -4);
     DrawFocusRect(dc, &focus);

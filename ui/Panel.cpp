@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/FormParser.h"
+#include "ui/KeyboardCues.h"
 
 namespace ui {
 
@@ -89,7 +90,8 @@ void TPanel::PaintWindow(HDC dc) {
   SetTextColor(dc, ColorToRGB(Font().Color()));
   UINT format = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
   format |= alignment_ == taCenter ? DT_CENTER : alignment_ == taRightJustify ? DT_RIGHT : DT_LEFT;
-  DrawTextW(dc, Caption().c_str(), int(Caption().size()), &r, format);
+  const TCueText shown = WithCues(Handle(), Caption(), format);
+  DrawTextW(dc, shown.Text.c_str(), int(shown.Text.size()), &r, shown.Format);
 }
 
 bool TPanel::SetProperty(std::string_view name, const TPropertyValue& value, TReader& reader) {

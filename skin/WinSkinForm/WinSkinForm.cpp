@@ -6,6 +6,7 @@
 #include "skin/draw/WindowText.h"
 #include "skin/manager/SkinManage.h"
 #include "ui/Form.h"
+#include "ui/KeyboardCues.h"
 
 namespace skin {
 
@@ -76,6 +77,7 @@ TSkinSet* TWinSkinForm::Skin() const { return SkinData ? &SkinData->AtDpi(Dpi) :
 void TWinSkinForm::AttachHandle(TSkinData* skinData) {
   if (!skinData || !IsWindow(Handle)) return;
   Dpi = WindowDpi(Handle);
+  if (GetAncestor(Handle, GA_ROOT) == Handle) ui::StartCueState(Handle);
   if (!skinData->SkinControls.Contains(xcMainMenu)) {
     SkinData = skinData;
     SkinData->FreeNotification(this);
@@ -341,6 +343,8 @@ void TWinSkinForm::Reskin() {
 void TWinSkinForm::Detach() {
   if (controlsOnly_) DetachControlsOnly();
   else DetachFrame();
+  // The system's own cue state is the window's again.
+  if (IsWindow(Handle) && GetAncestor(Handle, GA_ROOT) == Handle) ui::EndCueState(Handle);
 }
 
 void TWinSkinForm::DetachControlsOnly() {

@@ -9,6 +9,7 @@
 #include "skin/draw/Slicing.h"
 #include "skin/draw/Tiling.h"
 #include "skin/manager/SkinManage.h"
+#include "ui/KeyboardCues.h"
 #include "ui/Menus.h"
 
 namespace skin {
@@ -172,12 +173,12 @@ void TWinSkinMenu::DrawCaption(HDC dc, const RECT& rect, const std::wstring& tex
   HGDIOBJ oldFont = SelectObject(dc, font_ ? font_.Get() : GetStockObject(DEFAULT_GUI_FONT));
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColour = SetTextColor(dc, CaptionColour(*skin, enabled));
-  constexpr UINT kFormat = DT_CENTER | DT_EXPANDTABS | DT_SINGLELINE;
+  const ui::TCueText shown = ui::WithCues(SkinForm->Handle, text, DT_CENTER | DT_EXPANDTABS | DT_SINGLELINE);
   RECT measured = rect;
-  DrawTextW(dc, text.c_str(), int(text.size()), &measured, kFormat | DT_CALCRECT | DT_NOCLIP);
+  DrawTextW(dc, shown.Text.c_str(), int(shown.Text.size()), &measured, shown.Format | DT_CALCRECT | DT_NOCLIP);
   const int dx = (Width(rect) - Width(measured)) / 2, dy = (Height(rect) - Height(measured)) / 2;
   RECT place{rect.left + dx, rect.top + dy, rect.left + dx + Width(measured), rect.top + dy + Height(measured)};
-  DrawTextW(dc, text.c_str(), int(text.size()), &place, kFormat);
+  DrawTextW(dc, shown.Text.c_str(), int(shown.Text.size()), &place, shown.Format);
   SetTextColor(dc, oldColour);
   SetBkMode(dc, oldMode);
   SelectObject(dc, oldFont);

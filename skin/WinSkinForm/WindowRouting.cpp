@@ -8,6 +8,7 @@
 #include "skin/draw/WindowText.h"
 #include "skin/manager/SkinManage.h"
 #include "ui/Form.h"
+#include "ui/KeyboardCues.h"
 
 namespace skin {
 
@@ -99,6 +100,13 @@ bool TWinSkinForm::RouteStage3(ui::TMessage& message) {
     case WM_GETMINMAXINFO:
       HandleGetMinMaxInfo(message);
       return true;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      ui::NoteKey(Handle, message.Msg, message.WParam);
+      return false;
+    case WM_UPDATEUISTATE:
+      ui::NoteUiState(Handle, message.WParam);
+      return false;
     case WM_SETTINGCHANGE:
     case WM_DISPLAYCHANGE:
       ScreenMetrics.Forget();
@@ -206,6 +214,8 @@ bool TWinSkinForm::SwallowKeyMenu(const ui::TMessage& message) {
 }
 
 void TWinSkinForm::HandleSysCommand(ui::TMessage& message) {
+  // Alt, F10 or an access key: the window's access keys show from now on.
+  if ((message.WParam & 0xFFF0) == SC_KEYMENU) ui::ShowCues(Handle, UISF_HIDEACCEL);
   if (SwallowKeyMenu(message)) {
     message.Result = 1;
     return;

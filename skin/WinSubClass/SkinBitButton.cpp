@@ -3,6 +3,7 @@
 #include "skin/WinSkinData/SkinData.h"
 #include "skin/draw/SkinDraw.h"
 #include "ui/Buttons.h"
+#include "ui/KeyboardCues.h"
 
 namespace skin {
 
@@ -40,7 +41,8 @@ void TSkinBitButton::PaintSkin(HDC dc, const RECT& rect) {
     SetBkMode(face, TRANSPARENT);
     SetTextColor(face, Enabled ? StateTextColour(frame) : GetSysColor(COLOR_BTNSHADOW));
     RECT textRect = place.Text;
-    DrawTextW(face, Caption.c_str(), int(Caption.size()), &textRect, place.Format);
+    const ui::TCueText shown = ui::WithCues(CueWindow(), Caption, place.Format);
+    DrawTextW(face, shown.Text.c_str(), int(shown.Text.size()), &textRect, shown.Format);
   }
   BitBlt(dc, rect.left, rect.top, RectWidth(r), RectHeight(r), face, 0, 0, SRCCOPY);
 }

@@ -7,6 +7,7 @@
 #include "skin/WinSkinForm/WindowDpi.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/draw/SkinDraw.h"
+#include "ui/KeyboardCues.h"
 
 namespace skin {
 
@@ -156,6 +157,7 @@ void TSkinControl::SkinWndProc(ui::TMessage& message) {
   };
   ++depth_;
   DepthScope scope{this};
+  if (message.Msg == WM_KEYDOWN || message.Msg == WM_SYSKEYDOWN) ui::NoteKey(CueWindow(), message.Msg, message.WParam);
   if (!BeforeDefault(message)) return;
   CallDefault(message);
   if (!releasePending_) AfterDefault(message);
@@ -279,6 +281,12 @@ void TSkinControl::HandlePaint(ui::TMessage& message) {
 
 void TSkinControl::PaintSkin(HDC /*dc*/, const RECT& /*rect*/) {}
 
+HWND TSkinControl::CueWindow() const {
+  if (Handle) return Handle;
+  ui::TWinControl* parent = Control ? Control->Parent() : nullptr;
+  return parent && parent->HandleAllocated() ? parent->Handle() : nullptr;
+}
+
 void TSkinControl::FillFace(HDC dc, const RECT& rect) const {
   if (!SkinData) return;
   ui::BrushHandle brush(CreateSolidBrush(Rgb(SkinData->ButtonFaceColour)));
@@ -289,16 +297,16 @@ void TSkinControl::DrawControlText(HDC dc, const RECT& rect, UINT align, bool en
                                    const std::wstring& text) const {
   SetBkMode(dc, TRANSPARENT);
   PlainFontScope plain(dc);
-  const UINT format = align | DT_EXPANDTABS;
+  const ui::TCueText shown = ui::WithCues(CueWindow(), text, align | DT_EXPANDTABS);
   RECT measured = rect;
-  DrawTextW(dc, text.c_str(), int(text.size()), &measured, format | DT_CALCRECT | DT_NOCLIP);
+  DrawTextW(dc, shown.Text.c_str(), int(shown.Text.size()), &measured, shown.Format | DT_CALCRECT | DT_NOCLIP);
   // The measured box keeps the rectangle's top left; move it into place.
   const int free = RectWidth(rect) - RectWidth(measured);
   const int dx = align == DT_CENTER ? free / 2 : align == DT_RIGHT ? free : 0;
   const int dy = (RectHeight(rect) - RectHeight(measured)) / 2 - 1;
   OffsetRect(&measured, dx, dy);
   if (!enabled) SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
-  DrawTextW(dc, text.c_str(), int(text.size()), &measured, format);
+  DrawTextW(dc, shown.Text.c_str(), int(shown.Text.size()), &measured, shown.Format);
 }
 
 void TSkinControl::DrawSkinFrame(HDC dc, const RECT& rect, int frameCount, int frameIndex,

@@ -88,6 +88,9 @@ class TSkinControl : public ui::TComponent {
 
   // --- Painting helpers ------------------------------------------------------
 
+  // The window whose keyboard cues the control's texts follow: its own, or
+  // its parent's for a control without a window.
+  HWND CueWindow() const;
   // Fills `rect` with the skin's face colour.
   void FillFace(HDC dc, const RECT& rect) const;
   // WM_PAINT of the companions that paint the whole control.

@@ -4,6 +4,7 @@
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/draw/SkinDraw.h"
 #include "ui/Buttons.h"
+#include "ui/KeyboardCues.h"
 
 namespace skin {
 
@@ -139,7 +140,8 @@ void TSkinSpeedButton::PaintSpeedButton(HDC dc, const RECT& rect) {
       SetTextColor(face, enabled ? StateTextColour(frame) : GetSysColor(COLOR_BTNSHADOW));
       SetBkMode(face, TRANSPARENT);
       RECT textRect = place.Text;
-      DrawTextW(face, caption.c_str(), int(caption.size()), &textRect, place.Format);
+      const ui::TCueText shown = ui::WithCues(CueWindow(), caption, place.Format);
+      DrawTextW(face, shown.Text.c_str(), int(shown.Text.size()), &textRect, shown.Format);
     }
   }
   BitBlt(dc, rect.left, rect.top, RectWidth(r), RectHeight(r), face, 0, 0, SRCCOPY);

@@ -8,6 +8,7 @@
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/WinSubClass/SkinUpDown.h"
 #include "skin/draw/SkinDraw.h"
+#include "ui/KeyboardCues.h"
 
 namespace skin {
 
@@ -192,13 +193,13 @@ void TSkinTab::DrawTabCaption(HDC dc, const RECT& r, const std::wstring& text, i
   int iconWidth = 0, iconHeight = 0;
   if (images && imageIndex >= 0 && imageIndex < ImageList_GetImageCount(images))
     ImageList_GetIconSize(images, &iconWidth, &iconHeight);
-  constexpr UINT kFormat = DT_CENTER | DT_SINGLELINE | DT_EXPANDTABS;
+  const ui::TCueText shown = ui::WithCues(CueWindow(), text, DT_CENTER | DT_SINGLELINE | DT_EXPANDTABS);
   RECT measured = r;
   if (text.empty()) {
     measured.right = measured.left;  // an empty caption measures nothing
     measured.bottom = measured.top;
   } else {
-    DrawTextW(dc, text.c_str(), int(text.size()), &measured, kFormat | DT_CALCRECT | DT_NOCLIP);
+    DrawTextW(dc, shown.Text.c_str(), int(shown.Text.size()), &measured, shown.Format | DT_CALCRECT | DT_NOCLIP);
   }
   const int dx = (RectWidth(r) - iconWidth - RectWidth(measured)) / 2;
   if (iconWidth > 0)
@@ -206,7 +207,7 @@ void TSkinTab::DrawTabCaption(HDC dc, const RECT& r, const std::wstring& text, i
   OffsetRect(&measured, iconWidth + dx + 1, (RectHeight(r) - RectHeight(measured)) / 2);
   SetBkMode(dc, TRANSPARENT);
   if (!Enabled) SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
-  if (!text.empty()) DrawTextW(dc, text.c_str(), int(text.size()), &measured, kFormat);
+  if (!text.empty()) DrawTextW(dc, shown.Text.c_str(), int(shown.Text.size()), &measured, shown.Format);
 }
 
 void TSkinTab::PutOnWindow(HDC dc, const RECT& rect, const RECT& page, const RECT& strip, bool withBorder) {

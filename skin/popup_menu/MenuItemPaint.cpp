@@ -15,6 +15,7 @@
 #include "skin/manager/SkinManage.h"
 #include "skin/popup_menu/WinSkinPopMenu.h"
 #include "ui/ImgList.h"
+#include "ui/KeyboardCues.h"
 
 namespace skin {
 
@@ -296,7 +297,8 @@ void DrawMenuText(const TSkinSet& skin, const TMenuItemLook& item, HDC dc, UINT 
   if (bold) selectBold.emplace(dc, bold.Get());
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColour = SetTextColor(dc, Rgb(TextColour(skin, item, selected)));
-  DrawTextW(dc, text.c_str(), int(text.size()), &box, format);
+  const ui::TCueText shown = ui::WithCues(item.HideAccessKeys, text, format);
+  DrawTextW(dc, shown.Text.c_str(), int(shown.Text.size()), &box, shown.Format);
   SetTextColor(dc, oldColour);
   SetBkMode(dc, oldMode);
 }

@@ -32,6 +32,7 @@ struct TMenuItemLook {
   int ImageIndex = -1;
   UINT Alignment = DT_LEFT;  // of the captions: DT_LEFT, DT_RIGHT or DT_CENTER
   bool RightToLeft = false;
+  bool HideAccessKeys = false;  // no underlines (keyboard cues hidden, ODS_NOACCEL)
 
   bool IsLine() const { return Caption == L"-"; }
   // The item has an image in its menu's image list.

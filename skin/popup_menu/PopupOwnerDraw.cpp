@@ -9,6 +9,7 @@
 #include "skin/manager/SkinManage.h"
 #include "skin/popup_menu/WinSkinPopMenu.h"
 #include "ui/Form.h"
+#include "ui/KeyboardCues.h"
 #include "ui/Menus.h"
 
 namespace skin {
@@ -164,7 +165,9 @@ void DrawItemSkinnedEvent(ui::TForm* form, ui::TObject* sender, ui::TCanvas& can
   }
   const HMENU menu = item->Parent() ? item->Parent()->Handle() : nullptr;
   if (skin->MenuItem) BindPendingPopup(menu);
-  DrawItemSkinned(*skin, menu, LookOf(*item), canvas.Handle(), rect, selected);
+  TMenuItemLook look = LookOf(*item);
+  look.HideAccessKeys = form && form->HandleAllocated() && ui::HidesAccessKeys(form->Handle());
+  DrawItemSkinned(*skin, menu, look, canvas.Handle(), rect, selected);
 }
 
 bool MeasureMenuItem(TWinSkinForm& form, MEASUREITEMSTRUCT& measure) {
@@ -210,8 +213,10 @@ bool DrawMenuItem(TWinSkinForm& form, const DRAWITEMSTRUCT& draw) {
   const ui::FontHandle font = CreateMenuFont(form.Dpi);  // outlives the DC state that selects it
   const ui::SavedDC saved(draw.hDC);
   SelectObject(draw.hDC, font.Get());
-  if (item) DrawItemSkinned(*form.Skin(), menu, LookOf(*item), draw.hDC, draw.rcItem, selected);
-  else DrawItemForeign(*form.Skin(), menu, LookOfMenuCommand(menu, draw.itemID), selected, draw.rcItem, draw.hDC);
+  TMenuItemLook look = item ? LookOf(*item) : LookOfMenuCommand(menu, draw.itemID);
+  look.HideAccessKeys = (draw.itemState & ODS_NOACCEL) || ui::HidesAccessKeys(form.Handle);
+  if (item) DrawItemSkinned(*form.Skin(), menu, look, draw.hDC, draw.rcItem, selected);
+  else DrawItemForeign(*form.Skin(), menu, look, selected, draw.rcItem, draw.hDC);
   return true;
 }
 

@@ -155,8 +155,8 @@ inline void PostKey(WPARAM key) {
   if (HWND menu = MenuWindow()) PostMessageW(menu, WM_KEYDOWN, key, 0);
 }
 
-// Whether some pixel of `area` is close to `colour` (text is smoothed).
-inline bool ShowsColour(HWND wnd, const RECT& area, TColor colour) {
+// The pixels of `area` of the window (frame coordinates), row by row.
+inline std::vector<TColor> FrameArea(HWND wnd, const RECT& area) {
   const int w = area.right - area.left, h = area.bottom - area.top;
   ui::TBitmap pixels;
   pixels.SetPixelFormat(ui::TPixelFormat::pf32bit);
@@ -165,14 +165,19 @@ inline bool ShowsColour(HWND wnd, const RECT& area, TColor colour) {
   BitBlt(pixels.Canvas().Handle(), 0, 0, w, h, dc, area.left, area.top, SRCCOPY);
   ReleaseDC(wnd, dc);
   GdiFlush();
+  std::vector<TColor> shown;
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      const TColor c = pixels.Pixel(x, y);
-      if (std::abs(ui::GetRValue(c) - ui::GetRValue(colour)) < 60 &&
-          std::abs(ui::GetGValue(c) - ui::GetGValue(colour)) < 60 &&
-          std::abs(ui::GetBValue(c) - ui::GetBValue(colour)) < 60)
-        return true;
-    }
+    for (int x = 0; x < w; ++x) shown.push_back(pixels.Pixel(x, y));
+  return shown;
+}
+
+// Whether some pixel of `area` is close to `colour` (text is smoothed).
+inline bool ShowsColour(HWND wnd, const RECT& area, TColor colour) {
+  for (const TColor c : FrameArea(wnd, area))
+    if (std::abs(ui::GetRValue(c) - ui::GetRValue(colour)) < 60 &&
+        std::abs(ui::GetGValue(c) - ui::GetGValue(colour)) < 60 &&
+        std::abs(ui::GetBValue(c) - ui::GetBValue(colour)) < 60)
+      return true;
   return false;
 }
 
