@@ -11,14 +11,16 @@ namespace {
 constexpr wchar_t kUtilClass[] = L"TPUtilWindow";
 }
 
-TUtilWindow::TUtilWindow(std::function<bool(TMessage&)> handler) : handler_(std::move(handler)) {
+TUtilWindow::TUtilWindow(std::function<bool(TMessage&)> handler, TUtilWindowKind kind) : handler_(std::move(handler)) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.lpfnWndProc = WndProc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.lpszClassName = kUtilClass;
   RegisterClassExW(&wc);  // already registered by an earlier window: fine
-  handle_ = CreateWindowExW(0, kUtilClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
+  const bool topLevel = kind == TUtilWindowKind::HiddenTopLevel;
+  handle_ = CreateWindowExW(topLevel ? WS_EX_TOOLWINDOW : 0, kUtilClass, L"", topLevel ? WS_POPUP : 0, 0, 0, 0, 0,
+                            topLevel ? nullptr : HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!handle_) throw std::runtime_error("cannot create a utility window");
   SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }

@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "skin/WinSkinData/SkinData.h"
+#include "skin/manager/SystemLook.h"
 
 #ifdef _WIN32
 #include "skin/WinSkinForm/SkinTimer.h"
 #include "skin/popup_menu/WinSkinPopMenu.h"
+#include "ui/UtilWindow.h"
 #endif
 
 namespace skin {
@@ -40,10 +42,12 @@ void FreeSkinManage() {
 }
 
 TSkinManage::TSkinManage() {
+  SteppedAside = HighContrastOn();
 #ifdef _WIN32
   Timer = std::make_unique<TSkinTimer>(250, [this] { RunPendingAction(); });
   LoadScrollLibrary();
   InstallHook();
+  WatchSystemLook();
 #endif
 }
 
@@ -51,6 +55,7 @@ TSkinManage::~TSkinManage() {
   Started = 4;
 #ifdef _WIN32
   Timer.reset();
+  lookWatch_.reset();
   RemoveHook();
   if (CoolSBUninitializeApp) CoolSBUninitializeApp();
   FreeAllForms();
@@ -125,6 +130,14 @@ void TSkinManage::RunPendingAction() {
     default:
       break;
   }
+}
+
+void TSkinManage::SystemLookChanged() {
+  const bool aside = HighContrastOn();
+  if (aside == SteppedAside) return;
+  SteppedAside = aside;
+  if (aside) DeactivateAll();
+  else if (Enabled) ActivateAll();
 }
 
 #ifndef _WIN32

@@ -26,6 +26,7 @@
 
 namespace ui {
 class TForm;
+class TUtilWindow;
 }
 
 namespace skin {
@@ -64,6 +65,9 @@ class TSkinManage : public ui::TObject {
   // Registered skin data components in creation order (not owned).
   std::vector<TSkinData*> SkinDatas;
   bool Enabled = false;
+  // High contrast is on: the skin has stepped aside from every window and no
+  // window is skinned until it goes off (Enabled keeps what was asked).
+  bool SteppedAside = false;
   bool Sweeping = false;  // an activation sweep over the screen's forms runs
   // 0 until the hook sees the first window activation, then 1; 4 while destroying.
   int Started = 0;
@@ -95,6 +99,9 @@ class TSkinManage : public ui::TObject {
   bool CanSkinClass(std::string_view className) const;
   // The timer tick: carries out PendingAction.
   void RunPendingAction();
+  // A system setting or the system colours changed: the skin steps aside
+  // while high contrast is on and comes back on every window when it goes off.
+  void SystemLookChanged();
 
 #ifdef _WIN32
   // Attaches a companion to the window when everything allows it.
@@ -143,6 +150,10 @@ class TSkinManage : public ui::TObject {
 
   std::vector<int> requestLog_;
 #ifdef _WIN32
+  // Hears setting and colour changes (a hidden top-level window: broadcasts
+  // reach it whether or not any window is skinned).
+  std::unique_ptr<ui::TUtilWindow> lookWatch_;
+  void WatchSystemLook();
   // The windows the last deactivation took the skin from.
   std::vector<HWND> unskinned_;
 #endif

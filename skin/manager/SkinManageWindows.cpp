@@ -161,7 +161,7 @@ LRESULT TSkinManage::CbtHook(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 void TSkinManage::PopupCreated(HWND wnd) {
-  if (!Enabled) return;
+  if (!Enabled || SteppedAside) return;
   if (std::any_of(PopupMenus.begin(), PopupMenus.end(), [wnd](const TWinSkinPopMenu* p) { return p->Handle == wnd; }))
     return;
   TSkinData* data = FindSkinData(wnd);
@@ -184,7 +184,7 @@ void TSkinManage::PopupDestroyed(HWND wnd) {
 // --- Window companions -------------------------------------------------------
 
 bool TSkinManage::TrySkinWindow(HWND wnd) {
-  if (!Enabled || !IsWindow(wnd) || !OfThisThread(wnd)) return false;
+  if (!Enabled || SteppedAside || !IsWindow(wnd) || !OfThisThread(wnd)) return false;
   ui::TForm* form = FindVclForm(wnd);
   if (IsSkinned(wnd)) return false;
   if (!Sweeping && IsPlainChild(wnd)) return false;

@@ -17,6 +17,7 @@
 #include "gallery/UnskinnedForm.h"
 #include "skin/SkinRead/SkinDirectory.h"
 #include "skin/SkinRead/SkinSource.h"
+#include "skin/manager/SystemLook.h"
 #include "support/SkinFolderCopy.h"
 #include "GalleryTestSupport.h"
 #include "ui/Menus.h"
@@ -145,6 +146,48 @@ TEST_F(GallerySkinsTest, MenuSwitchesEveryWindowAndBack) {
     EXPECT_EQ(Companion(plain), nullptr) << step.name;
     EXPECT_TRUE(IsWindow(plain));
   }
+  EXPECT_TRUE(problems_.empty());
+}
+
+// High contrast (through the seam: Wine never turns it on) takes the skin off
+// every window at the next setting change, as "No skin" does, and the next
+// change after it goes off puts the skin back; a skin picked meanwhile waits
+// for it.
+TEST_F(GallerySkinsTest, HighContrastTakesTheSkinOffEveryWindowAndBack) {
+  for (const char* command : {"mdi", "dialog", "foreign"}) Run(command);
+  std::vector<HWND> titled = {frame_->Handle(), frame_->Dialog()->Handle(), frame_->ForeignWindow()};
+  for (int i = 0; i < frame_->MDIChildCount(); ++i) titled.push_back(frame_->MDIChildren(i)->Handle());
+  ui::TMenuItem* builtIn = SkinMenuItem(ui::Utf8ToWide(frame_->Skins().BuiltInNames().at(0)));
+  builtIn->OnClick(nullptr);
+  Settle();
+  std::vector<std::vector<COLORREF>> skinned;
+  for (HWND wnd : titled) skinned.push_back(TitleColumn(wnd));
+  const auto broadcast = [this](UINT message) {
+    SendMessageTimeoutW(HWND_BROADCAST, message, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+    Settle();
+  };
+  const struct {
+    const char* name;
+    bool on;
+    UINT message;
+  } steps[] = {{"on", true, WM_SETTINGCHANGE}, {"colours", true, WM_SYSCOLORCHANGE}, {"off", false, WM_SYSCOLORCHANGE}};
+  for (const auto& step : steps) {
+    skin::SetHighContrastForTests(step.on);
+    if (step.on) builtIn->OnClick(nullptr);
+    broadcast(step.message);
+    Settle();
+    for (std::size_t i = 0; i < titled.size(); ++i) {
+      if (step.on) {
+        EXPECT_EQ(Companion(titled[i]), nullptr) << step.name << " window " << i;
+        EXPECT_FALSE(HasRegion(titled[i])) << step.name << " window " << i;
+        EXPECT_NE(TitleColumn(titled[i]), skinned[i]) << step.name << " window " << i;
+      } else {
+        EXPECT_TRUE(Running(titled[i])) << step.name << " window " << i;
+        EXPECT_TRUE(SkinShown(titled[i])) << step.name << " window " << i;
+      }
+    }
+  }
+  skin::SetHighContrastForTests(std::nullopt);
   EXPECT_TRUE(problems_.empty());
 }
 
