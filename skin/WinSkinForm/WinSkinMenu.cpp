@@ -152,7 +152,7 @@ void TWinSkinMenu::RestoreItemTypes() {
     if (!IsMenu(changed.Menu)) continue;
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
-    info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE;
+    info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE | MIIM_DATA;
     // Only the very item that was changed: its owner may have rebuilt the menu since.
     if (!GetMenuItemInfoW(changed.Menu, changed.Position, TRUE, &info) || info.wID != changed.Id ||
         info.hSubMenu != changed.SubMenu || !(info.fType & MFT_OWNERDRAW))
@@ -161,9 +161,14 @@ void TWinSkinMenu::RestoreItemTypes() {
     type.cbSize = sizeof(type);
     type.fMask = MIIM_FTYPE;
     type.fType = info.fType & ~UINT(MFT_OWNERDRAW);
+    if (changed.GivenData && info.dwItemData == changed.GivenData) {
+      type.fMask |= MIIM_DATA;  // the text given goes with the look
+      type.dwItemData = 0;
+    }
     SetMenuItemInfoW(changed.Menu, changed.Position, TRUE, &type);
   }
   OwnerDrawnItems.clear();
+  ItemTexts.clear();
 }
 
 void TWinSkinMenu::DrawCaption(HDC dc, const RECT& rect, const std::wstring& text, bool enabled) const {
