@@ -19,7 +19,7 @@ bool TWinSkinForm::HandleGetObject(ui::TMessage& message) {
   else if (id == OBJID_TITLEBAR && BorderKind != bkNone && BorderTop > 0)
     object = new TAccessibleTitleBar(AccessTarget, Handle);
   if (!object) return false;
-  message.Result = LresultFromObject(IID_IAccessible, message.WParam, static_cast<IAccessible*>(object));
+  message.Result = LresultFromObject(__uuidof(IAccessible), message.WParam, static_cast<IAccessible*>(object));
   object->Release();  // the result holds its own reference
   return true;
 }

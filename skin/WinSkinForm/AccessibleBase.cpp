@@ -57,7 +57,7 @@ HRESULT TAccessibleBase::Text(const VARIANT& child, std::wstring TAccessElement:
 HRESULT TAccessibleBase::QueryInterface(REFIID riid, void** object) {
   if (!object) return E_POINTER;
   *object = nullptr;
-  if (riid != IID_IUnknown && riid != IID_IDispatch && riid != IID_IAccessible) return E_NOINTERFACE;
+  if (riid != __uuidof(IUnknown) && riid != __uuidof(IDispatch) && riid != __uuidof(IAccessible)) return E_NOINTERFACE;
   *object = static_cast<IAccessible*>(this);
   AddRef();
   return S_OK;
@@ -95,7 +95,7 @@ HRESULT TAccessibleBase::get_accParent(IDispatch** parent) {
   *parent = nullptr;
   if (!Form()) return RPC_E_DISCONNECTED;
   // The window itself, as the system's own proxy shows it.
-  const HRESULT hr = AccessibleObjectFromWindow(wnd_, DWORD(OBJID_WINDOW), IID_IDispatch,
+  const HRESULT hr = AccessibleObjectFromWindow(wnd_, DWORD(OBJID_WINDOW), __uuidof(IDispatch),
                                                 reinterpret_cast<void**>(parent));
   return SUCCEEDED(hr) ? S_OK : S_FALSE;
 }

@@ -208,8 +208,7 @@ bool TWinSkinMenu::OpenMenuItem(TMenuBtn* item) {
   bool opened = false;
   bool selectFirst = KeyOpenIndex >= 0 && KeyOpenIndex == (item ? item->Index : -1);
   KeyOpenIndex = -1;
-  // The bar's menu mode, announced as a system menu bar announces its own;
-  // the system announces the popups.
+  // The bar's menu mode, announced as a system menu bar announces its own.
   struct TMenuMode {
     HWND Wnd;
     bool On = false;
@@ -243,8 +242,13 @@ bool TWinSkinMenu::OpenMenuItem(TMenuBtn* item) {
       // Opened from the keyboard: the menu loop takes this Down first and
       // selects the popup's first entry, as a system menu bar does.
       if (selectFirst) PostMessageW(wnd, WM_KEYDOWN, VK_DOWN, 0);
+      // The popup as the bar's item opened it (not every system tells of
+      // popups tracked for a window).
+      const LONG child = item->Index + 1;
+      NotifyWinEvent(EVENT_SYSTEM_MENUPOPUPSTART, wnd, OBJID_MENU, child);
       TrackPopupMenu(item->SubMenu, TPM_NONOTIFY | TPM_RIGHTBUTTON, window.left + item->Rect.left,
                      window.top + item->Rect.bottom, 0, wnd, nullptr);
+      NotifyWinEvent(EVENT_SYSTEM_MENUPOPUPEND, wnd, OBJID_MENU, child);
     }
     RemoveHook();
     form->MenuTracking = false;
