@@ -153,19 +153,18 @@ void TWinSkinMenu::RestoreItemTypes() {
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE | MIIM_DATA;
-    // Only the very item that was changed: its owner may have rebuilt the menu since.
-    if (!GetMenuItemInfoW(changed.Menu, changed.Position, TRUE, &info) || info.wID != changed.Id ||
-        info.hSubMenu != changed.SubMenu || !(info.fType & MFT_OWNERDRAW))
-      continue;
+    if (!GetMenuItemInfoW(changed.Menu, changed.Position, TRUE, &info)) continue;
     MENUITEMINFOW type{};
     type.cbSize = sizeof(type);
-    type.fMask = MIIM_FTYPE;
-    type.fType = info.fType & ~UINT(MFT_OWNERDRAW);
-    if (changed.GivenData && info.dwItemData == changed.GivenData) {
-      type.fMask |= MIIM_DATA;  // the text given goes with the look
-      type.dwItemData = 0;
+    // The text given goes, whatever became of the item: it is freed below.
+    if (changed.GivenData && info.dwItemData == changed.GivenData) type.fMask |= MIIM_DATA;
+    // The look only of the very item that was changed: its owner may have
+    // rebuilt the menu since.
+    if (info.wID == changed.Id && info.hSubMenu == changed.SubMenu && (info.fType & MFT_OWNERDRAW)) {
+      type.fMask |= MIIM_FTYPE;
+      type.fType = info.fType & ~UINT(MFT_OWNERDRAW);
     }
-    SetMenuItemInfoW(changed.Menu, changed.Position, TRUE, &type);
+    if (type.fMask) SetMenuItemInfoW(changed.Menu, changed.Position, TRUE, &type);
   }
   OwnerDrawnItems.clear();
   ItemTexts.clear();

@@ -371,6 +371,18 @@ TEST_F(AccessibilityTest, OwnerDrawnPopupItemsCarryTheirTextForScreenReaders) {
     ASSERT_FALSE(c.Texts.empty());
     EXPECT_EQ(MsaaTexts(c.Menu), c.Texts);
   }
+  // With the skin gone the foreign items are the system's again, and no
+  // item data is left pointing at the freed texts.
+  frame_->Skins().UseNone();
+  for (int i = 0; i < 20 && manager_->TimerEnabled; ++i) PumpFor(50);
+  for (int i = 0; i < GetMenuItemCount(foreignPopup); ++i) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_DATA;
+    ASSERT_TRUE(GetMenuItemInfoW(foreignPopup, UINT(i), TRUE, &info));
+    EXPECT_FALSE(info.fType & MFT_OWNERDRAW) << i;
+    EXPECT_EQ(info.dwItemData, 0u) << i;
+  }
 }
 
 TEST_F(AccessibilityTest, SkinnedControlsKeepTheirSystemProxies) {
