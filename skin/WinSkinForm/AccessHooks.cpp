@@ -12,13 +12,12 @@ namespace skin {
 
 bool TWinSkinForm::HandleGetObject(ui::TMessage& message) {
   const LONG id = LONG(DWORD(message.LParam));
-  TAccessibleBase* object = nullptr;
-  if (!SkinData || SkinState == ssAttached) return false;
+  const bool menuBar = id == OBJID_MENU && SkinMenu;
+  const bool titleBar = id == OBJID_TITLEBAR && BorderKind != bkNone && BorderTop > 0;
+  if (!SkinData || SkinState == ssAttached || (!menuBar && !titleBar)) return false;
   if (!AccessTarget) AccessTarget = std::make_shared<TAccessTarget>(TAccessTarget{this});
-  if (id == OBJID_MENU && SkinMenu) object = new TAccessibleMenuBar(AccessTarget, Handle);
-  else if (id == OBJID_TITLEBAR && BorderKind != bkNone && BorderTop > 0)
-    object = new TAccessibleTitleBar(AccessTarget, Handle);
-  if (!object) return false;
+  TAccessibleBase* object = menuBar ? static_cast<TAccessibleBase*>(new TAccessibleMenuBar(AccessTarget, Handle))
+                                    : new TAccessibleTitleBar(AccessTarget, Handle);
   message.Result = LresultFromObject(__uuidof(IAccessible), message.WParam, static_cast<IAccessible*>(object));
   object->Release();  // the result holds its own reference
   return true;
