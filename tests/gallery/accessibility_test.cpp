@@ -405,3 +405,35 @@ TEST_F(AccessibilityTest, SkinnedControlsKeepTheirSystemProxies) {
 }
 
 }  // namespace
+
+namespace {
+
+// Alt+Space where the keyboard is opens the frame's menu, Alt+- the MDI
+// child's, each under its window's icon.
+TEST_F(AccessibilityTest, AltSpaceOpensTheSkinnedSystemMenu) {
+  Run("mdi");
+  for (HWND wnd : {frame_->Handle(), frame_->MDIChildren(0)->Handle()}) {
+    SCOPED_TRACE(Narrow(skin::GetWindowTextString(wnd)));
+    const skin::TWinSkinForm& companion = *Companion(wnd);
+    RECT window{};
+    GetWindowRect(wnd, &window);
+    POINT expected{};
+    for (const auto& button : companion.SysButtons)
+      if (button->Visible && button->SkinButton->Action == 3)
+        expected = POINT{window.left + button->Rect.left, window.top + button->Rect.bottom};
+    const HWND focus = GetFocus();
+    const HWND target = focus && (focus == wnd || IsChild(wnd, focus)) ? focus : wnd;
+    RECT menu{};
+    test_support::TMenuScript script({[&] {
+      GetWindowRect(test_support::MenuWindow(), &menu);
+      EndMenu();
+    }});
+    const WPARAM key = wnd == frame_->Handle() ? VK_SPACE : VK_OEM_MINUS;
+    ASSERT_TRUE(script.Run([&] { PostMessageW(target, WM_SYSKEYDOWN, key, 0x20000001); },
+                           [] { return test_support::MenuWindow() != nullptr; }));
+    EXPECT_EQ(menu.left, expected.x);
+    EXPECT_EQ(menu.top, expected.y);
+  }
+}
+
+}  // namespace
