@@ -270,7 +270,9 @@ void TMenuItem::InsertSystemItem(int position, TMenuItem* item) {
   info.fState = (item->enabled_ ? 0 : MFS_GRAYED) | (item->checked_ ? MFS_CHECKED : 0) |
                 (item->default_ ? MFS_DEFAULT : 0);
   info.wID = item->command_;
-  info.dwItemData = reinterpret_cast<ULONG_PTR>(item);
+  // Owner-drawn, the item has no text: a screen reader reads it from here.
+  item->accessibleText_.Set(item->IsLine() ? std::wstring() : text);
+  info.dwItemData = item->accessibleText_.Data();
   if (item->HasSubMenu()) {
     info.fMask |= MIIM_SUBMENU;
     info.hSubMenu = item->Handle();

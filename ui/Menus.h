@@ -27,6 +27,7 @@
 
 #include "ui/Component.h"
 #include "ui/Control.h"
+#include "ui/MenuItemText.h"
 
 namespace ui {
 
@@ -142,6 +143,8 @@ class TMenuItem : public TComponent {
   UINT command_ = 0;
   HMENU handle_ = nullptr;
   bool clearing_ = false;
+  // Its text for screen readers; its system item's data points here.
+  TMenuItemText accessibleText_;
 };
 
 enum TFindItemKind { fkCommand, fkHandle, fkShortCut };

@@ -12,6 +12,10 @@
 // loop and try to open a popup while one is still active.
 #include <windows.h>
 
+#include <iterator>
+#include <memory>
+#include <string>
+
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/WinSkinForm/WinSkinMenu.h"
 #include "skin/manager/SkinManage.h"
@@ -153,14 +157,27 @@ void RemoveHook() {
 // Windows NT 4.0 draws owner-drawn popups of a menu bar wrongly: its items stay as they are.
 bool IsWindowsNT4() { return (WinVersion & 0x80000000u) == 0 && (WinVersion & 0xFF) == 4; }
 
-// Records each item it changes in `changed`, for the detach to undo.
-void MakeOwnerDrawn(HMENU menu, int depth, std::vector<TWinSkinMenu::TOwnerDrawnItem>& changed) {
+// The item's own text, read before it turns owner-drawn.
+std::wstring ItemString(HMENU menu, UINT position) {
+  wchar_t text[256] = {};
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_STRING;
+  info.dwTypeData = text;
+  info.cch = UINT(std::size(text) - 1);
+  return GetMenuItemInfoW(menu, position, TRUE, &info) ? std::wstring(text) : std::wstring();
+}
+
+// Records each item it changes in the bar's OwnerDrawnItems, for the detach
+// to undo. An item without data of its owner's gets its text as MSAAMENUINFO
+// there (ItemTexts), so a screen reader still reads it.
+void MakeOwnerDrawn(HMENU menu, int depth, TWinSkinMenu& bar) {
   if (!menu || depth > kMaxMenuDepth) return;
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
-    info.fMask = MIIM_STATE | MIIM_SUBMENU | MIIM_FTYPE | MIIM_ID;
+    info.fMask = MIIM_STATE | MIIM_SUBMENU | MIIM_FTYPE | MIIM_ID | MIIM_DATA;
     if (!GetMenuItemInfoW(menu, UINT(i), TRUE, &info)) continue;
     if (!(info.fType & MFT_OWNERDRAW)) {
       // Only the type changes: the text stays for the measuring and drawing.
@@ -168,9 +185,18 @@ void MakeOwnerDrawn(HMENU menu, int depth, std::vector<TWinSkinMenu::TOwnerDrawn
       type.cbSize = sizeof(type);
       type.fMask = MIIM_FTYPE;
       type.fType = info.fType | MFT_OWNERDRAW;
-      if (SetMenuItemInfoW(menu, UINT(i), TRUE, &type)) changed.push_back({menu, UINT(i), info.wID, info.hSubMenu});
+      std::unique_ptr<ui::TMenuItemText> text;
+      if (!info.dwItemData && !(info.fType & MFT_SEPARATOR)) {
+        text = std::make_unique<ui::TMenuItemText>(ItemString(menu, UINT(i)));
+        type.fMask |= MIIM_DATA;
+        type.dwItemData = text->Data();
+      }
+      if (SetMenuItemInfoW(menu, UINT(i), TRUE, &type)) {
+        bar.OwnerDrawnItems.push_back({menu, UINT(i), info.wID, info.hSubMenu, text ? text->Data() : 0});
+        if (text) bar.ItemTexts.push_back(std::move(text));
+      }
     }
-    if (info.hSubMenu) MakeOwnerDrawn(info.hSubMenu, depth + 1, changed);
+    if (info.hSubMenu) MakeOwnerDrawn(info.hSubMenu, depth + 1, bar);
   }
 }
 
@@ -182,6 +208,18 @@ bool TWinSkinMenu::OpenMenuItem(TMenuBtn* item) {
   bool opened = false;
   bool selectFirst = KeyOpenIndex >= 0 && KeyOpenIndex == (item ? item->Index : -1);
   KeyOpenIndex = -1;
+  // The bar's menu mode, announced as a system menu bar announces its own.
+  struct TMenuMode {
+    HWND Wnd;
+    bool On = false;
+    void Start() {
+      if (!On) NotifyWinEvent(EVENT_SYSTEM_MENUSTART, Wnd, OBJID_MENU, CHILDID_SELF);
+      On = true;
+    }
+    ~TMenuMode() {
+      if (On) NotifyWinEvent(EVENT_SYSTEM_MENUEND, Wnd, OBJID_MENU, CHILDID_SELF);
+    }
+  } mode{wnd};
   while (item) {
     // An item whose identifier is only its popup's handle (as AppendMenu gives
     // it) has no command: the low word of a handle could be another item's.
@@ -189,13 +227,14 @@ bool TWinSkinMenu::OpenMenuItem(TMenuBtn* item) {
       PostMessageW(wnd, WM_COMMAND, LOWORD(item->Command), 0);
     if (!item->SubMenu) return opened;
     opened = true;
+    mode.Start();
     tracking.Menu = this;
     tracking.Form = form;
     tracking.OpenIndex = item->Index;
     RECT window{};
     GetWindowRect(wnd, &window);
     form->WindowRect = window;
-    if (!IsWindowsNT4()) MakeOwnerDrawn(item->SubMenu, 0, OwnerDrawnItems);
+    if (!IsWindowsNT4()) MakeOwnerDrawn(item->SubMenu, 0, *this);
     form->MenuTracking = true;
     form->TrackedMenu = item->SubMenu;
     InstallHook();
@@ -203,8 +242,13 @@ bool TWinSkinMenu::OpenMenuItem(TMenuBtn* item) {
       // Opened from the keyboard: the menu loop takes this Down first and
       // selects the popup's first entry, as a system menu bar does.
       if (selectFirst) PostMessageW(wnd, WM_KEYDOWN, VK_DOWN, 0);
+      // The popup as the bar's item opened it (not every system tells of
+      // popups tracked for a window).
+      const LONG child = item->Index + 1;
+      NotifyWinEvent(EVENT_SYSTEM_MENUPOPUPSTART, wnd, OBJID_MENU, child);
       TrackPopupMenu(item->SubMenu, TPM_NONOTIFY | TPM_RIGHTBUTTON, window.left + item->Rect.left,
                      window.top + item->Rect.bottom, 0, wnd, nullptr);
+      NotifyWinEvent(EVENT_SYSTEM_MENUPOPUPEND, wnd, OBJID_MENU, child);
     }
     RemoveHook();
     form->MenuTracking = false;

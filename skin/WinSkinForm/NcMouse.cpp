@@ -1,8 +1,11 @@
 // TWinSkinForm: the non-client mouse over the skinned frame. The system keeps
-// its own hit testing; with the caption-button styles off the window it
-// calls the skinned buttons' area caption, so the buttons are found here,
-// before the old procedure sees a message, and a message that hits one is
-// consumed.
+// its own hit testing, with the skinned caption buttons answered as the
+// system frame answers its own (HTCLOSE, HTMAXBUTTON, ...): tools that read
+// hit codes find them. The caption-button styles are off the window, so the
+// system draws no button of its own; and the buttons' mouse messages are
+// found here, before the old procedure sees one, and consumed.
+#include "skin/WinSkinData/SkinObjects.h"
+#include "skin/WinSkinForm/CaptionButtonKind.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
 
 namespace skin {
@@ -87,6 +90,13 @@ void TWinSkinForm::HandleNcLButtonDown(ui::TMessage& message) {
   CallOld(message);
 }
 
+// The system would track its own hot caption buttons on these (a themed
+// frame draws them): the skinned buttons' hot state is the hover tick's.
+void TWinSkinForm::HandleNcMouseLeave(ui::TMessage& message) {
+  message.Result = 0;
+  HoverCheck();
+}
+
 void TWinSkinForm::HandleNcLButtonUp(ui::TMessage& message) {
   const POINT screen = MessagePoint(message);
   const TNcTarget target = NcObjectAt(*this, ScreenToFrame(screen.x, screen.y));
@@ -103,7 +113,7 @@ void TWinSkinForm::HandleNcLButtonUp(ui::TMessage& message) {
 }
 
 void TWinSkinForm::HandleNcRButtonDown(ui::TMessage& message) {
-  if (message.WParam != HTCAPTION || FormKind == fkMdiChild) {
+  if ((message.WParam != HTCAPTION && message.WParam != HTSYSMENU) || FormKind == fkMdiChild) {
     CallOld(message);
     return;
   }
@@ -112,11 +122,25 @@ void TWinSkinForm::HandleNcRButtonDown(ui::TMessage& message) {
   message.Result = 0;
 }
 
+// A skinned button wins over whatever the system found under it (caption, a
+// sizing edge): a press there is the button's.
+bool TWinSkinForm::CaptionButtonHit(POINT framePoint, LRESULT& code) {
+  const TWinSysButton* button = SysButtonAt(framePoint);
+  if (!button || !button->SkinButton) return false;
+  const LRESULT found = CaptionButtonHitCode(CaptionButtonKind(*button->SkinButton));
+  if (found == HTNOWHERE) return false;
+  code = found;
+  return true;
+}
+
 void TWinSkinForm::HandleNcHitTest(ui::TMessage& message) {
   CallOld(message);
-  if ((message.Result != HTCAPTION && message.Result != HTNOWHERE) || MenuBarHeight <= 0) return;
   const POINT screen = MessagePoint(message);
   const POINT p = ScreenToFrame(screen.x, screen.y);
+  if (message.Result != HTCLIENT && message.Result != HTTRANSPARENT && message.Result != HTERROR &&
+      CaptionButtonHit(p, message.Result))
+    return;
+  if ((message.Result != HTCAPTION && message.Result != HTNOWHERE) || MenuBarHeight <= 0) return;
   // The menu bar begins at row BorderTop of the frame. Below a skin title bar
   // taller than the system's caption the system finds nothing there (it knows
   // no menu on the window): the bar's rows are the menu all the same.

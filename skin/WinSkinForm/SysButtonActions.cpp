@@ -3,6 +3,7 @@
 // recorded WindowState changes at once, so the next paint already shows the
 // restore or maximise button that fits.
 #include "skin/WinSkinData/SkinObjects.h"
+#include "skin/WinSkinForm/CaptionButtonKind.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
 #include "skin/manager/SkinManage.h"
 
@@ -118,6 +119,30 @@ void TWinSkinForm::ShowSystemMenu(int x, int y) {
   SetButtonStyles(true);
   TrackPopupMenu(SysMenu, TPM_RIGHTBUTTON, x, y, 0, Handle, nullptr);
   if (WndProcStub.Attached()) SetButtonStyles(false);  // unless the skin went while the menu was open
+}
+
+// Alt+Space finds no system menu of the system's (the window has no
+// WS_SYSMENU while skinned): the skinned one opens where the system frame
+// opens its own, under the window's icon (or the title bar's left end), with
+// its first entry selected as a menu opened from the keyboard is.
+bool TWinSkinForm::ShowSystemMenuFromKeyboard() {
+  if (!SysMenu || !(ButtonStyles & bsSystemMenu) || MenuTracking) return false;
+  RECT window{};
+  if (!GetWindowRect(Handle, &window)) return false;
+  POINT at{window.left, window.top};
+  if (Stage4Applies()) {
+    at = POINT{window.left + BorderLeft, window.top + BorderTop};
+    for (const auto& button : SysButtons) {
+      if (!button->Visible || !button->SkinButton ||
+          CaptionButtonKind(*button->SkinButton) != TCaptionButtonKind::SystemMenu)
+        continue;
+      at = POINT{window.left + button->Rect.left, window.top + button->Rect.bottom};
+      break;
+    }
+  }
+  PostMessageW(Handle, WM_KEYDOWN, VK_DOWN, 0);
+  ShowSystemMenu(at.x, at.y);
+  return true;
 }
 
 }  // namespace skin

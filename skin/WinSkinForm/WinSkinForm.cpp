@@ -2,6 +2,7 @@
 #include "skin/WinSkinForm/WinSkinForm.h"
 
 #include "skin/WinSkinData/SkinData.h"
+#include "skin/WinSkinForm/AccessibleBase.h"
 #include "skin/WinSkinForm/WindowDpi.h"
 #include "skin/draw/WindowText.h"
 #include "skin/manager/SkinManage.h"
@@ -30,6 +31,7 @@ TWinSkinForm::TWinSkinForm(ui::TComponent* owner)
       ControlCanvas(std::make_unique<ui::TCanvas>()) {}
 
 TWinSkinForm::~TWinSkinForm() {
+  DisconnectAccessible();
   FreeSysButtons();
   Timer.reset();
   FreeMenuBar();
@@ -366,6 +368,7 @@ void TWinSkinForm::DetachFrame() {
   if (Timer) Timer->SetEnabled(false);
   RestoreFormWindowProc();
   if (!WndProcStub.Attached()) return;
+  DisconnectAccessible();
   SetButtonStyles(true);
   WndProcStub.Detach();
   FreeControls();

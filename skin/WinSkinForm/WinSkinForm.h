@@ -28,6 +28,8 @@
 //                      its popups are tracked in MenuFilter.cpp);
 //   PopupHooks.cpp     call points of popup-menu owner drawing;
 //   ControlHooks.cpp   call points of control discovery and the control companions;
+//   AccessHooks.cpp    WM_GETOBJECT for the skinned menu bar and title bar
+//                      (Accessible*.cpp), menu events;
 //   DpiChange.cpp      a new DPI: the skin, fonts and frame at it, the new size.
 #pragma once
 
@@ -62,12 +64,14 @@ class TSkinSet;
 class TSkinControl;   // control companion (control skinning)
 class TWinSkinMenu;   // skinned menu bar (menus)
 class TMenuBtn;       // one menu-bar item (menus)
+struct TAccessTarget;  // the accessible objects' weak handle on this companion
 
 // The skin engine's private window messages.
 constexpr UINT WM_SKINREFRESH = 0x3401;   // re-apply the skin to a framework form
 constexpr UINT WM_SKINNCREDRAW = 0x3502;  // repaint the non-client area
 constexpr UINT WM_SKINSTART = 0x3503;     // posted by the manager right after attaching
 constexpr UINT WM_SKINBUTTON = 0x3504;    // a caption-button action left to the application (wParam)
+constexpr UINT WM_SKINCLICKBUTTON = 0x3505;  // click caption button wParam (its accessible object asked)
 
 // FormKind
 constexpr int fkNormal = 0;
@@ -198,6 +202,9 @@ class TWinSkinForm : public ui::TComponent {
   int WindowState = wsNormal;
   int SkinState = ssAttached;
   TSkinControl* HotControl = nullptr;  // the control to tell when the mouse leaves
+  // Shared with the accessible objects given out, which hold it weakly;
+  // cleared when the frame or this object goes (DisconnectAccessible).
+  std::shared_ptr<TAccessTarget> AccessTarget;
 
   // --- Lifecycle and attachment (WinSkinForm.cpp) ----------------------------
 
@@ -298,6 +305,8 @@ class TWinSkinForm : public ui::TComponent {
   // Screen point to frame coordinates.
   POINT ScreenToFrame(int x, int y);
   void HoverCheck();
+  // The skinned non-client area is in effect (running, not minimised).
+  bool Stage4Applies() const;
   // Runs the hover tick (mouse moves, a hot object); it stops by itself.
   void StartHoverTick();
   void RunSysButtonAction(int x, int y);
@@ -307,15 +316,23 @@ class TWinSkinForm : public ui::TComponent {
   void SendToMdiChild(UINT command);
   bool MdiChildMaximized();
   void ShowSystemMenu(int x, int y);
+  // Alt+Space: the system menu at the system frame's place, first entry
+  // selected; false where the window has none.
+  bool ShowSystemMenuFromKeyboard();
   // The non-client mouse messages of stage 4. Each handles the message
   // completely: it consumes it (result 0) or passes it on with CallOld.
   void HandleNcMouseMove(ui::TMessage& message);
   void HandleNcLButtonDown(ui::TMessage& message);
   void HandleNcLButtonUp(ui::TMessage& message);
   void HandleNcRButtonDown(ui::TMessage& message);
-  // WM_NCHITTEST: the system's answer, HTCAPTION turned into HTMENU over the
-  // skinned menu bar.
+  // WM_NCMOUSELEAVE, WM_NCMOUSEHOVER: consumed.
+  void HandleNcMouseLeave(ui::TMessage& message);
+  // WM_NCHITTEST: the system's answer, with the skinned caption buttons'
+  // codes over them and HTCAPTION turned into HTMENU over the skinned menu bar.
   void HandleNcHitTest(ui::TMessage& message);
+  // The hit code of the caption button at a frame point; false where none
+  // stands or the system frame has no button of its kind.
+  bool CaptionButtonHit(POINT framePoint, LRESULT& code);
 
   // --- Menu bar call points (MenuBarHooks.cpp, on to TWinSkinMenu) ----------
 
@@ -335,6 +352,16 @@ class TWinSkinForm : public ui::TComponent {
   void ClickMenuItem(TNCObject* item);
   // WM_NCLBUTTONDOWN on a menu-bar item: opens its popup.
   void OpenMenuItem(TNCObject* item);
+
+  // --- Assistive technology (AccessHooks.cpp) ---------------------------------
+
+  // WM_GETOBJECT for OBJID_MENU and OBJID_TITLEBAR; false for any other
+  // object (it goes on to the system).
+  bool HandleGetObject(ui::TMessage& message);
+  // The objects given out answer "disconnected" from now on.
+  void DisconnectAccessible();
+  // WM_SKINCLICKBUTTON: what a click on caption button `index` does.
+  void ClickSysButton(int index);
 
   // --- Popup-menu call points (PopupHooks.cpp; the popup-menu work fills them)
 
@@ -391,7 +418,7 @@ class TWinSkinForm : public ui::TComponent {
   bool PointerOverWindow() const;
   // Routing stages.
   bool RouteStage3(ui::TMessage& message);
-  bool Stage4Applies() const;
+
   bool RouteStage4(ui::TMessage& message);
   void HandleSize(ui::TMessage& message);
   // A size change between its WM_WINDOWPOSCHANGING and WM_WINDOWPOSCHANGED

@@ -153,18 +153,22 @@ void TWinSkinMenu::RestoreItemTypes() {
     if (!IsMenu(changed.Menu)) continue;
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
-    info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE;
-    // Only the very item that was changed: its owner may have rebuilt the menu since.
-    if (!GetMenuItemInfoW(changed.Menu, changed.Position, TRUE, &info) || info.wID != changed.Id ||
-        info.hSubMenu != changed.SubMenu || !(info.fType & MFT_OWNERDRAW))
-      continue;
+    info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE | MIIM_DATA;
+    if (!GetMenuItemInfoW(changed.Menu, changed.Position, TRUE, &info)) continue;
     MENUITEMINFOW type{};
     type.cbSize = sizeof(type);
-    type.fMask = MIIM_FTYPE;
-    type.fType = info.fType & ~UINT(MFT_OWNERDRAW);
-    SetMenuItemInfoW(changed.Menu, changed.Position, TRUE, &type);
+    // The text given goes, whatever became of the item: it is freed below.
+    if (changed.GivenData && info.dwItemData == changed.GivenData) type.fMask |= MIIM_DATA;
+    // The look only of the very item that was changed: its owner may have
+    // rebuilt the menu since.
+    if (info.wID == changed.Id && info.hSubMenu == changed.SubMenu && (info.fType & MFT_OWNERDRAW)) {
+      type.fMask |= MIIM_FTYPE;
+      type.fType = info.fType & ~UINT(MFT_OWNERDRAW);
+    }
+    if (type.fMask) SetMenuItemInfoW(changed.Menu, changed.Position, TRUE, &type);
   }
   OwnerDrawnItems.clear();
+  ItemTexts.clear();
 }
 
 void TWinSkinMenu::DrawCaption(HDC dc, const RECT& rect, const std::wstring& text, bool enabled) const {

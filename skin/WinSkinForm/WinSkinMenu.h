@@ -18,6 +18,7 @@
 #include "ui/Component.h"
 #include "ui/GdiHandles.h"
 #include "ui/Graphics.h"
+#include "ui/MenuItemText.h"
 
 namespace ui {
 class TMainMenu;
@@ -65,8 +66,11 @@ class TWinSkinMenu : public ui::TComponent {
     UINT Position;
     UINT Id;
     HMENU SubMenu;
+    ULONG_PTR GivenData;  // the item text given as its data (ItemTexts), or 0
   };
   std::vector<TOwnerDrawnItem> OwnerDrawnItems;
+  // Texts of the items made owner-drawn that had no data of their own.
+  std::vector<std::unique_ptr<ui::TMenuItemText>> ItemTexts;
 
   void SetMenu(ui::TMainMenu* menu);
   // The owner's DPI has changed: the bar's font follows.

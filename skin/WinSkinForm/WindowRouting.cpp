@@ -70,6 +70,7 @@ void TWinSkinForm::WindowProcedure(ui::TMessage& message) {
 // The window is going while still subclassed (the manager did not see it):
 // put the old procedures back before the window goes on with the message.
 void TWinSkinForm::RestoreOnDestroy() {
+  DisconnectAccessible();
   RestoreMdiClient();
   RestoreFormWindowProc();
   if (WndProcStub.Attached()) {
@@ -151,6 +152,8 @@ bool TWinSkinForm::RouteStage3(ui::TMessage& message) {
     case WM_SKINSTART:
       HandleSkinStart();
       return true;
+    case WM_GETOBJECT:
+      return HandleGetObject(message);
     case WM_SKINREFRESH:
       if (Form) return false;  // a framework form re-applies in FormWindowProc
       Reskin();
@@ -216,6 +219,10 @@ bool TWinSkinForm::SwallowKeyMenu(const ui::TMessage& message) {
 void TWinSkinForm::HandleSysCommand(ui::TMessage& message) {
   // Alt, F10 or an access key: the window's access keys show from now on.
   if ((message.WParam & 0xFFF0) == SC_KEYMENU) ui::ShowCues(Handle, UISF_HIDEACCEL);
+  if ((message.WParam & 0xFFF0) == SC_KEYMENU && message.LParam == ' ' && ShowSystemMenuFromKeyboard()) {
+    message.Result = 0;
+    return;
+  }
   if (SwallowKeyMenu(message)) {
     message.Result = 1;
     return;
@@ -277,11 +284,14 @@ bool TWinSkinForm::RouteStage4(ui::TMessage& message) {
     case WM_NCCALCSIZE: CalcFrameClient(message); return true;
     case WM_NCPAINT: HandleNcPaint(message); return true;
     case WM_SKINNCREDRAW: PaintFrame(nullptr); return true;
+    case WM_SKINCLICKBUTTON: ClickSysButton(int(message.WParam)); return true;
     case WM_NCHITTEST: HandleNcHitTest(message); return true;
     case WM_NCMOUSEMOVE: HandleNcMouseMove(message); return true;
     case WM_NCLBUTTONDOWN: HandleNcLButtonDown(message); return true;
     case WM_NCLBUTTONUP: HandleNcLButtonUp(message); return true;
     case WM_NCRBUTTONDOWN: HandleNcRButtonDown(message); return true;
+    case WM_NCMOUSELEAVE:
+    case WM_NCMOUSEHOVER: HandleNcMouseLeave(message); return true;
     case WM_NCLBUTTONDBLCLK: HandleNcDoubleClick(); return true;
     case WM_MEASUREITEM:
       if (!MeasureMenuItem(message)) CallOld(message);

@@ -280,15 +280,32 @@ TEST_F(SysButtonMouse, SystemMenuFitsTheWindowState) {
   EXPECT_TRUE(grayed(SC_MOVE));
 }
 
-TEST_F(SysButtonMouse, HitTestKeepsTheSystemAnswerAndTurnsCaptionIntoMenuOverTheMenuBar) {
+TEST_F(SysButtonMouse, HitTestAnswersTheButtonsKindsAndTurnsCaptionIntoMenuOverTheMenuBar) {
   const auto hit = [&](POINT frame) {
     return SendMessageW(w.Wnd(), WM_NCHITTEST, 0, PointParam(FrameToScreen(w.Wnd(), frame)));
   };
   const auto systemHit = [&](POINT frame) {
     return DefWindowProcW(w.Wnd(), WM_NCHITTEST, 0, PointParam(FrameToScreen(w.Wnd(), frame)));
   };
-  // The system's caption buttons are off the window: over ours it is caption.
-  EXPECT_EQ(hit(Centre(w.Button(kClose).Rect)), HTCAPTION);
+  // Over ours, the codes of the system's own buttons of their kind; over an
+  // application's button, or one that is never hit, the caption.
+  const struct {
+    int Button;
+    int Action;  // set for the row; 0 keeps the skin's
+    LRESULT Code;
+  } rows[] = {
+      {kClose, 0, HTCLOSE},     {kMaximize, 0, HTMAXBUTTON}, {kMinimize, 0, HTMINBUTTON},
+      {kSystemMenu, 0, HTSYSMENU}, {kExtra, 0, HTCAPTION},   {kExtra, 4, HTHELP},
+      {kNeverHit, 0, HTCAPTION},
+  };
+  for (const auto& row : rows) {
+    skin::TDataSkinSysButton& skin = *w.Button(row.Button).SkinButton;
+    const int action = skin.Action;
+    if (row.Action) skin.Action = row.Action;
+    ASSERT_TRUE(w.Button(row.Button).Visible) << row.Button;
+    EXPECT_EQ(hit(Centre(w.Button(row.Button).Rect)), row.Code) << row.Button << " action " << skin.Action;
+    skin.Action = action;
+  }
 
   // With a menu bar under the title, caption becomes menu from its first row on.
   w.Form().MenuBarHeight = 10;
