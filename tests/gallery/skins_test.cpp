@@ -67,11 +67,6 @@ class GallerySkinsTest : public GalleryTest {
     shown_ = frame_->Skins().OnProblem;
     frame_->Skins().OnProblem = [this](const std::string& text) { problems_.push_back(text); };
   }
-  // Waits until the manager has carried out the last request, then for the paints.
-  void Settle() {
-    for (int i = 0; i < 40 && manager_->TimerEnabled; ++i) PumpFor(50);
-    PumpFor(200);
-  }
   // Pumps until `done` holds, for at most about `ms` milliseconds.
   bool PumpUntil(const std::function<bool()>& done, DWORD ms) {
     for (DWORD waited = 0; waited < ms; waited += 100) {
