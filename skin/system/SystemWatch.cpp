@@ -3,6 +3,8 @@
 #include <cwchar>
 #include <exception>
 
+#include "ui/LiveHandles.h"
+
 namespace skin {
 
 namespace {
@@ -32,12 +34,14 @@ TSystemWatch::TSystemWatch(std::function<void(unsigned)> changed) : changed_(std
   // Never shown: a popup without a caption is neither activated nor skinned.
   wnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                          GetModuleHandleW(nullptr), this);
+  if (wnd_) ui::CountWindows(1);
 }
 
 TSystemWatch::~TSystemWatch() {
   if (!wnd_) return;
   SetWindowLongPtrW(wnd_, GWLP_USERDATA, 0);
   DestroyWindow(wnd_);
+  ui::CountWindows(-1);
 }
 
 LRESULT CALLBACK TSystemWatch::WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {

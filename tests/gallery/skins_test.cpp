@@ -332,7 +332,7 @@ TEST_F(GallerySkinsTest, ShortSoakDoesNotGrowWindowSystemObjects) {
   folder.Write("bad.skin", std::string("no skin"));
   gallery::TSkinSoak soak(*frame_, folder.Path() / "bad.skin");
   gallery::TResourceCounts afterFirst;
-  constexpr std::size_t kSwitches = 20;
+  const std::size_t kSwitches = 3 * soak.RoundLength();
   for (std::size_t i = 0; i < kSwitches; ++i) {
     soak.Switch(i);
     if (i == soak.RoundLength()) afterFirst = gallery::CurrentCounts();  // the first skin again after a round
@@ -343,6 +343,7 @@ TEST_F(GallerySkinsTest, ShortSoakDoesNotGrowWindowSystemObjects) {
   EXPECT_LE(atEnd.Gdi, afterFirst.Gdi) << gallery::Describe(afterFirst) << " -> " << gallery::Describe(atEnd);
   EXPECT_LE(atEnd.User, afterFirst.User) << gallery::Describe(afterFirst) << " -> " << gallery::Describe(atEnd);
   EXPECT_EQ(atEnd.Companions, afterFirst.Companions) << gallery::Describe(afterFirst) << " -> " << gallery::Describe(atEnd);
+  EXPECT_EQ(atEnd.Live, afterFirst.Live) << gallery::Describe(afterFirst) << " -> " << gallery::Describe(atEnd);
 }
 
 }  // namespace
