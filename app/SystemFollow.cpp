@@ -26,7 +26,9 @@ TTrainingFollow::TTrainingFollow(skin::TSkinData& data)
 
 void TTrainingFollow::Follow() {
   const bool dark = !skin::AppsUseLightTheme();
-  if (dark != dark_) {
+  // A skin put on switches skinning on: a program started without its skin
+  // (--no-skin) only follows the accent, for when the skin comes back.
+  if (dark != dark_ && data_.Active()) {
     std::vector<std::uint8_t> wanted = dark ? DarkSkin() : stored_;
     if (!wanted.empty() && data_.LoadSkin(std::move(wanted))) dark_ = dark;
   }
