@@ -13,6 +13,7 @@
 #include "gallery/GalleryColour.h"
 #include "gallery/GalleryDialog.h"
 #include "gallery/GallerySkins.h"
+#include "support/UserRegistryValue.h"
 #include "skin/WinSkinData/ColourShift.h"
 #include "ui/Menus.h"
 #include "ui/TextConv.h"
@@ -135,41 +136,14 @@ TEST_F(GalleryColourTest, EachSkinTurnsKeepsItsShapeAndComesBackExactly) {
   }
 }
 
-// The app mode and accent colour as the registry holds them, put back after.
-class TUserValue {
- public:
-  TUserValue(const wchar_t* key, const wchar_t* name) : key_(key), name_(name) {
-    DWORD data = 0, size = sizeof data;
-    if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_DWORD, nullptr, &data, &size) == ERROR_SUCCESS)
-      saved_ = data;
-  }
-  ~TUserValue() {
-    if (saved_) Set(*saved_);
-    else RegDeleteKeyValueW(HKEY_CURRENT_USER, key_, name_);
-  }
-  void Set(DWORD value) const {
-    RegSetKeyValueW(HKEY_CURRENT_USER, key_, name_, REG_DWORD, &value, sizeof value);
-  }
-
- private:
-  const wchar_t* key_;
-  const wchar_t* name_;
-  std::optional<DWORD> saved_;
-};
-
-void Announce(UINT msg, const wchar_t* area) {
-  // As the system does; Wine announces nothing itself.
-  SendMessageTimeoutW(HWND_BROADCAST, msg, 0, reinterpret_cast<LPARAM>(area), SMTO_ABORTIFHUNG, 2000, nullptr);
-}
-
 class GalleryFollowTest : public GalleryColourTest {
  protected:
   void SetUp() override {
     appMode_.Set(0);  // dark apps before the gallery starts
     GalleryColourTest::SetUp();
   }
-  TUserValue appMode_{L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize", L"AppsUseLightTheme"};
-  TUserValue accent_{L"Software\\Microsoft\\Windows\\DWM", L"AccentColor"};
+  test_support::TUserRegistryValue appMode_ = test_support::AppModeValue();
+  test_support::TUserRegistryValue accent_{L"Software\\Microsoft\\Windows\\DWM", L"AccentColor"};
 };
 
 TEST_F(GalleryFollowTest, AppModeAndAccentColourAreFollowedLive) {
@@ -186,7 +160,7 @@ TEST_F(GalleryFollowTest, AppModeAndAccentColourAreFollowedLive) {
   everyWindowShows("dark");
 
   appMode_.Set(1);
-  Announce(WM_SETTINGCHANGE, L"ImmersiveColorSet");
+  test_support::AnnounceSetting(WM_SETTINGCHANGE, L"ImmersiveColorSet");
   Settle();
   EXPECT_EQ(frame_->SkinData1->SkinName, names.at(0));
   everyWindowShows("light");
@@ -195,7 +169,7 @@ TEST_F(GalleryFollowTest, AppModeAndAccentColourAreFollowedLive) {
   const std::vector<COLORREF> before = WholeWindow(frame_->Handle());
   const ui::TColor blue = ui::RGBColor(0, 120, 215);
   accent_.Set(0xFFD77800);  // 0xAABBGGRR
-  Announce(WM_DWMCOLORIZATIONCOLORCHANGED, nullptr);
+  test_support::AnnounceSetting(WM_DWMCOLORIZATIONCOLORCHANGED, nullptr);
   Settle();
   const int accentHue = frame_->SkinData1->AccentHue;
   EXPECT_EQ(frame_->SkinData1->Hue(), skin::AccentRotation(accentHue, blue));
@@ -209,7 +183,7 @@ TEST_F(GalleryFollowTest, AppModeAndAccentColourAreFollowedLive) {
   ASSERT_TRUE(frame_->Skins().UseBuiltIn(1));
   EXPECT_FALSE(frame_->Skins().Following());
   appMode_.Set(0);
-  Announce(WM_SETTINGCHANGE, L"ImmersiveColorSet");
+  test_support::AnnounceSetting(WM_SETTINGCHANGE, L"ImmersiveColorSet");
   Settle();
   EXPECT_EQ(frame_->SkinData1->SkinName, names.at(1));
 }
