@@ -15,8 +15,11 @@
 //   skin_switch [--switches N]
 #include <windows.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <new>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -30,6 +33,32 @@
 #include "skin/draw/ScratchBitmap.h"
 #include "skin/manager/SkinManage.h"
 #include "ui/Application.h"
+
+// The program's own heap as its C++ objects use it: every allocation through
+// operator new counted with its size, so that growth of private bytes can be
+// told apart from growth of what the program holds.
+namespace {
+std::atomic<long long> gLiveBytes{0};
+constexpr std::size_t kHeader = alignof(std::max_align_t);
+}  // namespace
+
+void* operator new(std::size_t size) {
+  auto* block = static_cast<unsigned char*>(std::malloc(size + kHeader));
+  if (!block) throw std::bad_alloc();
+  *reinterpret_cast<std::size_t*>(block) = size;
+  gLiveBytes += static_cast<long long>(size);
+  return block + kHeader;
+}
+void operator delete(void* p) noexcept {
+  if (!p) return;
+  unsigned char* block = static_cast<unsigned char*>(p) - kHeader;
+  gLiveBytes -= static_cast<long long>(*reinterpret_cast<std::size_t*>(block));
+  std::free(block);
+}
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete[](void* p) noexcept { operator delete(p); }
+void operator delete[](void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace {
 
@@ -54,7 +83,8 @@ void Soak(TRun& run) {
     soak.Switch(i);
     if (i == soak.RoundLength()) afterFirst = gallery::CurrentCounts();  // the first skin again after a round
     if ((i + 1) % soak.RoundLength() == 0)
-      std::printf("round %zu: %s\n", (i + 1) / soak.RoundLength(), gallery::Describe(gallery::CurrentCounts()).c_str());
+      std::printf("round %zu: %s, C++ objects %lld bytes\n", (i + 1) / soak.RoundLength(),
+                  gallery::Describe(gallery::CurrentCounts()).c_str(), gLiveBytes.load());
   }
   soak.Switch(0);  // the same skin as at the first count
   const gallery::TResourceCounts atEnd = gallery::CurrentCounts();

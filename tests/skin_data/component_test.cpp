@@ -243,6 +243,14 @@ TEST_F(SkinDataTest, ManagerSwitchesAtOnceOnlyBeforeTheFirstActivation) {
   EXPECT_EQ(manager.RequestLog(), (std::vector<int>{3, 1, 2, 1, 2, 1}));
 }
 
+TEST_F(SkinDataTest, TheRequestLogKeepsOnlyTheLatestRequests) {
+  skin::TSkinManage& manager = skin::EnsureSkinManage();
+  for (int i = 0; i < 20000; ++i) manager.SetState(1 + i % 3);
+  EXPECT_LE(manager.RequestLog().size(), 4096u);  // hours of switching keep no growing list
+  EXPECT_GE(manager.RequestLog().size(), 2048u);
+  EXPECT_EQ(manager.RequestLog().back(), 1 + 19999 % 3);
+}
+
 #ifdef TAVRIN_STORED_SKIN
 TEST_F(SkinDataTest, OurSkinLoadsWhole) {
   auto* data = new TSkinData(&form_);
