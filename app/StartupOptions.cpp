@@ -4,8 +4,24 @@
 
 #include <algorithm>
 
+#include "ui/TextConv.h"
+
 bool NoSkinOption(const std::vector<std::wstring>& args) {
   return std::find(args.begin(), args.end(), L"--no-skin") != args.end();
+}
+
+bool FollowSystemOption(const std::vector<std::wstring>& args) {
+  return std::find(args.begin(), args.end(), L"--follow-system") != args.end();
+}
+
+std::optional<skin::TColourShift> ColourOption(const std::vector<std::wstring>& args, std::string& problem) {
+  const auto at = std::find(args.begin(), args.end(), L"--colour");
+  if (at == args.end()) return std::nullopt;
+  if (at + 1 == args.end()) {
+    problem = "--colour needs hue,saturation,brightness (e.g. --colour 120,0,0)";
+    return std::nullopt;
+  }
+  return skin::ParseColourShift(ui::WideToUtf8(*(at + 1)), problem);
 }
 
 namespace {

@@ -1,7 +1,8 @@
 // The program: start the local training site when the pages come from this
 // machine, initialise the application, create the training window from its
 // stored description (with the skin of `--skin PATH`, if given, or none with
-// `--no-skin`), run until the window closes.
+// `--no-skin`; `--colour H,S,B` colours it, `--follow-system` follows the
+// system's app mode and accent colour), run until the window closes.
 #include <windows.h>
 #include <ole2.h>
 
@@ -10,6 +11,7 @@
 
 #include "app/SkinOption.h"
 #include "app/StartupOptions.h"
+#include "app/SystemFollow.h"
 #include "app/TrainingSite.h"
 #include "app/UnitMain.h"
 #include "skin/draw/ScratchBitmap.h"
@@ -39,6 +41,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     }
     // Before the first activation, which would put the skin on.
     if (NoSkinOption(ProgramArguments()) && form->SkinData1) form->SkinData1->SetActive(false);
+    std::unique_ptr<TTrainingFollow> follow;
+    if (form->SkinData1) {
+      std::string problem;
+      const auto colour = ColourOption(ProgramArguments(), problem);
+      if (!problem.empty())
+        MessageBoxW(nullptr, ui::Utf8ToWide(problem).c_str(), ui::Utf8ToWide("Tavrin集中力训练").c_str(),
+                    MB_OK | MB_ICONWARNING);
+      if (FollowSystemOption(ProgramArguments())) follow = std::make_unique<TTrainingFollow>(*form->SkinData1);
+      if (colour) form->SkinData1->SetColour(*colour);  // a colour asked for wins over the accent's
+    }
     const HWND wnd = form->Handle();
     const bool skinned = form->SkinData1 && form->SkinData1->Active();
     SignalFirstPaint(wnd, [wnd, skinned] {

@@ -9,6 +9,9 @@
 namespace gallery {
 
 std::size_t BuiltInSkinCount();
+// The skins the gallery takes while it follows the system's app mode.
+inline constexpr std::size_t kLightBuiltInSkin = 0;  // our first skin
+inline constexpr std::size_t kDarkBuiltInSkin = 2;   // Night Ink
 // The stored skin (size + LZH package) of entry `index`; empty when the
 // resource is missing.
 std::vector<std::uint8_t> BuiltInSkin(std::size_t index);

@@ -61,6 +61,14 @@ TGalleryOptions ParseGalleryOptions(const std::vector<std::string>& args) {
       options.Skin = args[++i];
       continue;
     }
+    if (args[i] == "--colour") {
+      if (i + 1 == args.size()) {
+        options.ColourProblem = "--colour needs hue,saturation,brightness (e.g. --colour 120,0,0)";
+        continue;
+      }
+      options.Colour = skin::ParseColourShift(args[++i], options.ColourProblem);
+      continue;
+    }
     if (args[i] != "--show") {
       options.Error = "unknown option " + args[i];
       return options;

@@ -3,10 +3,13 @@
 // window class and one more entry here.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "skin/WinSkinData/ColourShift.h"
 
 namespace gallery {
 
@@ -25,10 +28,14 @@ const TGalleryCommand* FindGalleryCommand(std::string_view name);
 // The program's options: `--show <name>`, any number of times, runs those
 // commands in order once the frame is up (the default opens two children);
 // `--skin PATH` puts a stored skin file or a skin folder on every window
-// instead of the built-in skin (a folder is then previewed live).
+// instead of the built-in skin (a folder is then previewed live);
+// `--colour H,S,B` puts the skin in that colour. A bad colour is no reason
+// not to start: it is named in ColourProblem and the gallery starts without it.
 struct TGalleryOptions {
   std::vector<std::string> Show;
   std::string Skin;   // UTF-8, empty for the built-in skin
+  std::optional<skin::TColourShift> Colour;
+  std::string ColourProblem;
   std::string Error;  // what was wrong with the command line, empty when nothing
 };
 TGalleryOptions ParseGalleryOptions(const std::vector<std::string>& args);

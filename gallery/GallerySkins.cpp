@@ -11,6 +11,7 @@
 #include "skin/SkinRead/SkinPreview.h"
 #include "skin/SkinRead/SkinSource.h"
 #include "skin/SkinRead/UseSkin.h"
+#include "skin/system/SystemWatch.h"
 #include "ui/Dialogs.h"
 #include "ui/Menus.h"
 #include "ui/TextConv.h"
@@ -51,6 +52,8 @@ TGallerySkins::TGallerySkins(TGalleryMain& main) : main_(main) {
     names_.push_back(name);
   }
   AddMenu();
+  system_ = std::make_unique<skin::TSystemWatch>([this](unsigned) { FollowSystem(); });
+  FollowSystem();
 }
 
 TGallerySkins::~TGallerySkins() = default;
@@ -71,6 +74,9 @@ void TGallerySkins::AddMenu() {
   NewItem(main_, skinMenu, "重新载入 &Reload", [this] { Reload(); });
   NewItem(main_, skinMenu, "-", nullptr);
   noneItem_ = NewItem(main_, skinMenu, "无皮肤 &No skin", [this] { UseNone(); });
+  NewItem(main_, skinMenu, "-", nullptr);
+  followItem_ = NewItem(main_, skinMenu, "跟随系统 &Follow the system", [this] { SetFollowing(!following_); });
+  NewItem(main_, skinMenu, "颜色… &Colour…", [this] { OpenColourDialog(); });
   bar->Insert(at < 0 ? bar->Count() : at, skinMenu);
   MarkCurrent();
 }
@@ -80,6 +86,7 @@ void TGallerySkins::MarkCurrent() {
     builtInItems_[i]->SetChecked(current_ == TCurrent::BuiltIn && builtIn_ == i);
   if (fileItem_) fileItem_->SetChecked(current_ == TCurrent::Path);
   if (noneItem_) noneItem_->SetChecked(current_ == TCurrent::None);
+  if (followItem_) followItem_->SetChecked(following_);
 }
 
 bool TGallerySkins::Use(std::vector<std::uint8_t> stored, const std::string& problem) {
@@ -91,6 +98,11 @@ bool TGallerySkins::Use(std::vector<std::uint8_t> stored, const std::string& pro
 }
 
 bool TGallerySkins::UseBuiltIn(std::size_t index) {
+  SetFollowing(false);
+  return SwitchBuiltIn(index);
+}
+
+bool TGallerySkins::SwitchBuiltIn(std::size_t index) {
   if (index >= BuiltInSkinCount()) return false;
   std::vector<std::uint8_t> stored = BuiltInSkin(index);
   const std::string problem = skin::StoredSkinProblem(stored);
@@ -103,6 +115,7 @@ bool TGallerySkins::UseBuiltIn(std::size_t index) {
 }
 
 bool TGallerySkins::UsePath(const fs::path& path) {
+  SetFollowing(false);
   std::error_code error;
   if (fs::is_directory(path, error)) {
     watch_ = std::make_unique<skin::TSkinPreview>(
@@ -123,6 +136,7 @@ bool TGallerySkins::UsePath(const fs::path& path) {
 }
 
 void TGallerySkins::UseNone() {
+  SetFollowing(false);
   skin::UseNoSkin(*main_.SkinData1);
   current_ = TCurrent::None;
   MarkCurrent();
@@ -131,7 +145,7 @@ void TGallerySkins::UseNone() {
 bool TGallerySkins::Reload() {
   switch (current_) {
     case TCurrent::BuiltIn:
-      return UseBuiltIn(builtIn_);
+      return SwitchBuiltIn(builtIn_);
     case TCurrent::Path: {
       skin::TSkinSourceRead read = skin::ReadSkinSource(path_);
       return Use(std::move(read.Stored), read.Problem);

@@ -25,6 +25,7 @@ TResourceCounts CurrentCounts() {
   TResourceCounts counts;
   counts.Gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
   counts.User = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  counts.Live = ui::LiveHandles();
   if (const skin::TSkinManage* manager = skin::SkinManage())
     counts.Companions = manager->Forms.size() + manager->PopupMenus.size();
   PROCESS_MEMORY_COUNTERS_EX memory{};
@@ -39,7 +40,8 @@ std::string Describe(const TResourceCounts& counts) {
   const std::string objects = counts.Gdi == 0 && counts.User == 0
                                   ? "GDI and USER not counted by this system"
                                   : "GDI " + std::to_string(counts.Gdi) + ", USER " + std::to_string(counts.User);
-  return objects + ", private bytes " + std::to_string(counts.PrivateBytes) + ", skinned windows " +
+  return objects + ", live GDI objects " + std::to_string(counts.Live.Gdi) + ", live windows " +
+         std::to_string(counts.Live.Windows) + ", private bytes " + std::to_string(counts.PrivateBytes) + ", skinned windows " +
          std::to_string(counts.Companions);
 }
 
@@ -58,13 +60,18 @@ TSkinSoak::TSkinSoak(TGalleryMain& frame, std::filesystem::path badSkin)
 
 TSkinSoak::~TSkinSoak() { frame_.Skins().OnProblem = nullptr; }
 
-std::size_t TSkinSoak::RoundLength() const { return BuiltInSkinCount() + 2; }
+std::size_t TSkinSoak::RoundLength() const { return BuiltInSkinCount() + 4; }
 
 void TSkinSoak::Switch(std::size_t step) {
   const std::size_t at = step % RoundLength();
-  if (at < BuiltInSkinCount())
+  const std::size_t skins = BuiltInSkinCount();
+  if (at < skins)
     frame_.Skins().UseBuiltIn(at);
-  else if (at == BuiltInSkinCount())
+  else if (at == skins)
+    frame_.Skins().SetColour({120, 30, -20});
+  else if (at == skins + 1)
+    frame_.Skins().SetColour({});
+  else if (at == skins + 2)
     frame_.Skins().UseNone();
   else
     frame_.Skins().UsePath(badSkin_);

@@ -1,6 +1,7 @@
 // Skin switching under load, for the soak benchmark and its short version in
-// the tests: switches cycle through the built-in skins, "No skin" and a bad
-// skin on whatever gallery windows are open, each one carried out at once
+// the tests: switches cycle through the built-in skins, the last one in
+// another colour and back, "No skin" and a bad skin on whatever gallery
+// windows are open, each one carried out at once
 // (the request as the menu makes it, then the manager's pending action
 // instead of waiting for its tick) and painted before the next.
 #pragma once
@@ -11,15 +12,19 @@
 #include <filesystem>
 #include <string>
 
+#include "ui/LiveHandles.h"
+
 namespace gallery {
 
 class TGalleryMain;
 
-// The process's window-system objects and memory, and the skin manager's
-// companions (skinned windows and menus): what a switch could leak.
+// The process's window-system objects and memory, the live objects of the
+// handle wrappers, and the skin manager's companions (skinned windows and
+// menus): what a switch could leak.
 struct TResourceCounts {
   DWORD Gdi = 0;
   DWORD User = 0;
+  ui::TLiveHandles Live;
   std::size_t PrivateBytes = 0;
   std::size_t Companions = 0;
 };
@@ -34,7 +39,8 @@ class TSkinSoak {
   TSkinSoak(const TSkinSoak&) = delete;
   TSkinSoak& operator=(const TSkinSoak&) = delete;
 
-  // Steps in one round: each built-in skin, no skin, the bad skin.
+  // Steps in one round: each built-in skin, a colour, the colour as
+  // painted, no skin, the bad skin.
   std::size_t RoundLength() const;
   // Switch number `step` (taken modulo the round), carried out and painted.
   void Switch(std::size_t step);

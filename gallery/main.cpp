@@ -3,14 +3,16 @@
 // MDI children, a dialog form, a message box, a window of no framework form,
 // and a Tag 99 form that stays plain.
 //
-//   skin-gallery [--skin PATH] [--show NAME]...
+//   skin-gallery [--skin PATH] [--colour H,S,B] [--show NAME]...
 //
 // runs the named commands once the frame is up (the list is in
 // GalleryCommands.cpp: windows such as "mdi", "dialog", "msgbox", "foreign",
 // popup menus and the pages of controls such as "buttons" or "tabs"); without
 // options it opens two MDI children. --skin puts a stored skin file or a skin
 // folder on every window (a folder's edits are followed); a bad one is named
-// in a message and the built-in skin stays.
+// in a message and the built-in skin stays. --colour puts the skin in that
+// colour (hue 0-359, saturation and brightness -100-100); a bad value is
+// named in a message and the gallery starts as without it.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -59,6 +61,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     auto* frame = application.CreateForm<gallery::TGalleryMain>();
     if (!options.Skin.empty())  // before the first window is up, so that it comes up in this skin
       frame->Skins().UsePath(std::filesystem::path(std::u8string(options.Skin.begin(), options.Skin.end())));
+    if (!options.ColourProblem.empty()) ShowError(options.ColourProblem);
+    if (options.Colour) frame->Skins().SetColour(*options.Colour);
     frame->Show();                  // skinned at this first activation
     application.ProcessMessages();  // and finished (WM_SKINSTART) before any child comes
     for (const std::string& name : options.Show) frame->RunCommand(name);

@@ -6,6 +6,8 @@
 
 #include <utility>
 
+#include "ui/LiveHandles.h"
+
 namespace ui {
 
 // A GDI object (bitmap, brush, pen, font, region) freed with DeleteObject.
@@ -13,12 +15,17 @@ template <typename H>
 class GdiObject {
  public:
   GdiObject() = default;
-  explicit GdiObject(H h) : h_(h) {}
+  explicit GdiObject(H h) : h_(h) {
+    if (h_) CountGdi(1);
+  }
   GdiObject(const GdiObject&) = delete;
   GdiObject& operator=(const GdiObject&) = delete;
   GdiObject(GdiObject&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
   GdiObject& operator=(GdiObject&& o) noexcept {
-    if (this != &o) Reset(std::exchange(o.h_, nullptr));
+    if (this != &o) {
+      Reset();
+      h_ = std::exchange(o.h_, nullptr);  // counted once already
+    }
     return *this;
   }
   ~GdiObject() { Reset(); }
@@ -26,10 +33,17 @@ class GdiObject {
   H Get() const { return h_; }
   explicit operator bool() const { return h_ != nullptr; }
   // Gives up ownership (e.g. a region handed to SetWindowRgn).
-  H Release() { return std::exchange(h_, nullptr); }
+  H Release() {
+    if (h_) CountGdi(-1);
+    return std::exchange(h_, nullptr);
+  }
   void Reset(H h = nullptr) {
-    if (h_) DeleteObject(h_);
+    if (h_) {
+      DeleteObject(h_);
+      CountGdi(-1);
+    }
     h_ = h;
+    if (h_) CountGdi(1);
   }
 
  private:
@@ -45,11 +59,16 @@ using RegionHandle = GdiObject<HRGN>;
 // A memory device context freed with DeleteDC.
 class MemoryDC {
  public:
-  explicit MemoryDC(HDC compatibleWith = nullptr) : dc_(CreateCompatibleDC(compatibleWith)) {}
+  explicit MemoryDC(HDC compatibleWith = nullptr) : dc_(CreateCompatibleDC(compatibleWith)) {
+    if (dc_) CountGdi(1);
+  }
   MemoryDC(const MemoryDC&) = delete;
   MemoryDC& operator=(const MemoryDC&) = delete;
   ~MemoryDC() {
-    if (dc_) DeleteDC(dc_);
+    if (dc_) {
+      DeleteDC(dc_);
+      CountGdi(-1);
+    }
   }
   HDC Get() const { return dc_; }
 

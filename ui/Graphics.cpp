@@ -23,7 +23,10 @@ TBitmap::TBitmap() = default;
 TBitmap::~TBitmap() {
 #ifdef _WIN32
   canvas_.reset();  // deselects the picture before it is deleted
-  if (dib_) DeleteObject(dib_);
+  if (dib_) {
+    DeleteObject(dib_);
+    CountGdi(-1);
+  }
 #endif
 }
 
@@ -54,9 +57,13 @@ void TBitmap::Allocate(int width, int height, TPixelFormat format) {
     info.bmiHeader.biCompression = BI_RGB;
     dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!dib) throw std::bad_alloc();
+    CountGdi(1);
   }
   if (canvas_) SelectObject(canvas_->dc_, dib ? HGDIOBJ(dib) : canvas_->oldBitmap_);
-  if (dib_) DeleteObject(dib_);
+  if (dib_) {
+    DeleteObject(dib_);
+    CountGdi(-1);
+  }
   dib_ = dib;
   bits_ = static_cast<std::uint8_t*>(bits);
 #else
@@ -216,6 +223,7 @@ TCanvas& TBitmap::Canvas() {
   if (!canvas_) {
     auto canvas = std::make_unique<TCanvas>(CreateCompatibleDC(nullptr));
     if (!canvas->dc_) throw std::bad_alloc();
+    CountGdi(1);
     canvas->owned_ = true;
     if (dib_) canvas->oldBitmap_ = SelectObject(canvas->dc_, dib_);
     else canvas->oldBitmap_ = GetCurrentObject(canvas->dc_, OBJ_BITMAP);
@@ -242,6 +250,7 @@ TCanvas::~TCanvas() {
   if (owned_ && dc_) {
     SelectObject(dc_, oldBitmap_);
     DeleteDC(dc_);
+    CountGdi(-1);
   }
 }
 

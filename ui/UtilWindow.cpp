@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "ui/Application.h"
+#include "ui/LiveHandles.h"
 
 namespace ui {
 
@@ -22,12 +23,14 @@ TUtilWindow::TUtilWindow(std::function<bool(TMessage&)> handler, TUtilWindowKind
   handle_ = CreateWindowExW(topLevel ? WS_EX_TOOLWINDOW : 0, kUtilClass, L"", topLevel ? WS_POPUP : 0, 0, 0, 0, 0,
                             topLevel ? nullptr : HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!handle_) throw std::runtime_error("cannot create a utility window");
+  CountWindows(1);
   SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 TUtilWindow::~TUtilWindow() {
   SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
   DestroyWindow(handle_);
+  CountWindows(-1);
 }
 
 LRESULT CALLBACK TUtilWindow::WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {

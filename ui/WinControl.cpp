@@ -4,6 +4,8 @@
 
 #include <windowsx.h>
 
+#include "ui/LiveHandles.h"
+
 #include <map>
 #include <stdexcept>
 
@@ -143,6 +145,7 @@ void TWinControl::CreateWnd() {
   if (!handle_) {  // no message reached the procedure during creation
     handle_ = wnd;
     SetPropW(wnd, kControlProp, this);
+    CountWindows(1);
   }
   SendMessageW(wnd, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), 0);
 }
@@ -158,6 +161,7 @@ void TWinControl::DestroyWnd() {
   DestroyWindow(wnd);
   if (handle_ == wnd) {  // the window was not ours to destroy (another thread); forget it
     RemovePropW(wnd, kControlProp);
+    CountWindows(-1);
     handle_ = nullptr;
   }
 }
@@ -168,6 +172,7 @@ LRESULT CALLBACK TWinControl::InitWndProc(HWND wnd, UINT msg, WPARAM wParam, LPA
     control = std::exchange(creatingControl, nullptr);
     control->handle_ = wnd;
     SetPropW(wnd, kControlProp, control);
+    CountWindows(1);
   }
   if (!control) {
     wchar_t name[256] = {};
@@ -180,6 +185,7 @@ LRESULT CALLBACK TWinControl::InitWndProc(HWND wnd, UINT msg, WPARAM wParam, LPA
   if (msg == WM_NCDESTROY) {
     if (auto* c = static_cast<TWinControl*>(GetPropW(wnd, kControlProp))) {
       RemovePropW(wnd, kControlProp);
+      CountWindows(-1);
       c->handle_ = nullptr;
       c->captureControl_ = nullptr;
       c->trackingLeave_ = false;

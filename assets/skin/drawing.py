@@ -17,6 +17,14 @@ def rgb(r, g, b):
     return (r << 16) | (g << 8) | b
 
 
+def hue_degrees(colour):
+    """The hue of an rgb() colour in whole degrees (0 to 359), as the engine
+    reads a skin's [Colourise] AccentHue."""
+    import colorsys
+    r, g, b = colour >> 16, (colour >> 8) & 255, colour & 255
+    return round(colorsys.rgb_to_hls(r / 255, g / 255, b / 255)[0] * 360) % 360
+
+
 KEY = rgb(255, 0, 255)  # transparent in every skin image
 
 # ---------------------------------------------------------------------------

@@ -24,6 +24,7 @@ import sys
 sys.dont_write_bytecode = True  # no __pycache__ beside the skin's files
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 from drawing import (  # noqa: E402
+    hue_degrees,
     KEY, ONE, SCALES, UNBOUNDED, Image, bmp_bytes, chevron, corner_cut, depth_map, diagonals,
     rgb, rounded_box, strip, tick, triangle_up)
 
@@ -826,7 +827,8 @@ def definition():
     return ([('TitlebarSkin', [('SkinName', 'Tavrin Charcoal')]),
              ('Personality', personality_keys()),
              ('Fonts', [('FontHeight', 14)]),
-             ('Colours', colour_keys())]
+             ('Colours', colour_keys()),
+             ('Colourise', [('AccentHue', hue_degrees(ACCENT))])]
             + caption_sections() + control_sections())
 
 

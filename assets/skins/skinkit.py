@@ -26,6 +26,7 @@ _spec.loader.exec_module(base)
 Image, strip, rgb, KEY = base.Image, base.strip, base.rgb, base.KEY
 rounded_box, corner_cut, depth_map = base.rounded_box, base.corner_cut, base.depth_map
 ONE = base.ONE
+hue_degrees = base.hue_degrees
 
 # ---------------------------------------------------------------------------
 # Colour maps

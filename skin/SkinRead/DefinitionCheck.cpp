@@ -155,6 +155,15 @@ void CheckObjects(const TChecker& c) {
   }
 }
 
+// [Colourise] AccentHue: the hue of the skin's accent, whole degrees 0 to 359.
+void CheckColourise(const TChecker& c) {
+  const std::string value = c.ini.ReadString("Colourise", "AccentHue", "");
+  if (value.empty()) return;
+  if (c.set.AccentHue < 0 || std::to_string(c.set.AccentHue) != value)
+    c.Error("Colourise", "AccentHue",
+            "\"" + value + "\" is no hue (whole degrees 0 to 359): the skin cannot follow the accent colour");
+}
+
 }  // namespace
 
 void CheckDefinition(const TSkinReader& reader, const std::string& definitionName,
@@ -166,6 +175,7 @@ void CheckDefinition(const TSkinReader& reader, const std::string& definitionNam
   const TChecker checker{reader, definitionName, ini, set, report};
   CheckImageKeys(checker);
   CheckObjects(checker);
+  CheckColourise(checker);
   for (const TMisfitImage& m : set.MisfitImages)
     report.Error(m.Name, "",
                  "is " + std::to_string(m.Width) + " x " + std::to_string(m.Height) + ", not " +

@@ -199,6 +199,120 @@ void CopyColours(const TSkinSet& from, TSkinSet& to) {
   to.ScrollbarColour = from.ScrollbarColour;
 }
 
+// Names, measures (scaled to `dpi`) and flags of every object; no image yet.
+void CopyShape(const TSkinSet& base, int dpi, TSkinSet& out) {
+  out.SkinName = base.SkinName;
+  out.AccentHue = base.AccentHue;
+  out.Dpi = dpi;
+  for (std::size_t i = 0; i < base.Borders.size(); ++i) CopyObject(*base.Borders[i], dpi, *out.Borders[i]);
+  CopyTitle(*base.Title, dpi, *out.Title);
+  CopyButtons(*base.Buttons, dpi, *out.Buttons);
+  out.SysButtons.clear();
+  for (const auto& b : base.SysButtons) out.SysButtons.push_back(CopySysButton(*b, dpi));
+  out.MenuBar = CopyOptional(base.MenuBar, dpi);
+  out.Progress = CopyOptional(base.Progress, dpi);
+  out.Tabs = CopyOptional(base.Tabs, dpi);
+  out.UpDownHorz = CopyOptional(base.UpDownHorz, dpi);
+  out.UpDownVert = CopyOptional(base.UpDownVert, dpi);
+  out.GroupBoxEdge = CopyOptional(base.GroupBoxEdge, dpi);
+  out.Toolbars = CopyOptional(base.Toolbars, dpi);
+  out.StatusBarEdges = CopyOptional(base.StatusBarEdges, dpi);
+  out.ComboButton = CopyOptional(base.ComboButton, dpi);
+  out.SunkEdge = CopyOptional(base.SunkEdge, dpi);
+  out.ExtraImages = CopyOptional(base.ExtraImages, dpi);
+  out.Headerbar = CopyOptional(base.Headerbar, dpi);
+  out.MenuItem = CopyOptional(base.MenuItem, dpi);
+  out.MenuBackground = CopyOptional(base.MenuBackground, dpi);
+  out.Scrollbar = CopyOptional(base.Scrollbar, dpi);
+  out.HorzScroll = CopyOptional(base.HorzScroll, dpi);
+  out.VertScroll = CopyOptional(base.VertScroll, dpi);
+  out.HorzScrollThumb = CopyOptional(base.HorzScrollThumb, dpi);
+  out.VertScrollThumb = CopyOptional(base.VertScrollThumb, dpi);
+}
+
+// --- Colouring ---------------------------------------------------------------
+
+// The one colour regions and transparent drawing leave out (the painters' key).
+constexpr ui::TColor kKey = ui::clFuchsia;
+
+std::vector<TDataSkinObject*> Objects(const TSkinSet& s) {
+  std::vector<TDataSkinObject*> all;
+  for (const auto& b : s.Borders) all.push_back(b.get());
+  all.push_back(s.Title.get());
+  all.push_back(s.Buttons.get());
+  for (const auto& b : s.SysButtons) all.push_back(b.get());
+  for (TDataSkinObject* o :
+       {s.MenuBar.get(), s.Progress.get(), s.GroupBoxEdge.get(), s.Toolbars.get(), s.StatusBarEdges.get(),
+        s.ComboButton.get(), s.SunkEdge.get(), s.ExtraImages.get(), s.Headerbar.get(), s.MenuItem.get(),
+        s.MenuBackground.get(), s.Scrollbar.get(), s.HorzScroll.get(), s.VertScroll.get(),
+        s.HorzScrollThumb.get(), s.VertScrollThumb.get(), static_cast<TDataSkinObject*>(s.Tabs.get()),
+        static_cast<TDataSkinObject*>(s.UpDownHorz.get()), static_cast<TDataSkinObject*>(s.UpDownVert.get())})
+    if (o) all.push_back(o);
+  return all;
+}
+
+// The state colours are numbers, -1 when not set.
+void ShiftNumber(std::int32_t& colour, const TColourShift& shift) {
+  if (colour >= 0) colour = std::int32_t(ShiftColour(ui::TColor(colour), shift));
+}
+
+void ShiftObjectColours(TDataSkinObject& o, const TColourShift& shift) {
+  for (std::int32_t* c : {&o.NormalColour, &o.MouseOverColour, &o.PressedColour}) ShiftNumber(*c, shift);
+  for (ui::TColor* c : {&o.NormalColour2, &o.MouseOverColour2, &o.PressedColour2}) *c = ShiftColour(*c, shift);
+}
+
+void ShiftTitleColours(TDataSkinTitle& title, const TColourShift& shift) {
+  title.ActiveTextColour = ShiftColour(title.ActiveTextColour, shift);
+  title.InactiveTextColour = ShiftColour(title.InactiveTextColour, shift);
+}
+
+// Each text colour with the face it is read on.
+struct TTextOnFace {
+  ui::TColor TSkinSet::*Text;
+  ui::TColor TSkinSet::*Face;
+};
+constexpr TTextOnFace kTextsOnFaces[] = {
+    {&TSkinSet::WindowTextColour, &TSkinSet::ButtonFaceColour},
+    {&TSkinSet::ButtonTextColour, &TSkinSet::ButtonFaceColour},
+    {&TSkinSet::MenuTextColour, &TSkinSet::MenuColour},
+    {&TSkinSet::MenuBarTextColour, &TSkinSet::MenubarColour},
+    {&TSkinSet::HilightTextColour, &TSkinSet::HilightColour},
+};
+
+void ShiftColours(const TSkinSet& plain, const TColourShift& shift, TSkinSet& out) {
+  for (auto member : {&TSkinSet::WindowTextColour, &TSkinSet::TitleTextActiveColour,
+                      &TSkinSet::TitleTextInactiveColour, &TSkinSet::ButtonFaceColour, &TSkinSet::ButtonTextColour,
+                      &TSkinSet::ButtonHilightColour, &TSkinSet::ButtonLightColour, &TSkinSet::ButtonShadowColour,
+                      &TSkinSet::ButtonDkShadowColour, &TSkinSet::HilightTextColour, &TSkinSet::HilightColour,
+                      &TSkinSet::MenubarColour, &TSkinSet::MenuBarTextColour, &TSkinSet::MenuTextColour,
+                      &TSkinSet::MenuColour, &TSkinSet::ScrollbarColour})
+    out.*member = ShiftColour(plain.*member, shift);
+  // A brighter or darker face must not swallow its text.
+  for (const TTextOnFace& pair : kTextsOnFaces) {
+    if (((plain.*pair.Text | plain.*pair.Face) & 0xFF000000u) != 0) continue;  // system colours: the system's pair
+    const double had = ContrastRatio(plain.*pair.Text, plain.*pair.Face);
+    out.*pair.Text = KeepContrast(out.*pair.Text, out.*pair.Face, had);
+  }
+}
+
+void ColourBitmap(const ui::TBitmap& from, const TColourShift& shift, ui::TBitmap& to) {
+  to.Assign(from);
+  const ui::TColor keys[] = {kKey};
+  ShiftPixels(to, shift, keys);
+}
+
+void ColourSlot(const TImageSlot& from, const TColourShift& shift, const TImageSlot& to) {
+  ColourBitmap(*from.Bitmap, shift, *to.Bitmap);
+  to.Larger->clear();
+  for (const auto& l : *from.Larger) {
+    auto image = std::make_unique<TLargerImage>();
+    image->Name = l->Name;
+    image->Dpi = l->Dpi;
+    ColourBitmap(l->Bitmap, shift, image->Bitmap);
+    to.Larger->push_back(std::move(image));
+  }
+}
+
 }  // namespace
 
 std::int32_t ScaleLength(std::int64_t length, int dpi) {
@@ -241,38 +355,28 @@ std::vector<TMisfitImage> DropMisfitLargerImages(TSkinSet& set) {
 }
 
 void BuildSkinAtDpi(const TSkinSet& base, int dpi, TSkinSet& out) {
-  out.SkinName = base.SkinName;
-  out.Dpi = dpi;
+  CopyShape(base, dpi, out);
   out.Measures = EngineMeasuresAt(dpi);
-  for (std::size_t i = 0; i < base.Borders.size(); ++i) CopyObject(*base.Borders[i], dpi, *out.Borders[i]);
-  CopyTitle(*base.Title, dpi, *out.Title);
-  CopyButtons(*base.Buttons, dpi, *out.Buttons);
-  out.SysButtons.clear();
-  for (const auto& b : base.SysButtons) out.SysButtons.push_back(CopySysButton(*b, dpi));
-  out.MenuBar = CopyOptional(base.MenuBar, dpi);
-  out.Progress = CopyOptional(base.Progress, dpi);
-  out.Tabs = CopyOptional(base.Tabs, dpi);
-  out.UpDownHorz = CopyOptional(base.UpDownHorz, dpi);
-  out.UpDownVert = CopyOptional(base.UpDownVert, dpi);
-  out.GroupBoxEdge = CopyOptional(base.GroupBoxEdge, dpi);
-  out.Toolbars = CopyOptional(base.Toolbars, dpi);
-  out.StatusBarEdges = CopyOptional(base.StatusBarEdges, dpi);
-  out.ComboButton = CopyOptional(base.ComboButton, dpi);
-  out.SunkEdge = CopyOptional(base.SunkEdge, dpi);
-  out.ExtraImages = CopyOptional(base.ExtraImages, dpi);
-  out.Headerbar = CopyOptional(base.Headerbar, dpi);
-  out.MenuItem = CopyOptional(base.MenuItem, dpi);
-  out.MenuBackground = CopyOptional(base.MenuBackground, dpi);
-  out.Scrollbar = CopyOptional(base.Scrollbar, dpi);
-  out.HorzScroll = CopyOptional(base.HorzScroll, dpi);
-  out.VertScroll = CopyOptional(base.VertScroll, dpi);
-  out.HorzScrollThumb = CopyOptional(base.HorzScrollThumb, dpi);
-  out.VertScrollThumb = CopyOptional(base.VertScrollThumb, dpi);
   CopyColours(base, out);
   const std::vector<TImageSlot> from = ImageSlots(base);
   const std::vector<TImageSlot> to = ImageSlots(out);
   for (std::size_t i = 0; i < from.size() && i < to.size(); ++i) ScaleSlot(from[i], dpi, *to[i].Bitmap);
   out.Empty = base.Empty;
+}
+
+void BuildColouredSkin(const TSkinSet& plain, const TColourShift& shift, TSkinSet& out) {
+  CopyShape(plain, kBaseDpi, out);
+  out.Dpi = plain.Dpi;
+  out.Measures = plain.Measures;
+  out.MisfitImages = plain.MisfitImages;
+  CopyColours(plain, out);
+  ShiftColours(plain, shift, out);
+  for (TDataSkinObject* o : Objects(out)) ShiftObjectColours(*o, shift);
+  ShiftTitleColours(*out.Title, shift);
+  const std::vector<TImageSlot> from = ImageSlots(plain);
+  const std::vector<TImageSlot> to = ImageSlots(out);
+  for (std::size_t i = 0; i < from.size() && i < to.size(); ++i) ColourSlot(from[i], shift, to[i]);
+  out.Empty = plain.Empty;
 }
 
 }  // namespace skin

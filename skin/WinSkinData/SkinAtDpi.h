@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "skin/WinSkinData/ColourShift.h"
 #include "skin/WinSkinData/SkinSet.h"
 
 namespace skin {
@@ -32,5 +33,11 @@ std::vector<TMisfitImage> DropMisfitLargerImages(TSkinSet& set);
 // otherwise the nearest larger one scaled down, otherwise the largest scaled
 // up, cut frame by frame. Colours and names stay.
 void BuildSkinAtDpi(const TSkinSet& base, int dpi, TSkinSet& out);
+
+// `out` (a fresh set) becomes `plain` in the colour `shift`: every image and
+// every larger picture shifted (key colour exact), the colour table and the
+// objects' colours shifted, each text colour kept at least as readable
+// against its face as it was. Measures stay. With a plain shift an exact copy.
+void BuildColouredSkin(const TSkinSet& plain, const TColourShift& shift, TSkinSet& out);
 
 }  // namespace skin

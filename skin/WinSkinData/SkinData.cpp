@@ -127,7 +127,57 @@ bool TSkinData::RebuildAtDpi(int dpi, TSkinSet& scaled) const {
   }
 }
 
+void TSkinData::SetHue(int value) { SetColour({value, colour_.Saturation, colour_.Brightness}); }
+void TSkinData::SetSaturation(int value) { SetColour({colour_.Hue, value, colour_.Brightness}); }
+void TSkinData::SetBrightness(int value) { SetColour({colour_.Hue, colour_.Saturation, value}); }
+
+void TSkinData::SetColour(TColourShift colour) {
+  colour = NormalisedShift(colour);
+  if (colour == colour_) return;
+  const TColourShift before = colour_;
+  colour_ = colour;
+  if (Designing() || Empty) return;  // coloured when a skin comes
+  if (!PutColour()) {
+    colour_ = before;
+    return;
+  }
+  ApplySkin();
+}
+
+bool TSkinData::PutColour() {
+  const bool kept = colouring_;
+  colouring_ = true;
+  bool done = true;
+  try {
+    if (colour_.Plain()) {
+      // Back to the very objects the skin was loaded with.
+      if (plain_) ReplaceSkin(*plain_);
+      plain_.reset();
+    } else {
+      const bool havePlain = plain_ != nullptr;
+      TSkinSet coloured;
+      BuildColouredSkin(havePlain ? *plain_ : *this, colour_, coloured);
+      if (!havePlain) {
+        auto plain = std::make_unique<TSkinSet>();
+        plain->ReplaceSkin(*this);  // this set's objects, as painted, move aside
+        plain_ = std::move(plain);
+      }
+      ReplaceSkin(coloured);
+    }
+  } catch (const std::exception&) {
+    done = false;
+  }
+  colouring_ = kept;
+  return done;
+}
+
 void TSkinData::SkinReplaced() {
+  if (!colouring_) {
+    // A new skin as painted: the old plain one is gone, and the new one
+    // takes the component's colour before any window reads it.
+    plain_.reset();
+    if (!colour_.Plain() && PutColour()) return;  // PutColour's own replace did the rest
+  }
   for (auto& [dpi, scaled] : atDpi_)
     if (scaled) RebuildAtDpi(dpi, *scaled);
   // Whatever the component's kind, its windows drop what they built from the
@@ -196,6 +246,12 @@ bool TSkinData::SetProperty(std::string_view name, const ui::TPropertyValue& val
       set.Include(*member);
     }
     SkinControls = set;
+  } else if (name == "Hue") {
+    SetHue(value.AsInt());
+  } else if (name == "Saturation") {
+    SetSaturation(value.AsInt());
+  } else if (name == "Brightness") {
+    SetBrightness(value.AsInt());
   } else if (name == "SkinFile") {
     SetSkinFile(value.AsString());
   } else if (name == "SkinStore") {

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "skin/WinSkinData/ColourShift.h"
 #include "skin/WinSkinData/SkinControlTypes.h"
 #include "skin/WinSkinData/SkinSet.h"
 #include "ui/Component.h"
@@ -43,6 +44,21 @@ class TSkinData : public ui::TComponent, public TSkinSet {
   TSkinFormType SkinFormtype = sfMainform;
   TOnFormSkin OnFormSkin;
   ui::TNotifyEvent OnSkinChanged;
+  // The skin's colour: a hue rotation (0 to 359 degrees), saturation and
+  // brightness (-100 to 100, 0 = as painted). A change puts the skin in the
+  // new colour on every window of this component; out-of-range values are
+  // brought into range.
+  int Hue() const { return colour_.Hue; }
+  int Saturation() const { return colour_.Saturation; }
+  int Brightness() const { return colour_.Brightness; }
+  void SetHue(int value);
+  void SetSaturation(int value);
+  void SetBrightness(int value);
+  const TColourShift& Colour() const { return colour_; }
+  void SetColour(TColourShift colour);
+  // The skin as its author painted it while it is shown in another colour
+  // (this set itself otherwise).
+  const TSkinSet& PlainSkin() const { return plain_ ? *plain_ : static_cast<const TSkinSet&>(*this); }
 
   // The stored skin (the SkinStream data: size + LZH package).
   ui::TMemoryStream& StoredSkin() { return stored_; }
@@ -86,11 +102,20 @@ class TSkinData : public ui::TComponent, public TSkinSet {
   // `scaled` becomes this skin at `dpi`; false (and `scaled` unchanged) when
   // there was no memory for it.
   bool RebuildAtDpi(int dpi, TSkinSet& scaled) const;
+  // Puts the skin in colour_ in place of this set's objects, the plain skin
+  // kept aside (or put back for a plain colour). False when there was no
+  // memory for it: the objects stay as they were.
+  bool PutColour();
 
   bool active_ = false;
   std::string skinFile_;
   ui::TMemoryStream stored_;
   std::map<int, std::unique_ptr<TSkinSet>> atDpi_;
+  TColourShift colour_;
+  // The skin as painted while colour_ is not plain.
+  std::unique_ptr<TSkinSet> plain_;
+  // The objects being replaced are a colouring of plain_, not a new skin.
+  bool colouring_ = false;
 };
 
 // Makes "TSkinData" known to the form reader (idempotent).

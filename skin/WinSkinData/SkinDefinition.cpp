@@ -107,6 +107,8 @@ void TSkinSet::ReplaceSkin(TSkinSet& loaded) {
 
 void TSkinSet::ReadDefinition(const TIniFile& ini, const TSkinReader& reader) {
   SkinName = ini.ReadString("TitlebarSkin", "SkinName", "");
+  const std::int32_t accent = ini.ReadInteger("Colourise", "AccentHue", -1);
+  AccentHue = accent >= 0 && accent < 360 ? accent : -1;
   LoadBorders(ini, reader);
   LoadColours(ini);
   LoadSysButtons(ini, reader);

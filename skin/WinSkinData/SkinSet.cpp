@@ -18,6 +18,7 @@ TSkinSet::~TSkinSet() = default;
 void TSkinSet::SwapSkin(TSkinSet& other) {
   using std::swap;
   swap(SkinName, other.SkinName);
+  swap(AccentHue, other.AccentHue);
   swap(Dpi, other.Dpi);
   swap(Borders, other.Borders);
   swap(Title, other.Title);

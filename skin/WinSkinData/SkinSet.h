@@ -63,6 +63,9 @@ class TSkinSet {
   // has been loaded completely.
   bool Empty = true;
   std::string SkinName;
+  // The hue of the skin's accent as painted, in degrees (the definition's
+  // [Colourise] AccentHue); -1 when the skin names none.
+  int AccentHue = -1;
   // The display DPI the objects are drawn for: 96 for a loaded skin, the
   // DPI of a set made for a window at another (SkinAtDpi.h).
   int Dpi = 96;

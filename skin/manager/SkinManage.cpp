@@ -87,6 +87,10 @@ void TSkinManage::SetTimerEnabled(bool enabled) {
 }
 
 void TSkinManage::SetState(int action) {
+  // Only the latest requests are kept: a program that switches for hours
+  // must not keep every one.
+  if (requestLog_.size() >= kRequestLogLimit)
+    requestLog_.erase(requestLog_.begin(), requestLog_.begin() + kRequestLogLimit / 2);
   requestLog_.push_back(action);
   PendingAction = action;
   if (Started != 0) {

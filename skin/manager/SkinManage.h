@@ -125,8 +125,8 @@ class TSkinManage : public ui::TObject {
   int ScrollBarUninit(HWND wnd);
 #endif
 
-  // Every SetState request in order, for tests (requests are otherwise only
-  // visible through their effect on windows).
+  // The SetState requests in order (the latest thousands), for tests
+  // (requests are otherwise only visible through their effect on windows).
   const std::vector<int>& RequestLog() const { return requestLog_; }
   void ClearRequestLog() { requestLog_.clear(); }
 
@@ -148,6 +148,7 @@ class TSkinManage : public ui::TObject {
   void FreeAllPopupMenus();
 #endif
 
+  static constexpr std::size_t kRequestLogLimit = 4096;
   std::vector<int> requestLog_;
 #ifdef _WIN32
   // Hears setting and colour changes (a hidden top-level window: broadcasts

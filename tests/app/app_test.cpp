@@ -14,6 +14,7 @@
 #include "app/Quiz.h"
 #include "app/SkinOption.h"
 #include "app/StartupOptions.h"
+#include "app/SystemFollow.h"
 #include "app/UnitMain.h"
 #include "skin/WinSkinData/SkinObjects.h"
 #include "skin/WinSkinForm/WinSkinForm.h"
@@ -21,6 +22,7 @@
 #include "skin/manager/SkinManage.h"
 #include "support/LoopbackSite.h"
 #include "support/SkinFolderCopy.h"
+#include "support/UserRegistryValue.h"
 #include "ui/Application.h"
 #include "ui/Screen.h"
 #include "ui/TextConv.h"
@@ -266,6 +268,36 @@ TEST_F(AppTest, TheSkinOptionPutsAFolderOnTheWindowAndFollowsItsEdits) {
   ASSERT_EQ(boxes.Boxes.size(), 1u);
   EXPECT_NE(boxes.Boxes[0].Text.find(L"top.bmp"), std::wstring::npos);
   EXPECT_EQ(form->SkinData1->SkinName, "Test App Edited");
+  EXPECT_TRUE(skin::SkinManage()->FindForm(form->Handle()));
+}
+
+// --colour and --follow-system: the options read, and the window following
+// the app mode (the dark built-in skin, then its own again) and the accent.
+TEST_F(AppTest, ColourAndFollowSystemOptions) {
+  std::string problem;
+  EXPECT_EQ(ColourOption({L"--colour", L"120,0,-10"}, problem), (skin::TColourShift{120, 0, -10}));
+  EXPECT_FALSE(ColourOption({L"--no-skin"}, problem).has_value());
+  EXPECT_TRUE(problem.empty());
+  EXPECT_FALSE(ColourOption({L"--colour", L"red"}, problem).has_value());
+  EXPECT_NE(problem.find("\"red\""), std::string::npos) << problem;
+  EXPECT_TRUE(FollowSystemOption({L"--follow-system"}));
+  EXPECT_FALSE(FollowSystemOption({L"--no-skin"}));
+
+  skin::TScratchBitmapOwner scratch;
+  const std::string own = form->SkinData1->SkinName;
+  const test_support::TUserRegistryValue appMode = test_support::AppModeValue();
+  const test_support::TUserRegistryValue accent(L"Software\\Microsoft\\Windows\\DWM", L"AccentColor");
+  appMode.Set(0);
+  accent.Set(0xFF00C000);  // green, 0xAABBGGRR
+  TTrainingFollow follow(*form->SkinData1);
+  Show();
+  EXPECT_EQ(form->SkinData1->SkinName, "夜墨 Night Ink");
+  EXPECT_EQ(form->SkinData1->Hue(), skin::AccentRotation(form->SkinData1->AccentHue, ui::RGBColor(0, 192, 0)));
+  EXPECT_NE(form->SkinData1->Hue(), 0);
+  appMode.Set(1);
+  test_support::AnnounceSetting(WM_SETTINGCHANGE, L"ImmersiveColorSet");
+  EXPECT_TRUE(PumpUntil([&] { return form->SkinData1->SkinName == own; }, 3000));
+  EXPECT_EQ(form->SkinData1->Hue(), skin::AccentRotation(form->SkinData1->AccentHue, ui::RGBColor(0, 192, 0)));
   EXPECT_TRUE(skin::SkinManage()->FindForm(form->Handle()));
 }
 

@@ -112,6 +112,11 @@ class GalleryTest : public ::testing::Test {
     ASSERT_TRUE(frame_->RunCommand(command)) << command;
     PumpFor(150);
   }
+  // Waits until the manager has carried out the last request, then for the paints.
+  void Settle() {
+    for (int i = 0; i < 40 && manager_->TimerEnabled; ++i) PumpFor(50);
+    PumpFor(200);
+  }
 
   skin::TScratchBitmapOwner scratch_;
   std::unique_ptr<ui::TApplication> app_;

@@ -23,4 +23,18 @@ TEST(GalleryOptions, MistakesAreNamed) {
   EXPECT_NE(ParseGalleryOptions({"--show", "x"}).Error.find("foreign"), std::string::npos);
 }
 
+TEST(GalleryOptions, ColourOrOneProblemAndTheRestStillRead) {
+  const gallery::TGalleryOptions good = ParseGalleryOptions({"--colour", "200,0,0", "--show", "dialog"});
+  ASSERT_TRUE(good.Colour.has_value());
+  EXPECT_EQ(*good.Colour, (skin::TColourShift{200, 0, 0}));
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"--colour", "400,0,0", "--show", "dialog"},
+                                               std::vector<std::string>{"--show", "dialog", "--colour"}}) {
+    const gallery::TGalleryOptions bad = ParseGalleryOptions(args);
+    EXPECT_FALSE(bad.Colour.has_value());
+    EXPECT_NE(bad.ColourProblem.find("--colour"), std::string::npos);
+    EXPECT_TRUE(bad.Error.empty());  // the gallery starts
+    EXPECT_EQ(bad.Show, std::vector<std::string>{"dialog"});
+  }
+}
+
 }  // namespace

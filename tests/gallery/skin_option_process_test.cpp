@@ -1,7 +1,7 @@
 // `skin-gallery --skin PATH` as a real process, with Chinese paths on its
 // wide command line: a good skin folder comes up on the frame; a missing
 // file is named (with its path) in one message box, after which the
-// program starts with its built-in skin.
+// program starts with its built-in skin; `--colour` likewise.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -82,6 +82,30 @@ TEST(GallerySkinOptionProcess, ChineseSkinFolderComesUpAndAMissingOneIsNamed) {
     ASSERT_TRUE(test_support::WaitUntil([&] { return !(boxes = test_support::MessageBoxesOf(gallery.Pid())).empty(); },
                                         kWaitMs));
     EXPECT_NE(boxes[0].Text.find(missing.wstring()), std::wstring::npos);
+    PostMessageW(boxes[0].Wnd, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(gallery.TitleColumn(), builtIn);
+    EXPECT_TRUE(gallery.Running());
+  }
+}
+
+// `--colour H,S,B`: the frame comes up in the colour; a bad value is named
+// in one message box, and the gallery then starts as without the option.
+TEST(GallerySkinOptionProcess, ColourComesUpAndABadOneIsNamed) {
+  const std::vector<COLORREF> builtIn = GalleryProcess(L"--show dialog").TitleColumn();
+  ASSERT_FALSE(builtIn.empty());
+  {
+    GalleryProcess gallery(L"--colour 200,0,40 --show dialog");
+    const std::vector<COLORREF> shown = gallery.TitleColumn();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_NE(shown, builtIn);
+    EXPECT_TRUE(test_support::MessageBoxesOf(gallery.Pid()).empty());
+  }
+  {
+    GalleryProcess gallery(L"--colour 200,0 --show dialog");
+    std::vector<test_support::ProcessBox> boxes;
+    ASSERT_TRUE(test_support::WaitUntil([&] { return !(boxes = test_support::MessageBoxesOf(gallery.Pid())).empty(); },
+                                        kWaitMs));
+    EXPECT_NE(boxes[0].Text.find(L"\"200,0\""), std::wstring::npos) << boxes[0].Text;
     PostMessageW(boxes[0].Wnd, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(gallery.TitleColumn(), builtIn);
     EXPECT_TRUE(gallery.Running());

@@ -68,11 +68,6 @@ class GallerySkinsTest : public GalleryTest {
     shown_ = frame_->Skins().OnProblem;
     frame_->Skins().OnProblem = [this](const std::string& text) { problems_.push_back(text); };
   }
-  // Waits until the manager has carried out the last request, then for the paints.
-  void Settle() {
-    for (int i = 0; i < 40 && manager_->TimerEnabled; ++i) PumpFor(50);
-    PumpFor(200);
-  }
   // Pumps until `done` holds, for at most about `ms` milliseconds.
   bool PumpUntil(const std::function<bool()>& done, DWORD ms) {
     for (DWORD waited = 0; waited < ms; waited += 100) {
@@ -380,7 +375,7 @@ TEST_F(GallerySkinsTest, ShortSoakDoesNotGrowWindowSystemObjects) {
   folder.Write("bad.skin", std::string("no skin"));
   gallery::TSkinSoak soak(*frame_, folder.Path() / "bad.skin");
   gallery::TResourceCounts afterFirst;
-  constexpr std::size_t kSwitches = 20;
+  const std::size_t kSwitches = 3 * soak.RoundLength();
   for (std::size_t i = 0; i < kSwitches; ++i) {
     soak.Switch(i);
     if (i == soak.RoundLength()) afterFirst = gallery::CurrentCounts();  // the first skin again after a round
@@ -391,6 +386,7 @@ TEST_F(GallerySkinsTest, ShortSoakDoesNotGrowWindowSystemObjects) {
   EXPECT_LE(atEnd.Gdi, afterFirst.Gdi) << gallery::Describe(afterFirst) << " -> " << gallery::Describe(atEnd);
   EXPECT_LE(atEnd.User, afterFirst.User) << gallery::Describe(afterFirst) << " -> " << gallery::Describe(atEnd);
   EXPECT_EQ(atEnd.Companions, afterFirst.Companions) << gallery::Describe(afterFirst) << " -> " << gallery::Describe(atEnd);
+  EXPECT_EQ(atEnd.Live, afterFirst.Live) << gallery::Describe(afterFirst) << " -> " << gallery::Describe(atEnd);
 }
 
 }  // namespace

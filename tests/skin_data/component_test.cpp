@@ -243,6 +243,14 @@ TEST_F(SkinDataTest, ManagerSwitchesAtOnceOnlyBeforeTheFirstActivation) {
   EXPECT_EQ(manager.RequestLog(), (std::vector<int>{3, 1, 2, 1, 2, 1}));
 }
 
+TEST_F(SkinDataTest, TheRequestLogKeepsOnlyTheLatestRequests) {
+  skin::TSkinManage& manager = skin::EnsureSkinManage();
+  for (int i = 0; i < 20000; ++i) manager.SetState(1 + i % 3);
+  EXPECT_LE(manager.RequestLog().size(), 4096u);  // hours of switching keep no growing list
+  EXPECT_GE(manager.RequestLog().size(), 2048u);
+  EXPECT_EQ(manager.RequestLog().back(), 1 + 19999 % 3);
+}
+
 #ifdef TAVRIN_STORED_SKIN
 TEST_F(SkinDataTest, OurSkinLoadsWhole) {
   auto* data = new TSkinData(&form_);
@@ -307,6 +315,31 @@ TEST_F(SkinDataTest, TheSkinAtADpiIsKeptAndFollowsEveryNewSkin) {
   EXPECT_EQ(at144.Borders[skin::bdTop]->Bitmap.Width(), 30);
   EXPECT_EQ(at144.Borders[skin::bdTop]->LeftWidth, 9);
   EXPECT_EQ(data->AtDpi(192).Borders[skin::bdTop]->Bitmap.Width(), 40);
+}
+
+TEST_F(SkinDataTest, ColourFromTheFormAndBackToThePaintedObjects) {
+  const std::string definition = "[Personality]\nTop=top.bmp\n[Colours]\nHilight=200 0 0\n";
+  TSkinData* data = ReadForm("Active = True\nHue = 480\nSaturation = -300\nSkinStream = resource 'SKINDATA1'",
+                             Framed(Stored({{"top.bmp", BitmapFile(40, 10, 90)}}, definition)));
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(data->Colour(), (skin::TColourShift{120, -100, 0}));  // brought into range
+  const skin::TSkinSet& plain = data->PlainSkin();
+  ASSERT_NE(&plain, data);
+  EXPECT_EQ(plain.HilightColour, ui::RGBColor(200, 0, 0));
+  EXPECT_EQ(data->HilightColour, ui::RGBColor(100, 100, 100));
+  const ui::TBitmap* painted = &plain.Borders[skin::bdTop]->Bitmap;
+  EXPECT_EQ(data->AtDpi(144).HilightColour, ui::RGBColor(100, 100, 100));  // every DPI in the colour
+  skin::SkinManage()->ClearRequestLog();
+  data->SetColour({});
+  EXPECT_EQ(&data->PlainSkin(), data);
+  EXPECT_EQ(&data->Borders[skin::bdTop]->Bitmap, painted);  // the very objects loaded
+  EXPECT_EQ(data->AtDpi(144).HilightColour, ui::RGBColor(200, 0, 0));
+  EXPECT_EQ(Requests(), std::vector<int>{3});  // the windows are told as for a new skin
+  data->SetHue(30);
+  ui::TMemoryStream next{Framed(Stored({}, "[Colours]\nHilight=0 200 0\n"))};
+  data->ReadSkinStream(next);  // a new skin comes in the component's colour
+  EXPECT_EQ(data->PlainSkin().HilightColour, ui::RGBColor(0, 200, 0));
+  EXPECT_EQ(data->HilightColour, skin::ShiftColour(ui::RGBColor(0, 200, 0), {30, 0, 0}));
 }
 
 TEST_F(SkinDataTest, UnknownFormValuesAreErrors) {

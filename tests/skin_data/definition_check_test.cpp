@@ -46,6 +46,17 @@ TEST(DefinitionCheck, ImageKeys) {
   EXPECT_EQ(Problems("[Personality]\nLeft=left.bmp\n", BaseFiles()).size(), 6u);  // six required images
 }
 
+TEST(DefinitionCheck, AccentHue) {
+  struct Case { const char* value; bool good; };
+  for (const Case c : {Case{"0", true}, Case{"357", true}, Case{"360", false}, Case{"-5", false},
+                       Case{"red", false}, Case{"12.5", false}}) {
+    const auto problems = Problems(kBase + "[Colourise]\nAccentHue=" + c.value + "\n");
+    EXPECT_EQ(problems, c.good ? std::vector<std::string>{}
+                               : std::vector<std::string>{"error skin.ini [Colourise/AccentHue]"})
+        << c.value;
+  }
+}
+
 TEST(DefinitionCheck, FramesAndMargins) {
   std::string definition = kBase;
   definition.replace(definition.find("TopFrame=2"), 10, "TopFrame=3");

@@ -165,7 +165,8 @@ def definition():
     return ([('TitlebarSkin', [('SkinName', NAME)]),
              ('Personality', personality_keys()),
              ('Fonts', [('FontHeight', 13)]),
-             ('Colours', colours)]
+             ('Colours', colours),
+             ('Colourise', [('AccentHue', skinkit.hue_degrees(CHROME[True]['accent']))])]
             + caption_sections()
             + skinkit.control_sections(CONVERT, len(THUMB_ORDER) + 1))
 
