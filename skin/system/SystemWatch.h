@@ -8,6 +8,13 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
+
+#include "ui/Messages.h"
+
+namespace ui {
+class TUtilWindow;
+}
 
 namespace skin {
 
@@ -26,13 +33,14 @@ class TSystemWatch {
   TSystemWatch(const TSystemWatch&) = delete;
   TSystemWatch& operator=(const TSystemWatch&) = delete;
 
-  HWND Handle() const { return wnd_; }
+  // Null when the window could not be made (nothing is followed then).
+  HWND Handle() const;
 
  private:
-  static LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  bool Heard(ui::TMessage& message);
 
   std::function<void(unsigned)> changed_;
-  HWND wnd_ = nullptr;
+  std::unique_ptr<ui::TUtilWindow> window_;
 };
 
 }  // namespace skin
