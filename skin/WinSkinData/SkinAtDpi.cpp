@@ -181,22 +181,7 @@ std::unique_ptr<T> CopyOptional(const std::unique_ptr<T>& from, int dpi) {
 }
 
 void CopyColours(const TSkinSet& from, TSkinSet& to) {
-  to.WindowTextColour = from.WindowTextColour;
-  to.TitleTextActiveColour = from.TitleTextActiveColour;
-  to.TitleTextInactiveColour = from.TitleTextInactiveColour;
-  to.ButtonFaceColour = from.ButtonFaceColour;
-  to.ButtonTextColour = from.ButtonTextColour;
-  to.ButtonHilightColour = from.ButtonHilightColour;
-  to.ButtonLightColour = from.ButtonLightColour;
-  to.ButtonShadowColour = from.ButtonShadowColour;
-  to.ButtonDkShadowColour = from.ButtonDkShadowColour;
-  to.HilightTextColour = from.HilightTextColour;
-  to.HilightColour = from.HilightColour;
-  to.MenubarColour = from.MenubarColour;
-  to.MenuBarTextColour = from.MenuBarTextColour;
-  to.MenuTextColour = from.MenuTextColour;
-  to.MenuColour = from.MenuColour;
-  to.ScrollbarColour = from.ScrollbarColour;
+  for (auto member : kSkinColours) to.*member = from.*member;
 }
 
 // Names, measures (scaled to `dpi`) and flags of every object; no image yet.
@@ -280,13 +265,7 @@ constexpr TTextOnFace kTextsOnFaces[] = {
 };
 
 void ShiftColours(const TSkinSet& plain, const TColourShift& shift, TSkinSet& out) {
-  for (auto member : {&TSkinSet::WindowTextColour, &TSkinSet::TitleTextActiveColour,
-                      &TSkinSet::TitleTextInactiveColour, &TSkinSet::ButtonFaceColour, &TSkinSet::ButtonTextColour,
-                      &TSkinSet::ButtonHilightColour, &TSkinSet::ButtonLightColour, &TSkinSet::ButtonShadowColour,
-                      &TSkinSet::ButtonDkShadowColour, &TSkinSet::HilightTextColour, &TSkinSet::HilightColour,
-                      &TSkinSet::MenubarColour, &TSkinSet::MenuBarTextColour, &TSkinSet::MenuTextColour,
-                      &TSkinSet::MenuColour, &TSkinSet::ScrollbarColour})
-    out.*member = ShiftColour(plain.*member, shift);
+  for (auto member : kSkinColours) out.*member = ShiftColour(plain.*member, shift);
   // A brighter or darker face must not swallow its text.
   for (const TTextOnFace& pair : kTextsOnFaces) {
     if (((plain.*pair.Text | plain.*pair.Face) & 0xFF000000u) != 0) continue;  // system colours: the system's pair

@@ -33,13 +33,7 @@ void TSkinSet::SwapSkin(TSkinSet& other) {
     swap(this->*member, other.*member);
   for (auto member : {&TSkinSet::Tabs, &TSkinSet::UpDownHorz, &TSkinSet::UpDownVert})
     swap(this->*member, other.*member);
-  for (auto member : {&TSkinSet::WindowTextColour, &TSkinSet::TitleTextActiveColour,
-                      &TSkinSet::TitleTextInactiveColour, &TSkinSet::ButtonFaceColour, &TSkinSet::ButtonTextColour,
-                      &TSkinSet::ButtonHilightColour, &TSkinSet::ButtonLightColour, &TSkinSet::ButtonShadowColour,
-                      &TSkinSet::ButtonDkShadowColour, &TSkinSet::HilightTextColour, &TSkinSet::HilightColour,
-                      &TSkinSet::MenubarColour, &TSkinSet::MenuBarTextColour, &TSkinSet::MenuTextColour,
-                      &TSkinSet::MenuColour, &TSkinSet::ScrollbarColour})
-    swap(this->*member, other.*member);
+  for (auto member : kSkinColours) swap(this->*member, other.*member);
 }
 
 bool TSkinSet::LoadFromStored(ui::TStream& stored) {

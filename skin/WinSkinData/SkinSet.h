@@ -153,6 +153,16 @@ class TSkinSet {
 #endif
 };
 
+// The colour table of a set, member by member (for copying, swapping and
+// colouring it as one).
+inline constexpr ui::TColor TSkinSet::*kSkinColours[] = {
+    &TSkinSet::WindowTextColour,   &TSkinSet::TitleTextActiveColour, &TSkinSet::TitleTextInactiveColour,
+    &TSkinSet::ButtonFaceColour,   &TSkinSet::ButtonTextColour,      &TSkinSet::ButtonHilightColour,
+    &TSkinSet::ButtonLightColour,  &TSkinSet::ButtonShadowColour,    &TSkinSet::ButtonDkShadowColour,
+    &TSkinSet::HilightTextColour,  &TSkinSet::HilightColour,         &TSkinSet::MenubarColour,
+    &TSkinSet::MenuBarTextColour,  &TSkinSet::MenuTextColour,        &TSkinSet::MenuColour,
+    &TSkinSet::ScrollbarColour};
+
 // The caption-button sections of a definition, upper-cased, in file order.
 std::vector<std::string> CaptionButtonSections(const TIniFile& ini);
 

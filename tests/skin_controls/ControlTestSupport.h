@@ -242,6 +242,15 @@ class TCommandRecorder {
 // window whose controls a window companion skins.
 class ControlTest : public ::testing::Test {
  protected:
+  // A framework control of type T on `form` at `r`.
+  template <class T>
+  static T* Add(ui::TForm* form, RECT r) {
+    auto* control = new T(form);
+    control->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    control->SetParent(form);
+    return control;
+  }
+
   void SetUp() override {
     SetCursorPos(1015, 760);  // the real mouse stays off the test windows
     app_ = std::make_unique<ui::TApplication>();

@@ -24,16 +24,7 @@ namespace {
 
 using namespace control_test;
 
-class ControlsAtDpi : public ControlTest {
- protected:
-  template <class T>
-  T* Add(ui::TForm* form, RECT r) {
-    auto* control = new T(form);
-    control->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
-    control->SetParent(form);
-    return control;
-  }
-};
+using ControlsAtDpi = ControlTest;
 
 TColor FrameMiddle(const ui::TBitmap& strip, int frames, int frame) {
   const int fw = strip.Width() / frames;

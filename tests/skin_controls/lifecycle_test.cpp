@@ -8,16 +8,7 @@ namespace {
 
 using namespace control_test;
 
-class LifecycleTest : public ControlTest {
- protected:
-  template <class T>
-  T* Add(ui::TForm* form, RECT r) {
-    auto* control = new T(form);
-    control->SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
-    control->SetParent(form);
-    return control;
-  }
-};
+using LifecycleTest = ControlTest;
 
 TEST_F(LifecycleTest, DetachGivesBackProceduresAndColours) {
   const HWND wnd = NewBareWindow();
